@@ -1,0 +1,16 @@
+# OpenGL through GLEW, and stb_image's header.
+add_library(vigil_gl INTERFACE)
+add_library(vigil_stb INTERFACE)
+if(WIN32)
+  # The Windows build compiles GLEW's source statically (see cmake/mingw-w64.cmake).
+  target_link_libraries(vigil_gl INTERFACE glew_static opengl32)
+  target_compile_definitions(vigil_gl INTERFACE GLEW_STATIC GLEW_NO_GLU)
+  target_include_directories(vigil_stb INTERFACE ${VIGIL_STB_INCLUDE_DIR})
+else()
+  set(OpenGL_GL_PREFERENCE GLVND)
+  find_package(OpenGL REQUIRED COMPONENTS OpenGL GLX)
+  find_package(GLEW REQUIRED)
+  target_link_libraries(vigil_gl INTERFACE GLEW::GLEW OpenGL::OpenGL OpenGL::GLX)
+  find_path(STB_INCLUDE_DIR stb_image.h PATH_SUFFIXES stb REQUIRED)
+  target_include_directories(vigil_stb INTERFACE ${STB_INCLUDE_DIR})
+endif()

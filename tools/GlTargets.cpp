@@ -1,0 +1,63 @@
+#include <GL/glew.h>
+
+#include "tools/GlContext.h"
+
+bool RenderTarget::Create(int w, int h) {
+    width = w;
+    height = h;
+    glGenTextures(1, &colorTexture);
+    glBindTexture(GL_TEXTURE_2D, colorTexture);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, w, h, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    glBindTexture(GL_TEXTURE_2D, 0);
+    glGenFramebuffers(1, &framebuffer);
+    glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
+    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, colorTexture, 0);
+    const bool complete = glCheckFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
+    glViewport(0, 0, w, h);
+    glClearColor(0, 0, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT);
+    return complete;
+}
+
+void RenderTarget::Release() {
+    glDeleteFramebuffers(1, &framebuffer);
+    glDeleteTextures(1, &colorTexture);
+    framebuffer = 0;
+    colorTexture = 0;
+}
+
+std::vector<uint8_t> RenderTarget::ReadPixels() const {
+    std::vector<uint8_t> pixels(static_cast<size_t>(width) * height * 4);
+    glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+    return pixels;
+}
+
+bool InputTexture::Create(int w, int h, int hw, int hh, const uint8_t* rgbaTopDown) {
+    width = w;
+    height = h;
+    hardwareWidth = hw;
+    hardwareHeight = hh;
+    glGenTextures(1, &texture);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, hw, hh, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    // GL rows run bottom-up: upload the picture's last row first.
+    for (int row = 0; row < h; ++row)
+        glTexSubImage2D(GL_TEXTURE_2D, 0, 0, row, w, 1, GL_RGBA, GL_UNSIGNED_BYTE,
+                        rgbaTopDown + static_cast<size_t>(h - 1 - row) * w * 4);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    glBindTexture(GL_TEXTURE_2D, 0);
+    return texture != 0;
+}
+
+void InputTexture::Release() {
+    glDeleteTextures(1, &texture);
+    texture = 0;
+}
