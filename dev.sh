@@ -3,6 +3,9 @@
 # installs what is missing first.
 #   ./dev.sh test      build and run every test
 #   ./dev.sh demo      build and render the demo pictures into out/
+#   ./dev.sh windows   cross-build the Windows x64 DLL into build-windows/
+#   ./dev.sh test-windows  cross-build, then check the DLL under Wine against Linux
+#   ./dev.sh fuzz [SECONDS]  fuzz the overlay decoder under ASan+UBSan (default 60 s)
 set -euo pipefail
 cd "$(dirname "$0")"
 ROOT=$(pwd)
@@ -10,6 +13,11 @@ BUILD=${BUILD:-$ROOT/build}
 
 LINUX_PACKAGES=(cmake ninja-build g++ pkg-config libglew-dev libstb-dev libgtest-dev
   libx11-dev libgl-dev libgl1-mesa-dri libglx-mesa0 xvfb xauth faketime imagemagick)
+
+WINDOWS_BUILD=${WINDOWS_BUILD:-$ROOT/build-windows}
+WINDOWS_PACKAGES=(cmake ninja-build libstb-dev dpkg-dev g++-mingw-w64-x86-64-posix
+  binutils-mingw-w64-x86-64)
+WINE_PACKAGES=(wine64 wine xvfb xauth imagemagick)
 
 # Installs the Debian packages that are missing, or says how to when not root.
 ensure_packages() {
@@ -51,11 +59,50 @@ cmd_demo() {
   with_display "$host" info "$lib"
   with_display "$host" thumbnail "$lib" "$ROOT/out/thumbnail.png"
   echo "Wrote out/thumbnail.png"
+  # 30 frames: the radar has swept a little and the blinking REC is lit.
+  with_display "$host" render "$lib" --input testcard --size 1280x720 --frames 30 \
+    --set "Color Mode=Night Vision" --set "Crosshair=Tactical" --set "Grid=Thirds" \
+    --set "Scan Line=Radar" --set "Show Info=on" --output "$ROOT/out/demo.png"
+  echo "Wrote out/demo.png"
+  local mode
+  for mode in "Normal" "Night Vision" "Thermal" "Negative"; do
+    local file="mode-$(echo "$mode" | tr 'A-Z ' 'a-z-').png"
+    with_display "$host" render "$lib" --size 1280x720 --set "Color Mode=$mode" \
+      --set "Crosshair=Standard" --output "$ROOT/out/$file"
+    echo "Wrote out/$file"
+  done
+}
+
+# The DLL and vigil-host.exe, with GLEW compiled from Debian's source package.
+cmd_windows() {
+  ensure_packages "${WINDOWS_PACKAGES[@]}"
+  "$ROOT/scripts/fetch-glew-source.sh" "$WINDOWS_BUILD/deps" >/dev/null
+  cmake -S "$ROOT" -B "$WINDOWS_BUILD" -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64.cmake" "$@" >/dev/null
+  cmake --build "$WINDOWS_BUILD"
+  echo "Built $WINDOWS_BUILD/ZaqVigilomatronic.dll"
+}
+
+# The Linux build is the reference the Windows build's output is compared with.
+cmd_test_windows() {
+  build
+  cmd_windows
+  ensure_packages "${WINE_PACKAGES[@]}"
+  "$ROOT/tests/windows/run.sh" "$BUILD" "$WINDOWS_BUILD"
+}
+
+# libFuzzer on the overlay decode path; findings land in $BUILD/fuzz/findings/.
+cmd_fuzz() {
+  ensure_packages clang libclang-rt-14-dev libstb-dev
+  "$ROOT/fuzz/run.sh" "$BUILD" "${1:-60}"
 }
 
 case "${1:-}" in
   test) shift; cmd_test "$@" ;;
   demo) shift; cmd_demo "$@" ;;
   build) shift; build "$@" ;;
-  *) sed -n '2,6p' "$0"; exit 2 ;;
+  windows) shift; cmd_windows "$@" ;;
+  test-windows) shift; cmd_test_windows ;;
+  fuzz) shift; cmd_fuzz "$@" ;;
+  *) sed -n '2,/^set /{/^#/p}' "$0"; exit 2 ;;
 esac

@@ -3,9 +3,12 @@ add_library(vigil_gl INTERFACE)
 add_library(vigil_stb INTERFACE)
 if(WIN32)
   # The Windows build compiles GLEW's source statically (see cmake/mingw-w64.cmake).
+  include(${CMAKE_CURRENT_LIST_DIR}/GlewWindows.cmake)
   target_link_libraries(vigil_gl INTERFACE glew_static opengl32)
   target_compile_definitions(vigil_gl INTERFACE GLEW_STATIC GLEW_NO_GLU)
   target_include_directories(vigil_stb INTERFACE ${VIGIL_STB_INCLUDE_DIR})
+  # stb_image's own file reads take UTF-8 paths through the wide-character API.
+  target_compile_definitions(vigil_stb INTERFACE STBI_WINDOWS_UTF8)
 else()
   set(OpenGL_GL_PREFERENCE GLVND)
   find_package(OpenGL REQUIRED COMPONENTS OpenGL GLX)

@@ -1,6 +1,98 @@
-// Placeholder until the frame lands: the instance base's answer.
+// One frame: the processing pass over the whole viewport, then, blended on top, the
+// overlay picture and the HUD stages in fixed order.
+#include <GL/glew.h>
+
+#include <string>
+
+#include "effect/ProcessingPass.h"
+#include "effect/RotateHue.h"
+#include "effect/Rounding.h"
 #include "effect/ZaqVigilomatronic.h"
+#include "gl/Scoped.h"
+#include "host/Log.h"
+
+namespace {
+
+struct HudColor {
+    float r = 0.0f;
+    float g = 1.0f;
+    float b = 0.533f;
+};
+
+// Each stage sets its own colour; a skipped stage sets nothing.
+void SetColor(int32_t location, const HudColor& color, float alpha) {
+    glUniform4f(location, color.r, color.g, color.b, alpha);
+}
+
+const ffgl::TextureRecord* FirstInput(const ffgl::ProcessingRecord* record) {
+    if (!record || record->inputCount < 1 || !record->inputTextures) return nullptr;
+    return record->inputTextures[0];
+}
+
+// Signed overflow is undefined: step through unsigned arithmetic so the counter wraps.
+int32_t NextFrame(int32_t frameCounter) {
+    return static_cast<int32_t>(static_cast<uint32_t>(frameCounter) + 1u);
+}
+
+}  // namespace
 
 uint32_t ZaqVigilomatronic::RenderFrame(const ffgl::ProcessingRecord* record) {
-    return CFFGLPlugin::RenderFrame(record);
+    const ffgl::TextureRecord* input = FirstInput(record);
+    if (!input) return ffgl::kFailure32;
+    frameCounter = NextFrame(frameCounter);
+
+    AdvanceOverlayAnimation();
+    if (overlayReloadPending && !overlayPath.empty()) {
+        // A copy: loading may release the current overlay, path included.
+        const std::string path = overlayPath;
+        LoadOverlay(path);
+        overlayReloadPending = false;
+    }
+
+    const FrameValues frame = ComputeFrameValues(frameCounter, scanLineMode);
+    char line[256];
+    if (FormatFirstFrameLine(line, sizeof line, frameCounter, *input, processingShader.ProgramHandle(),
+                             record->hostFbo))
+        LogMessage(line);
+    const ProcessingParameters parameters{colorMode, scanLineMode, noiseAmount, glitchAmount};
+    DrawProcessingPass(processingShader, screenQuad, input->handle, record->hostFbo,
+                       ComputeProcessingUniforms(frame, *input, parameters));
+
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    if (CurrentOverlayTexture() != 0) DrawOverlay();
+    DrawHud(frame);
+    glDisable(GL_BLEND);
+    glLineWidth(1.0f);
+    return 0;
+}
+
+void ZaqVigilomatronic::DrawHud(const FrameValues& frame) {
+    ScopedProgramUse programScope(lineShader.ProgramHandle());
+    const int32_t colorLocation = lineShader.UniformLocation("Color");
+    ScopedVertexArrayBinding arrayScope(lineVertexArray);
+
+    HudColor color;
+    RotateHue(color.r, color.g, color.b, hueShift);
+
+    if (IsOn(cornersOn)) {
+        SetColor(colorLocation, color, hudOpacity * 1.0f);
+        glLineWidth(2.0f);
+        DrawCornerBrackets();
+    }
+    if (const int grid = RoundOption(gridStyle); grid > 0) {
+        SetColor(colorLocation, color, hudOpacity * 0.3f);
+        DrawGrid(grid - 1);
+    }
+    if (frame.scanMode > 0) {
+        SetColor(colorLocation, color, hudOpacity * 0.8f);
+        glLineWidth(1.5f);
+        DrawScanSweep(frame.scanMode, frame.scanPosition, frameCounter);
+    }
+    if (const int crosshair = RoundOption(crosshairStyle); crosshair > 0) {
+        SetColor(colorLocation, color, hudOpacity * 1.0f);
+        DrawCrosshair(crosshair - 1);
+    }
+    if (IsOn(showInfo)) DrawInfoBlock(color.r, color.g, color.b, colorLocation);
+    // The scopes end in reverse order: vertex array 0, then no program.
 }

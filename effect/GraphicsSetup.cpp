@@ -1,11 +1,51 @@
-// Placeholder until the processing pass lands: the instance base's GL set-up.
+#include "effect/GraphicsSetup.h"
+
+#include "effect/Shaders.h"
 #include "effect/ZaqVigilomatronic.h"
+#include "gl/DynamicBuffers.h"
+#include "host/Log.h"
+
+EffectShaderSources BuiltInShaderSources() {
+    return {{kProcessingVertexSource, kProcessingFragmentSource},
+            {kLineVertexSource, kLineFragmentSource},
+            {kQuadVertexSource, kQuadFragmentSource}};
+}
+
+bool CompileEffectPrograms(const EffectShaderSources& sources, ShaderProgram& processing, ShaderProgram& line,
+                           ShaderProgram& texturedQuad) {
+    if (!processing.Compile(sources.processing.vertex, sources.processing.fragment)) {
+        LogMessage("Failed to compile processing shader");
+        return false;
+    }
+    // The line program's message names the overlay: hosts and users know it by that text.
+    if (!line.Compile(sources.line.vertex, sources.line.fragment)) {
+        LogMessage("Failed to compile overlay shader");
+        return false;
+    }
+    if (!texturedQuad.Compile(sources.texturedQuad.vertex, sources.texturedQuad.fragment)) {
+        LogMessage("Failed to compile textured quad shader");
+        return false;
+    }
+    return true;
+}
 
 uint32_t ZaqVigilomatronic::SetUpGraphics(const ffgl::ViewportRecord* viewportRecord) {
-    return CFFGLPlugin::SetUpGraphics(viewportRecord);
+    if (!CompileEffectPrograms(BuiltInShaderSources(), processingShader, lineShader, texturedQuadShader))
+        return ffgl::kFailure32;
+    if (!screenQuad.Create()) return ffgl::kFailure32;
+    CreateLineBuffer(lineVertexArray, lineVertexBuffer);
+    CreateQuadBuffer(quadVertexArray, quadVertexBuffer);
+    if (viewportRecord) viewport = *viewportRecord;
+    return 0;
 }
 
 uint32_t ZaqVigilomatronic::TearDownGraphics() {
+    processingShader.Release();
+    lineShader.Release();
+    texturedQuadShader.Release();
+    screenQuad.Release();
+    ReleaseDynamicBuffer(lineVertexArray, lineVertexBuffer);
+    ReleaseDynamicBuffer(quadVertexArray, quadVertexBuffer);
     ReleaseOverlay();
     return 0;
 }

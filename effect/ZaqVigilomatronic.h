@@ -9,6 +9,8 @@
 #include "gl/ShaderProgram.h"
 #include "host/Plugin.h"
 
+struct FrameValues;
+
 enum ParameterIndex : uint32_t {
     kParamColorMode = 0,
     kParamHudOpacity = 1,
@@ -55,6 +57,8 @@ public:
     void DrawScanSweep(int mode, float scanPosition, int32_t frameCounter);
     void DrawGlyph(unsigned char code, float x, float y, float size);
     void DrawText(const char* text, float x, float y, float size);
+    // The last HUD stage: REC sign, clock and captions, in the frame's HUD colour.
+    void DrawInfoBlock(float hudRed, float hudGreen, float hudBlue, int32_t colorLocation);
 
     ShaderProgram processingShader;
     ShaderProgram lineShader;
@@ -87,4 +91,8 @@ public:
     float glitchAmount = 0.0f;
     float hueShift = 0.0f;
     int32_t frameCounter = 0;
+
+private:
+    // The HUD stages of a frame, blended over the processed picture (effect/FrameComposition.cpp).
+    void DrawHud(const FrameValues& frame);
 };

@@ -1,6 +1,51 @@
-// Placeholder until the quad lands.
 #include "gl/ScreenQuad.h"
 
-bool ScreenQuad::Create() { return false; }
-void ScreenQuad::Draw() const {}
-void ScreenQuad::Release() {}
+#include <GL/glew.h>
+
+#include <cstdint>
+
+#include "gl/Scoped.h"
+
+namespace {
+
+// u, v, x, y, z per vertex; texture coordinate first. v grows upwards with y.
+constexpr float kQuadVertices[6][5] = {
+    {0, 1, -1, 1, 0}, {1, 1, 1, 1, 0}, {0, 0, -1, -1, 0},
+    {0, 0, -1, -1, 0}, {1, 1, 1, 1, 0}, {1, 0, 1, -1, 0},
+};
+constexpr GLsizei kStride = 5 * sizeof(float);
+
+const void* ByteOffset(uintptr_t offset) { return reinterpret_cast<const void*>(offset); }
+
+}  // namespace
+
+bool ScreenQuad::Create() {
+    glGenVertexArrays(1, &vertexArray);
+    glGenBuffers(1, &vertexBuffer);
+    if (vertexArray == 0 || vertexBuffer == 0) {
+        Release();
+        return false;
+    }
+    ScopedVertexArrayBinding arrayScope(vertexArray);
+    ffglex::ScopedVBOBinding bufferScope(vertexBuffer);
+    glBufferData(GL_ARRAY_BUFFER, sizeof kQuadVertices, kQuadVertices, GL_STATIC_DRAW);
+    glEnableVertexAttribArray(0);
+    glVertexAttribPointer(0, 3, GL_FLOAT, GL_FALSE, kStride, ByteOffset(2 * sizeof(float)));
+    glEnableVertexAttribArray(1);
+    glVertexAttribPointer(1, 2, GL_FLOAT, GL_FALSE, kStride, ByteOffset(0));
+    return true;
+}
+
+void ScreenQuad::Draw() const {
+    if (vertexArray == 0 || vertexBuffer == 0) return;
+    ScopedVertexArrayBinding arrayScope(vertexArray);
+    glDrawArrays(GL_TRIANGLES, 0, 6);
+}
+
+void ScreenQuad::Release() {
+    // GL ignores name 0, so a second release deletes nothing.
+    glDeleteBuffers(1, &vertexBuffer);
+    vertexBuffer = 0;
+    glDeleteVertexArrays(1, &vertexArray);
+    vertexArray = 0;
+}

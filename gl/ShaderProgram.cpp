@@ -1,11 +1,97 @@
-// Placeholder until shader programs land.
 #include "gl/ShaderProgram.h"
 
-bool ShaderProgram::Compile(const char*, const char*) { return false; }
-void ShaderProgram::Release() {}
-int32_t ShaderProgram::UniformLocation(const char*) const { return -1; }
-void ShaderProgram::SetInt(const char*, int32_t) const {}
-void ShaderProgram::SetFloat(const char*, float) const {}
-void ShaderProgram::SetVec2(const char*, float, float) const {}
-bool ShaderProgram::CompileStage(uint32_t, const char*, const char*) { return false; }
-bool ShaderProgram::Link() { return false; }
+#include <GL/glew.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "platform/Platform.h"
+
+namespace {
+
+// Compile and link errors go to the developer's channels, not the host's log: the
+// caller of Compile reports its own one-line message to the host.
+void WriteDiagnostic(const char* prefix, const char* text) {
+    const std::string message = std::string(prefix) + text;
+    DebuggerOutput(message.c_str());
+    std::fputs(message.c_str(), stdout);
+    std::fputs("\n", stdout);
+    std::fflush(stdout);
+}
+
+}  // namespace
+
+bool ShaderProgram::Compile(const char* vertexSource, const char* fragmentSource) {
+    if (!vertexSource || vertexSource[0] == '\0') return false;
+    if (!fragmentSource || fragmentSource[0] == '\0') return false;
+    if (!CompileStage(GL_VERTEX_SHADER, vertexSource, "Vertex Shader error: ") ||
+        !CompileStage(GL_FRAGMENT_SHADER, fragmentSource, "Fragment Shader error: ") || !Link()) {
+        Release();
+        return false;
+    }
+    return true;
+}
+
+bool ShaderProgram::CompileStage(uint32_t kind, const char* source, const char* errorPrefix) {
+    const GLuint shader = glCreateShader(kind);
+    // Stored at once so that Release deletes it whatever happens next.
+    (kind == GL_VERTEX_SHADER ? vertexShader : fragmentShader) = shader;
+    glShaderSource(shader, 1, &source, nullptr);
+    glCompileShader(shader);
+    GLint status = 0;
+    glGetShaderiv(shader, GL_COMPILE_STATUS, &status);
+    if (status == GL_TRUE) return true;
+
+    GLint logLength = 0;
+    glGetShaderiv(shader, GL_INFO_LOG_LENGTH, &logLength);
+    if (logLength < 0) logLength = 0;
+    std::vector<char> log(static_cast<size_t>(logLength) + 1, '\0');
+    glGetShaderInfoLog(shader, logLength, nullptr, log.data());
+    WriteDiagnostic(errorPrefix, log.data());
+    return false;
+}
+
+bool ShaderProgram::Link() {
+    program = glCreateProgram();
+    glAttachShader(program, vertexShader);
+    glAttachShader(program, fragmentShader);
+    glLinkProgram(program);
+    GLint status = 0;
+    glGetProgramiv(program, GL_LINK_STATUS, &status);
+    if (status == GL_TRUE) return true;
+
+    char log[1024] = {};
+    GLsizei length = 0;
+    glGetProgramInfoLog(program, 1023, &length, log);
+    log[std::clamp<GLsizei>(length, 0, 1022)] = '\0';
+    // A link failure has no prefix of its own.
+    WriteDiagnostic("Fragment Shader error: ", log);
+    return false;
+}
+
+void ShaderProgram::Release() {
+    // Attached shaders are freed together with the program.
+    if (vertexShader != 0) {
+        glDeleteShader(vertexShader);
+        vertexShader = 0;
+    }
+    if (fragmentShader != 0) {
+        glDeleteShader(fragmentShader);
+        fragmentShader = 0;
+    }
+    if (program != 0) {
+        glDeleteProgram(program);
+        program = 0;
+    }
+}
+
+int32_t ShaderProgram::UniformLocation(const char* name) const { return glGetUniformLocation(program, name); }
+
+// The setters act on the current program; the caller has made this one current.
+void ShaderProgram::SetInt(const char* name, int32_t value) const { glUniform1i(UniformLocation(name), value); }
+
+void ShaderProgram::SetFloat(const char* name, float value) const { glUniform1f(UniformLocation(name), value); }
+
+void ShaderProgram::SetVec2(const char* name, float x, float y) const { glUniform2f(UniformLocation(name), x, y); }

@@ -1,8 +1,31 @@
-// Placeholder until the dispatcher lands.
+// The library's two exports. Nothing thrown inside ever reaches the host: a call that
+// throws answers failure (null where the host waits for a pointer).
 #include "abi/ffgl_abi.h"
+#include "host/Answers.h"
+#include "host/Dispatch.h"
 #include "host/Log.h"
 
 #define FFGL_EXPORT extern "C" __attribute__((visibility("default")))
 
-FFGL_EXPORT uint64_t plugMain(uint32_t, uint64_t, void*) { return ffgl::kFailure; }
+namespace {
+
+bool AnswersPointer(uint32_t code) {
+    switch (code) {
+        case ffgl::kGetInfo: case ffgl::kGetParameterName: case ffgl::kGetParameterDisplay:
+        case ffgl::kGetExtendedInfo: case ffgl::kGetShortName: case ffgl::kGetElementName:
+        case ffgl::kGetExtension: return true;
+        default: return false;
+    }
+}
+
+}  // namespace
+
+FFGL_EXPORT uint64_t plugMain(uint32_t functionCode, uint64_t input, void* instance) {
+    try {
+        return Dispatch(functionCode, input, instance);
+    } catch (...) {
+        return AnswersPointer(functionCode) ? answer::NullPointer() : answer::Failure();
+    }
+}
+
 FFGL_EXPORT void SetLogCallback(ffgl::LogCallback callback) { InstallLogCallback(callback); }

@@ -28,6 +28,19 @@ struct ParameterRecord {
     std::string groupName;
 };
 
+// A parameter's default as the host sees it: text-valued types answer text, others a float.
+struct ParameterDefault {
+    bool found = false;
+    bool isText = false;
+    float value = 0.0f;
+    const char* text = nullptr;
+};
+
+struct EventEntryOut {
+    uint32_t index;
+    uint64_t flags;
+};
+
 class CFFGLPluginManager {
 public:
     explicit CFFGLPluginManager(bool topLeftOrientation);
@@ -42,10 +55,31 @@ public:
     void SetMinimumInputCount(int32_t count) { minimumInputs = count; }
     void SetMaximumInputCount(int32_t count) { maximumInputs = count; }
 
-    // Queries: the first record with the asked index answers; see the .cpp for misses.
+    // Queries: the first record with the asked index answers. A missing record (or an
+    // entry number out of range) answers null, 0xFFFFFFFF or the neutral value noted.
     uint32_t ParameterCount() const { return static_cast<uint32_t>(parameterTable.size()); }
     const ParameterRecord* FindParameter(uint32_t index) const;
     ParameterRecord* FindParameter(uint32_t index);
+
+    const char* ParameterName(uint32_t index) const;
+    uint32_t ParameterType(uint32_t index) const;
+    ParameterDefault ParameterDefaultOf(uint32_t index) const;
+    void ParameterRange(uint32_t index, float* minimum, float* maximum) const;  // 0.0, 1.0 when missing
+    uint32_t ElementCount(uint32_t index) const;
+    const char* ElementName(uint32_t index, uint32_t element) const;
+    uint32_t ElementValueBits(uint32_t index, uint32_t element) const;
+    uint32_t SetElementValue(uint32_t index, uint32_t element, float value);
+    uint32_t ExtensionCount(uint32_t index) const;  // 0 when missing
+    const char* Extension(uint32_t index, uint32_t entry) const;
+    uint32_t HintCode(uint32_t index) const;
+    uint32_t Visibility(uint32_t index) const;
+    uint32_t AuxiliaryCount(uint32_t index) const;  // 0 when missing
+    uint32_t AuxiliaryEntry(uint32_t index, uint32_t entry) const;
+    std::string DisplayName(uint32_t index) const;  // empty when missing
+    std::string GroupName(uint32_t index) const;    // empty when missing
+    uint32_t PendingEventCount() const;
+    // Writes up to capacity pending events in table order, clears their flags; answers how many.
+    uint32_t CollectEvents(EventEntryOut* entries, uint32_t capacity);
 
     const std::vector<ParameterRecord>& Parameters() const { return parameterTable; }
     std::vector<ParameterRecord>& MutableParameters() { return parameterTable; }

@@ -1,0 +1,41 @@
+// Where the lit cells of a bitmap glyph land in HUD space. A glyph of size s drawn at
+// (x, y) fills the box from (x, y) to (x + s, y + 1.5 s): 16 columns by 24 rows.
+#pragma once
+
+#include <cstdint>
+
+constexpr int kGlyphRows = 24;
+constexpr int kGlyphColumns = 16;
+constexpr int kGlyphCount = 95;  // character codes 32 ' ' to 126 '~'
+
+struct CellRect {
+    float x;
+    float y;
+    float width;
+    float height;
+};
+
+// The table entry for a character; every code outside 32..126 gets the blank glyph 0.
+inline int GlyphIndex(unsigned char code) {
+    const unsigned char index = static_cast<unsigned char>(code - 32);
+    return index > kGlyphCount - 1 ? 0 : index;
+}
+
+// Left edge of character i of a text: glyphs advance by their size, with no spacing.
+inline float CharacterX(float x, int index, float size) { return x + static_cast<float>(index) * size; }
+
+// Calls emit(CellRect) for each lit cell, top row first, leftmost column first; bit 15
+// of a row word is the leftmost column.
+template <typename Emit>
+void ForEachGlyphCell(const uint16_t* rows, float x, float y, float size, Emit&& emit) {
+    const float h = size * 1.5f;
+    const float w = size * 0.0625f;
+    const float ch = h / 24.0f;
+    for (int r = 0; r < kGlyphRows; ++r) {
+        const uint16_t word = rows[r];
+        if (word == 0) continue;
+        const float yr = (h + y) - static_cast<float>(r + 1) * ch;
+        for (int c = 0; c < kGlyphColumns; ++c)
+            if (word & (0x8000u >> c)) emit(CellRect{x + static_cast<float>(c) * w, yr, w, ch});
+    }
+}

@@ -1,0 +1,52 @@
+// The HUD's vertex lists in HUD space (0..1 both ways, origin bottom left), built
+// without GL so that the draw code only uploads and draws.
+#pragma once
+
+#include <cstdint>
+
+struct HudVertex {
+    float x;
+    float y;
+};
+
+// The GL primitive modes the HUD uses, with their GL values.
+enum class HudMode : uint32_t { Lines = 1, Triangles = 4 };
+
+// One draw call: a run of vertices in one mode.
+struct HudPrimitive {
+    HudMode mode;
+    int first;
+    int count;
+};
+
+// The vertices of one or more HUD elements, primitive by primitive in drawing order.
+// Fixed capacity so that drawing allocates nothing; a primitive that would not fit is
+// dropped whole rather than drawn in part.
+struct HudShape {
+    static constexpr int kMaxVertices = 512;  // what the line buffer holds
+    static constexpr int kMaxPrimitives = 64;
+
+    HudVertex vertices[kMaxVertices];
+    HudPrimitive primitives[kMaxPrimitives];
+    int vertexCount = 0;
+    int primitiveCount = 0;
+
+    void Clear() { vertexCount = primitiveCount = 0; }
+    const HudVertex* VerticesOf(const HudPrimitive& primitive) const { return vertices + primitive.first; }
+};
+
+// A circle never has more segments than this: 128 vertices, 1 KiB of the line buffer.
+constexpr int kMaxCircleSegments = 64;
+
+// Primitives.
+void AppendLine(HudShape& shape, float x1, float y1, float x2, float y2);
+void AppendFilledRect(HudShape& shape, float x, float y, float width, float height);
+// Each segment is its own vertex pair; segments beyond 64 are clamped, none or fewer draws nothing.
+void AppendCircle(HudShape& shape, float cx, float cy, float radius, int segments);
+
+// Elements; a style or mode they do not know appends nothing.
+void AppendCrosshair(HudShape& shape, int style);  // 0 Standard, 1 Tactical, 2 Minimal
+void AppendGrid(HudShape& shape, int style);       // 0 Square, 1 Thirds, 2 Radial
+void AppendCornerBrackets(HudShape& shape);
+// 1 horizontal line, 2 vertical line, 3 radar (which ignores scanPosition).
+void AppendScanSweep(HudShape& shape, int mode, float scanPosition, int32_t frameCounter);

@@ -1,0 +1,47 @@
+// The info block: blinking recording sign, clock and captions in the built-in font,
+// each lit glyph cell a filled rectangle of its own.
+#include <GL/glew.h>
+
+#include "effect/Clock.h"
+#include "effect/GlyphCells.h"
+#include "effect/GlyphTable.h"
+#include "effect/InfoBlockLayout.h"
+#include "effect/RotateHue.h"
+#include "effect/ZaqVigilomatronic.h"
+
+void ZaqVigilomatronic::DrawGlyph(unsigned char code, float x, float y, float size) {
+    ForEachGlyphCell(GlyphTable[GlyphIndex(code)], x, y, size,
+                     [this](const CellRect& cell) { DrawFilledRect(cell.x, cell.y, cell.width, cell.height); });
+}
+
+void ZaqVigilomatronic::DrawText(const char* text, float x, float y, float size) {
+    if (!text) return;
+    for (int i = 0; text[i] != '\0'; ++i)
+        DrawGlyph(static_cast<unsigned char>(text[i]), CharacterX(x, i, size), y, size);
+}
+
+void ZaqVigilomatronic::DrawInfoBlock(float hudRed, float hudGreen, float hudBlue, int32_t colorLocation) {
+    float recRed = kRecordingColor[0], recGreen = kRecordingColor[1], recBlue = kRecordingColor[2];
+    RotateHue(recRed, recGreen, recBlue, hueShift);
+    glUniform4f(colorLocation, recRed, recGreen, recBlue, hudOpacity);
+    if (RecordingSignVisible(frameCounter)) {
+        glLineWidth(1.0f);
+        DrawFilledRect(kRecordingSquareX, kRecordingSquareY, kRecordingSquareSize, kRecordingSquareSize);
+        DrawText(kRecordingSign.text, kRecordingSign.x, kRecordingSign.y, kRecordingSign.size);
+    }
+
+    glUniform4f(colorLocation, hudRed, hudGreen, hudBlue, hudOpacity);
+    glLineWidth(1.0f);
+    const ClockText clock = FormatClockText(ReadLocalTime(), frameCounter);
+    DrawText(clock.text, kClockLine.x, kClockLine.y, kClockLine.size);
+
+    // Captions come in groups of one alpha; the colour is set once per group.
+    float groupFactor = -1.0f;
+    for (const InfoLine& caption : kCaptions) {
+        if (caption.alphaFactor != groupFactor) {
+            groupFactor = caption.alphaFactor;
+            glUniform4f(colorLocation, hudRed, hudGreen, hudBlue, hudOpacity * groupFactor);
+        }
+        DrawText(caption.text, caption.x, caption.y, caption.size);
+    }
+}

@@ -1,0 +1,140 @@
+#include "effect/Shaders.h"
+
+const char* const kProcessingVertexSource = R"(#version 410 core
+layout(location = 0) in vec4 vPosition;
+layout(location = 1) in vec2 vUV;
+uniform vec2 MaxUV;
+out vec2 uv;
+void main() {
+    gl_Position = vPosition;
+    uv = vUV;
+}
+)";
+
+const char* const kProcessingFragmentSource = R"(#version 410 core
+in vec2 uv;
+out vec4 fragColor;
+uniform sampler2D InputTexture;
+uniform vec2 MaxUV;
+uniform int ColorMode;
+uniform float NoiseAmount;
+uniform float GlitchAmount;
+uniform float Time;
+uniform float ScanLinePos;
+uniform float ScanIntensity;
+
+float rand(vec2 co) {
+    return fract(sin(dot(co, vec2(12.9898, 78.233))) * 43758.5453);
+}
+
+// Cold to hot through six stops; t is not clamped.
+vec3 thermalMap(float t) {
+    if (t < 0.15) return mix(vec3(0.0, 0.0, 0.08), vec3(0.0, 0.0, 0.6), t / 0.15);
+    if (t < 0.35) return mix(vec3(0.0, 0.0, 0.6), vec3(0.7, 0.0, 0.7), (t - 0.15) / 0.2);
+    if (t < 0.55) return mix(vec3(0.7, 0.0, 0.7), vec3(1.0, 0.15, 0.0), (t - 0.35) / 0.2);
+    if (t < 0.75) return mix(vec3(1.0, 0.15, 0.0), vec3(1.0, 0.75, 0.0), (t - 0.55) / 0.2);
+    return mix(vec3(1.0, 0.75, 0.0), vec3(1.0, 1.0, 0.85), (t - 0.75) / 0.25);
+}
+
+void main() {
+    float G = GlitchAmount;
+    float N = NoiseAmount;
+    float T = Time;
+    // The used area of a texture that may be padded to its hardware size.
+    vec2 tc = uv * MaxUV;
+
+    vec3 color;
+    if (G > 0.001) {
+        float a = G * 0.008;
+        color.r = texture(InputTexture, tc + vec2(a, 0.0)).r;
+        color.g = texture(InputTexture, tc).g;
+        color.b = texture(InputTexture, tc - vec2(a, 0.0)).b;
+    } else {
+        color = texture(InputTexture, tc).rgb;
+    }
+
+    if (G > 0.001) {
+        float h = rand(vec2(floor(tc.y * 60.0), floor(T * 8.0)));
+        float trigger = h >= 0.97 - G * 0.12 ? 1.0 : 0.0;
+        float shift = trigger * (rand(vec2(tc.y * 7.0, T * 3.0)) - 0.5) * G * 0.12;
+        if (trigger == 1.0) color = texture(InputTexture, tc + vec2(shift, 0.0)).rgb;
+    }
+
+    if (ColorMode == 1) {
+        float l = dot(color, vec3(0.299, 0.587, 0.114));
+        l = pow(l, 0.65);
+        color = vec3(l * 0.12, l * 1.15, l * 0.12);
+        float p = rand(tc * 400.0 + T) * 0.04;
+        color += vec3(p * 0.3, p, p * 0.3);
+    } else if (ColorMode == 2) {
+        float l = dot(color, vec3(0.299, 0.587, 0.114));
+        color = thermalMap(l);
+    } else if (ColorMode == 3) {
+        color = 1.0 - color;
+    }
+
+    if (G > 0.1) {
+        float strength = (G - 0.1) * 0.5;
+        float s = mod(gl_FragCoord.y + T * 20.0, 3.0);
+        float darken = (s >= 1.5 ? 1.0 : 0.0) * strength * 0.35;
+        color *= 1.0 - darken;
+    }
+
+    if (N > 0.001) {
+        float n = rand(tc + vec2(T, T * 0.7));
+        color += (n - 0.5) * N * 0.4;
+    }
+
+    // A horizontal band for every scan mode.
+    if (ScanIntensity > 0.001) {
+        float d = abs(uv.y - ScanLinePos);
+        float glow = exp(-d * 40.0) * ScanIntensity * 0.6;
+        color += vec3(glow * 0.15, glow * 0.9, glow * 0.25);
+    }
+
+    if (G > 0.001) {
+        float strength = G * 0.4;
+        vec2 c = uv * 2.0 - 1.0;
+        float v = 1.0 - dot(c, c) * strength * 0.85;
+        color *= max(v, 0.0);
+    }
+
+    fragColor = vec4(max(color, 0.0), 1.0);
+}
+)";
+
+const char* const kLineVertexSource = R"(#version 410 core
+layout(location = 0) in vec2 vPosition;
+void main() {
+    gl_Position = vec4(vPosition * 2.0 - 1.0, 0.0, 1.0);
+}
+)";
+
+const char* const kLineFragmentSource = R"(#version 410 core
+uniform vec4 Color;
+out vec4 fragColor;
+void main() {
+    fragColor = Color;
+}
+)";
+
+const char* const kQuadVertexSource = R"(#version 410 core
+layout(location = 0) in vec2 vPosition;
+layout(location = 1) in vec2 vTexCoord;
+out vec2 tc;
+void main() {
+    gl_Position = vec4(vPosition * 2.0 - 1.0, 0.0, 1.0);
+    tc = vTexCoord;
+}
+)";
+
+const char* const kQuadFragmentSource = R"(#version 410 core
+in vec2 tc;
+out vec4 fragColor;
+uniform sampler2D OverlayTexture;
+uniform float Alpha;
+void main() {
+    vec4 texel = texture(OverlayTexture, tc);
+    fragColor = vec4(texel.rgb, texel.a * Alpha);
+}
+)";

@@ -1,0 +1,12 @@
+// GLSL sources of the effect's three programs, for a 4.1 core context.
+#pragma once
+
+// Full-screen recolouring of the input picture.
+extern const char* const kProcessingVertexSource;
+extern const char* const kProcessingFragmentSource;
+// HUD geometry in one flat colour, uniform "Color".
+extern const char* const kLineVertexSource;
+extern const char* const kLineFragmentSource;
+// The overlay picture, uniforms "OverlayTexture" and "Alpha".
+extern const char* const kQuadVertexSource;
+extern const char* const kQuadFragmentSource;

@@ -1,0 +1,6 @@
+// plugMain's dispatch on the function code. May throw; the exported entry catches.
+#pragma once
+
+#include <cstdint>
+
+uint64_t Dispatch(uint32_t functionCode, uint64_t input, void* instance);

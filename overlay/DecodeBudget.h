@@ -1,0 +1,27 @@
+// The image decoder's allocator. Every block it takes is counted against the budget of
+// the decode in progress, so a file that slips past the size checks fails as an
+// allocation failure instead of exhausting memory. Outside a budget nothing is granted.
+#pragma once
+
+#include <cstddef>
+
+void* BudgetedAllocate(size_t bytes);
+void* BudgetedReallocate(void* block, size_t bytes);
+void BudgetedFree(void* block);
+
+// Bytes the decoder holds now, and the most it held since the last ScopedDecodeBudget began.
+size_t DecoderBytesInUse();
+size_t DecoderPeakBytes();
+void ResetDecoderPeak();
+
+// Grants `bytes` more than the decoder holds now, for the life of the scope.
+class ScopedDecodeBudget {
+public:
+    explicit ScopedDecodeBudget(size_t bytes);
+    ~ScopedDecodeBudget();
+    ScopedDecodeBudget(const ScopedDecodeBudget&) = delete;
+    ScopedDecodeBudget& operator=(const ScopedDecodeBudget&) = delete;
+
+private:
+    size_t previousLimit;
+};

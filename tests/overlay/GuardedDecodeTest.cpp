@@ -1,0 +1,211 @@
+// Decoding without GL: every format decodes upright, and hostile files are refused before
+// the decoder allocates for them, or decode cleanly inside their memory budget.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "overlay/DecodeBudget.h"
+#include "overlay/GuardedDecode.h"
+#include "overlay/OverlayLimits.h"
+#include "tests/overlay/PictureFiles.h"
+
+using namespace overlay_test;
+
+namespace {
+
+constexpr Rgba kRed{255, 0, 0, 255};
+constexpr Rgba kBlue{0, 0, 255, 255};
+
+// Decoded rows come bottom row first: the first pixel is the picture's bottom-left.
+Rgba FirstPixel(const uint8_t* pixels) { return {pixels[0], pixels[1], pixels[2], pixels[3]}; }
+Rgba LastPixel(const uint8_t* pixels, int width, int height) {
+    const uint8_t* p = pixels + (static_cast<size_t>(width) * height - 1) * 4;
+    return {p[0], p[1], p[2], p[3]};
+}
+
+void ExpectNear(Rgba got, Rgba want, int tolerance) {
+    EXPECT_NEAR(got.r, want.r, tolerance);
+    EXPECT_NEAR(got.g, want.g, tolerance);
+    EXPECT_NEAR(got.b, want.b, tolerance);
+    EXPECT_NEAR(got.a, want.a, tolerance);
+}
+
+std::vector<GifFrame> TinyFrames(int count, int disposal = 1) {
+    std::vector<GifFrame> frames;
+    for (int i = 0; i < count; ++i) frames.push_back({i % 4, 0, 1, 1, {static_cast<uint8_t>(i % 2)}, 1, disposal});
+    return frames;
+}
+
+}  // namespace
+
+TEST(StillDecode, EveryFormatDecodesUprightAtItsSize) {
+    const Picture picture = SplitPicture(20, 10, kRed, kBlue);
+    const struct {
+        const char* name;
+        Bytes bytes;
+        int tolerance;
+    } files[] = {{"PNG", EncodePng(picture), 0}, {"BMP", EncodeBmp(picture), 0}, {"TGA", EncodeTga(picture), 0},
+                 {"JPEG", EncodeJpeg(picture), 40}};
+    for (const auto& file : files) {
+        SCOPED_TRACE(file.name);
+        const DecodedPicture decoded = DecodePicture(file.bytes);
+        ASSERT_TRUE(decoded.pixels);
+        EXPECT_EQ(decoded.width, 20);
+        EXPECT_EQ(decoded.height, 10);
+        ExpectNear(FirstPixel(decoded.pixels.get()), kBlue, file.tolerance);
+        ExpectNear(LastPixel(decoded.pixels.get(), 20, 10), kRed, file.tolerance);
+    }
+}
+
+TEST(StillDecode, GifGivesItsFirstFrame) {
+    const DecodedPicture decoded = DecodePicture(SolidFramesGif(4, 2, {kRed, kBlue}, 2, 10));
+    ASSERT_TRUE(decoded.pixels);
+    EXPECT_EQ(decoded.width, 4);
+    ExpectNear(FirstPixel(decoded.pixels.get()), kRed, 0);
+}
+
+TEST(StillDecode, BrokenFilesFailWithoutARefusal) {
+    const Bytes png = EncodePng(SolidPicture(8, 8, kRed));
+    for (const Bytes& bytes : {Bytes{}, Bytes{1, 2, 3, 4, 5, 6, 7, 8, 9}, Bytes(png.begin(), png.begin() + 30)}) {
+        const DecodedPicture decoded = DecodePicture(bytes);
+        EXPECT_FALSE(decoded.pixels);
+        EXPECT_EQ(decoded.refusal, "");
+    }
+}
+
+TEST(StillDecode, TruncatedFilesOfEveryFormatNeverCrash) {
+    const Picture picture = SplitPicture(16, 16, kRed, kBlue);
+    for (const Bytes& whole : {EncodePng(picture), EncodeBmp(picture), EncodeTga(picture), EncodeJpeg(picture),
+                               SolidFramesGif(16, 16, {kRed, kBlue}, 3, 10)}) {
+        for (size_t length = 0; length < whole.size(); length += 1 + whole.size() / 40) {
+            const DecodedPicture decoded = DecodePicture(Bytes(whole.begin(), whole.begin() + length));
+            if (decoded.pixels) {
+                EXPECT_EQ(decoded.width, 16);
+            }
+        }
+    }
+}
+
+TEST(StillDecode, OversizedPicturesAreRefusedBeforeDecoding) {
+    const Picture picture = SolidPicture(8, 8, kRed);
+    const Bytes files[] = {PngClaiming(EncodePng(picture), 20000, 20000), PngClaiming(EncodePng(picture), 9000, 8),
+                           BmpClaiming(EncodeBmp(picture), 8, 20000),     BmpClaiming(EncodeBmp(picture), 8, -20000),
+                           TgaClaiming(EncodeTga(picture), 60000, 60000), JpegClaiming(EncodeJpeg(picture), 8193, 8),
+                           GifHeaderOnly(16384, 16384)};
+    for (const Bytes& bytes : files) {
+        ResetDecoderPeak();
+        const DecodedPicture decoded = DecodePicture(bytes);
+        EXPECT_FALSE(decoded.pixels);
+        EXPECT_NE(decoded.refusal.find("8192"), std::string::npos) << decoded.refusal << " " << &bytes - files;
+        EXPECT_LT(DecoderPeakBytes(), size_t{1} << 20);
+    }
+}
+
+TEST(StillDecode, FilesAboveTheSizeLimitAreRefused) {
+    const DecodedPicture decoded = DecodePicture(Bytes(kMaxOverlayFileBytes + 1, 0));
+    EXPECT_FALSE(decoded.pixels);
+    EXPECT_NE(decoded.refusal.find("exceeds"), std::string::npos);
+}
+
+TEST(StillDecode, OversizedJpegHuffmanTableIsRefused) {
+    const Bytes jpeg = EncodeJpeg(SolidPicture(8, 8, kRed));
+    const DecodedPicture refused = DecodePicture(JpegWithHuffmanCodes(jpeg, 300));
+    EXPECT_FALSE(refused.pixels);
+    EXPECT_NE(refused.refusal.find("Huffman"), std::string::npos);
+    // A full table of 256 codes is within the format and reaches the decoder.
+    EXPECT_EQ(DecodePicture(JpegWithHuffmanCodes(jpeg, 256)).refusal, "");
+}
+
+TEST(GifDecode, FramesDelaysAndRowsComeThrough) {
+    const DecodedAnimation decoded = DecodeAnimation(SolidFramesGif(3, 2, {kRed, kBlue, kRed}, 3, 7));
+    ASSERT_TRUE(decoded.pixels);
+    EXPECT_EQ(decoded.width, 3);
+    EXPECT_EQ(decoded.height, 2);
+    ASSERT_EQ(decoded.frameCount, 3);
+    EXPECT_EQ(decoded.delays, (std::vector<int>{70, 70, 70}));
+    ExpectNear(FirstPixel(decoded.pixels.get()), kRed, 0);
+    ExpectNear(FirstPixel(decoded.pixels.get() + 3 * 2 * 4), kBlue, 0);
+}
+
+TEST(GifDecode, NotAGifFails) {
+    EXPECT_FALSE(DecodeAnimation(EncodePng(SolidPicture(4, 4, kRed))).pixels);
+    EXPECT_FALSE(DecodeAnimation({}).pixels);
+    EXPECT_FALSE(DecodeAnimation({'G', 'I', 'F', '8', '9', 'a'}).pixels);
+}
+
+TEST(GifDecode, OversizedScreenIsRefusedWithItsSize) {
+    ResetDecoderPeak();
+    const DecodedAnimation decoded = DecodeAnimation(GifHeaderOnly(16384, 16384));
+    EXPECT_FALSE(decoded.pixels);
+    EXPECT_EQ(decoded.refusal, "16384x16384 exceeds 8192");
+    EXPECT_EQ(DecoderPeakBytes(), 0u);
+}
+
+TEST(GifDecode, ThousandsOfTinyFramesAreCountedAgainstTheLimits) {
+    ResetDecoderPeak();
+    const DecodedAnimation tooMany = DecodeAnimation(EncodeGif(4, 4, {kRed, kBlue}, TinyFrames(3000)));
+    EXPECT_FALSE(tooMany.pixels);
+    EXPECT_EQ(tooMany.refusal, "more than 2048 frames");
+    EXPECT_EQ(DecoderPeakBytes(), 0u);
+
+    const DecodedAnimation allowed = DecodeAnimation(EncodeGif(4, 4, {kRed, kBlue}, TinyFrames(2048)));
+    ASSERT_TRUE(allowed.pixels);
+    EXPECT_EQ(allowed.frameCount, 2048);
+}
+
+TEST(GifDecode, DecodedSizeAboveTheLimitIsRefused) {
+    // 3 frames of 8192 x 8192 would decode to 768 MiB.
+    ResetDecoderPeak();
+    const DecodedAnimation decoded = DecodeAnimation(EncodeGif(8192, 8192, {kRed}, TinyFrames(3)));
+    EXPECT_FALSE(decoded.pixels);
+    EXPECT_NE(decoded.refusal.find("exceed 512 MiB"), std::string::npos) << decoded.refusal;
+    EXPECT_EQ(DecoderPeakBytes(), 0u);
+}
+
+TEST(GifDecode, RestoreToPreviousDecodesLikeRestoreToBackground) {
+    // The decoder's own "previous" handling reads before its buffer; the rewrite avoids it.
+    const DecodedAnimation previous = DecodeAnimation(EncodeGif(4, 1, {kRed, kBlue}, TinyFrames(5, 3)));
+    const DecodedAnimation background = DecodeAnimation(EncodeGif(4, 1, {kRed, kBlue}, TinyFrames(5, 2)));
+    ASSERT_TRUE(previous.pixels);
+    ASSERT_TRUE(background.pixels);
+    ASSERT_EQ(previous.frameCount, 5);
+    EXPECT_EQ(0, std::memcmp(previous.pixels.get(), background.pixels.get(), 5 * 4 * 4));
+}
+
+TEST(GifDecode, TruncatedAndRandomBytesNeverCrash) {
+    const Bytes whole = EncodeGif(8, 8, {kRed, kBlue}, TinyFrames(20, 3));
+    for (size_t length = 0; length < whole.size(); ++length) {
+        const DecodedAnimation decoded = DecodeAnimation(Bytes(whole.begin(), whole.begin() + length));
+        if (decoded.pixels) {
+            EXPECT_LE(decoded.frameCount, 20);
+        }
+    }
+    uint32_t state = 12345;
+    for (int round = 0; round < 200; ++round) {
+        Bytes bytes = whole;
+        for (int flips = 0; flips < 8; ++flips) {
+            state = state * 1664525u + 1013904223u;
+            bytes[state % bytes.size()] = static_cast<uint8_t>(state >> 24);
+        }
+        DecodeAnimation(bytes);
+        DecodePicture(bytes);
+    }
+}
+
+TEST(DecodeBudget, GrantsOnlyWhatTheScopeAllows) {
+    EXPECT_EQ(BudgetedAllocate(16), nullptr);  // outside any decode
+    ScopedDecodeBudget budget(1000);
+    void* first = BudgetedAllocate(600);
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(BudgetedAllocate(600), nullptr);
+    void* grown = BudgetedReallocate(first, 900);
+    ASSERT_NE(grown, nullptr);
+    EXPECT_EQ(BudgetedReallocate(grown, 1200), nullptr);
+    BudgetedFree(grown);
+    EXPECT_EQ(DecoderBytesInUse(), 0u);
+    EXPECT_EQ(DecoderPeakBytes(), 900u);
+    void* again = BudgetedAllocate(1000);
+    EXPECT_NE(again, nullptr);
+    BudgetedFree(again);
+    EXPECT_EQ(BudgetedAllocate(SIZE_MAX), nullptr);
+}

@@ -1,0 +1,93 @@
+// The overlay through the frame: size, position and orientation of the drawn picture,
+// its own alpha against the HUD opacity, and GIF playback paced by processed frames.
+#include <gtest/gtest.h>
+
+#include "tests/overlay/OverlayGlFixture.h"
+
+using namespace overlay_test;
+
+namespace {
+
+class OverlayDrawing : public OverlayRender {};
+
+}  // namespace
+
+TEST_F(OverlayDrawing, WidePictureIsCentredUprightAndSixteenHundredthsWide) {
+    Show(folder.Write("wide.png", EncodePng(SplitPicture(200, 100, kRed, kBlue))));
+    const Box box = LitBox();
+    EXPECT_NEAR(box.Width(), 40, 1);
+    EXPECT_NEAR(box.Height(), 20, 1);
+    EXPECT_NEAR(box.left + box.right, 249, 1);
+    EXPECT_NEAR(box.bottom + box.top, 249, 1);
+    const render_test::Pixels pixels = Read();
+    // Upright: the picture's upper half (red) is in the upper rows of the output.
+    EXPECT_TRUE(SameColor({pixels.At(125, box.top - 2)[0], pixels.At(125, box.top - 2)[1],
+                           pixels.At(125, box.top - 2)[2], 255},
+                          kRed));
+    EXPECT_TRUE(SameColor({pixels.At(125, box.bottom + 2)[0], pixels.At(125, box.bottom + 2)[1],
+                           pixels.At(125, box.bottom + 2)[2], 255},
+                          kBlue));
+}
+
+TEST_F(OverlayDrawing, TallAndSquarePicturesKeepTheLongerSideAtSixteenHundredths) {
+    Show(folder.Write("tall.bmp", EncodeBmp(SolidPicture(100, 200, kGreen))));
+    EXPECT_NEAR(LitBox().Width(), 20, 1);
+    EXPECT_NEAR(LitBox().Height(), 40, 1);
+    Show(folder.Write("square.tga", EncodeTga(SolidPicture(30, 30, kGreen))));
+    EXPECT_NEAR(LitBox().Width(), 40, 1);
+    EXPECT_NEAR(LitBox().Height(), 40, 1);
+}
+
+TEST_F(OverlayDrawing, ThePicturesOwnAlphaDecidesNotTheHudOpacity) {
+    Show(folder.Write("clear.png", EncodePng(SolidPicture(16, 16, {255, 255, 255, 0}))));
+    EXPECT_NE(effect->CurrentOverlayTexture(), 0u);
+    EXPECT_EQ(LitBox().Width(), 0);
+
+    for (float opacity : {0.0f, 0.3f, 1.0f}) {
+        Set(kParamHudOpacity, opacity);
+        Show(folder.Write("opaque.png", EncodePng(SolidPicture(16, 16, {200, 100, 50, 255}))));
+        EXPECT_TRUE(SameColor(Centre(), {200, 100, 50, 255})) << opacity;
+    }
+}
+
+TEST_F(OverlayDrawing, HundredMillisecondGifAdvancesOnTheSixthProcessedFrame) {
+    Show(folder.Write("clip.gif", SolidFramesGif(8, 8, {kRed, kBlue}, 2, 10)));
+    ASSERT_EQ(effect->overlayFrameCount, 2);
+    for (int frame = 1; frame <= 5; ++frame) {
+        ASSERT_EQ(RenderFrame(), 0u);
+        EXPECT_TRUE(SameColor(Centre(), kRed)) << frame;
+    }
+    ASSERT_EQ(RenderFrame(), 0u);
+    EXPECT_TRUE(SameColor(Centre(), kBlue));
+}
+
+TEST_F(OverlayDrawing, TenMillisecondGifSkipsFramesAndWraps) {
+    Show(folder.Write("fast.gif", SolidFramesGif(8, 8, {kRed, kGreen, kBlue}, 3, 1)));
+    const Rgba expected[] = {kGreen, kRed, kBlue, kRed, kBlue, kGreen};
+    for (const Rgba& color : expected) {
+        ASSERT_EQ(RenderFrame(), 0u);
+        EXPECT_TRUE(SameColor(Centre(), color)) << effect->overlayFrameIndex;
+    }
+}
+
+TEST_F(OverlayDrawing, DelayZeroPlaysForAHundredMilliseconds) {
+    Show(folder.Write("zero.gif", SolidFramesGif(8, 8, {kRed, kBlue}, 2, 0)));
+    EXPECT_EQ(effect->overlayFrameDelays, (std::vector<int32_t>{100, 100}));
+    for (int frame = 1; frame <= 5; ++frame) ASSERT_EQ(RenderFrame(), 0u);
+    EXPECT_TRUE(SameColor(Centre(), kRed));
+    ASSERT_EQ(RenderFrame(), 0u);
+    EXPECT_TRUE(SameColor(Centre(), kBlue));
+}
+
+TEST_F(OverlayDrawing, SingleFrameGifIsShownAsAStill) {
+    render_test::LogCapture log;
+    Show(folder.Write("one.gif", SolidFramesGif(12, 6, {kGreen}, 1, 10)));
+    ASSERT_EQ(effect->overlayFrameCount, 1);
+    ASSERT_EQ(effect->overlayFrameTextures.size(), 1u);
+    EXPECT_EQ(effect->overlayTexture, effect->overlayFrameTextures[0]);
+    EXPECT_EQ(log.lines().back(), "Loaded GIF: 12x6, 1 frames");
+    for (int frame = 0; frame < 20; ++frame) ASSERT_EQ(RenderFrame(), 0u);
+    EXPECT_EQ(effect->overlayFrameIndex, 0);
+    EXPECT_TRUE(SameColor(Centre(), kGreen));
+    EXPECT_NEAR(LitBox().Height(), 20, 1);
+}

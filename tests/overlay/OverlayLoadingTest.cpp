@@ -1,0 +1,180 @@
+// Loading through the frame: which branch a path takes, what every failure leaves behind
+// (nothing drawn, the path read back empty, one log line, a reason when refused), and
+// that each texture is deleted exactly once.
+#include <gtest/gtest.h>
+
+#include <dlfcn.h>
+#include <sys/stat.h>
+
+#include <map>
+
+#include "tests/overlay/OverlayGlFixture.h"
+
+using namespace overlay_test;
+
+// Every glDeleteTextures of the test program passes here on its way to the driver.
+namespace {
+std::map<GLuint, int>& Deletions() {
+    static std::map<GLuint, int> deletions;
+    return deletions;
+}
+}  // namespace
+
+extern "C" void glDeleteTextures(GLsizei count, const GLuint* names) {
+    using Function = void (*)(GLsizei, const GLuint*);
+    static const auto next = reinterpret_cast<Function>(dlsym(RTLD_NEXT, "glDeleteTextures"));
+    for (GLsizei i = 0; i < count; ++i) ++Deletions()[names[i]];
+    next(count, names);
+}
+
+namespace {
+
+class OverlayLoading : public OverlayRender {
+protected:
+    void ExpectFailed(const std::vector<std::string>& lines, const char* failure) {
+        EXPECT_EQ(effect->CurrentOverlayTexture(), 0u);
+        EXPECT_EQ(PathReadBack(), "");
+        EXPECT_FALSE(effect->overlayReloadPending);
+        EXPECT_EQ(LitBox().Width(), 0);
+        ASSERT_FALSE(lines.empty());
+        EXPECT_EQ(lines.back(), failure);
+    }
+
+    Bytes Png() const { return EncodePng(SolidPicture(8, 8, kGreen)); }
+    Bytes Gif() const { return SolidFramesGif(8, 8, {kRed, kBlue}, 2, 10); }
+};
+
+}  // namespace
+
+TEST_F(OverlayLoading, PathsTakeTheGifBranchOnlyForAFinalDotGif) {
+    const struct {
+        const char* name;
+        bool gif;
+    } cases[] = {{"clip.GIF", true}, {"clip.Gif", true}, {"clip.gif.png", false}, {"clip", false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        render_test::LogCapture log;
+        Show(folder.Write(c.name, Gif()));  // a GIF's first frame also decodes as a still
+        EXPECT_EQ(PathReadBack(), folder.Path(c.name));
+        EXPECT_EQ(effect->overlayFrameCount, c.gif ? 2 : 0);
+        EXPECT_EQ(log.lines().empty() ? "" : log.lines().back(), c.gif ? "Loaded GIF: 8x8, 2 frames" : "");
+        EXPECT_TRUE(SameColor(Centre(), kRed));
+    }
+    // A dot in a folder name is the last dot when the file name has none.
+    ASSERT_EQ(mkdir(folder.Path("my.folder").c_str(), 0700), 0);
+    Show(folder.Write("my.folder/clip", Png()));
+    EXPECT_EQ(effect->overlayFrameCount, 0);
+    EXPECT_TRUE(SameColor(Centre(), kGreen));
+}
+
+TEST_F(OverlayLoading, MissingFilesFail) {
+    render_test::LogCapture log;
+    Show(folder.Path("missing.png"));
+    ExpectFailed(log.lines(), "Failed to load overlay image");
+    // A GIF that cannot be opened says nothing.
+    Show(folder.Write("shown.png", Png()));
+    const size_t before = log.lines().size();
+    Show(folder.Path("missing.gif"));
+    EXPECT_EQ(log.lines().size(), before);
+    EXPECT_EQ(effect->CurrentOverlayTexture(), 0u);
+    EXPECT_EQ(PathReadBack(), "");
+}
+
+TEST_F(OverlayLoading, WrongEmptyTruncatedAndRandomFilesFailAndLeaveNothing) {
+    const Picture picture = SplitPicture(32, 32, kRed, kBlue);
+    const Bytes png = EncodePng(picture), jpeg = EncodeJpeg(picture), tga = EncodeTga(picture), gif = Gif();
+    const struct {
+        const char* name;
+        Bytes bytes;
+        const char* failure;
+    } cases[] = {
+        {"png-named.gif", png, "Failed to load GIF"},
+        {"empty.gif", {}, "Failed to load GIF"},
+        {"cut.gif", Bytes(gif.begin(), gif.begin() + 10), "Failed to load GIF"},
+        {"cut.png", Bytes(png.begin(), png.begin() + png.size() / 2), "Failed to load overlay image"},
+        {"cut.jpg", Bytes(jpeg.begin(), jpeg.begin() + jpeg.size() / 2), "Failed to load overlay image"},
+        {"cut.bmp", Bytes(20, 'B'), "Failed to load overlay image"},
+        {"cut.tga", Bytes(tga.begin(), tga.begin() + 10), "Failed to load overlay image"},
+        {"random.png", Bytes{0x13, 0x77, 0x00, 0xFE, 0x42, 0x42, 0x01, 0x99, 0x5A}, "Failed to load overlay image"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Show(folder.Write("shown.png", Png()));  // something on screen to lose
+        ASSERT_NE(effect->CurrentOverlayTexture(), 0u);
+        render_test::LogCapture log;
+        Show(folder.Write(c.name, c.bytes));
+        ExpectFailed(log.lines(), c.failure);
+        EXPECT_EQ(log.lines().size(), 1u);
+    }
+}
+
+TEST_F(OverlayLoading, RefusedFilesSayWhy) {
+    const struct {
+        const char* name;
+        Bytes bytes;
+        const char* failure;
+        const char* reason;
+    } cases[] = {
+        {"huge.gif", GifHeaderOnly(20000, 20000), "Failed to load GIF", "Overlay refused: 20000x20000 exceeds 8192"},
+        {"huge.png", PngClaiming(EncodePng(SolidPicture(4, 4, kRed)), 20000, 20000), "Failed to load overlay image",
+         "Overlay refused: 20000x20000 exceeds 8192"},
+        {"table.jpg", JpegWithHuffmanCodes(EncodeJpeg(SolidPicture(8, 8, kRed)), 400), "Failed to load overlay image",
+         "Overlay refused: JPEG Huffman table declares more than 256 codes"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        render_test::LogCapture log;
+        Show(folder.Write(c.name, c.bytes));
+        ExpectFailed(log.lines(), c.failure);
+        EXPECT_EQ(log.lines(), (std::vector<std::string>{c.reason, c.failure}));
+    }
+}
+
+TEST_F(OverlayLoading, LoadsAgainAfterAFailure) {
+    Show(folder.Path("missing.png"));
+    ASSERT_EQ(effect->CurrentOverlayTexture(), 0u);
+    Show(folder.Write("good.png", Png()));
+    EXPECT_NE(effect->CurrentOverlayTexture(), 0u);
+    EXPECT_EQ(PathReadBack(), folder.Path("good.png"));
+    EXPECT_TRUE(SameColor(Centre(), kGreen));
+}
+
+TEST_F(OverlayLoading, EmptyPathKeepsTheOverlayAndTheFlagRaised) {
+    Show(folder.Write("good.png", Png()));
+    Show("");
+    EXPECT_TRUE(effect->overlayReloadPending);
+    EXPECT_TRUE(SameColor(Centre(), kGreen));
+}
+
+TEST_F(OverlayLoading, EveryTextureIsDeletedExactlyOnce) {
+    Show(folder.Write("clip.gif", SolidFramesGif(8, 8, {kRed, kGreen, kBlue}, 3, 10)));
+    const std::vector<uint32_t> frames = effect->overlayFrameTextures;
+    ASSERT_EQ(frames.size(), 3u);
+    for (uint32_t name : frames) EXPECT_TRUE(glIsTexture(name));
+
+    Deletions().clear();
+    Show(folder.Write("still.png", Png()));
+    for (uint32_t name : frames) {
+        EXPECT_EQ(Deletions()[name], 1) << name;
+        // GL may hand a freed name to the new picture; no other texture keeps it.
+        EXPECT_TRUE(!glIsTexture(name) || name == effect->overlayTexture) << name;
+    }
+    const uint32_t still = effect->overlayTexture;
+    ASSERT_TRUE(glIsTexture(still));
+
+    Deletions().clear();
+    Show(folder.Write("again.gif", Gif()));
+    EXPECT_EQ(Deletions()[still], 1);
+    const std::vector<uint32_t> again = effect->overlayFrameTextures;
+
+    Deletions().clear();
+    effect->TearDownGraphics();
+    for (uint32_t name : again) {
+        EXPECT_EQ(Deletions()[name], 1) << name;
+        EXPECT_FALSE(glIsTexture(name));
+    }
+    EXPECT_EQ(effect->overlayTexture, 0u);
+    EXPECT_EQ(effect->overlayFrameCount, 0);
+    EXPECT_TRUE(effect->overlayFrameTextures.empty());
+    EXPECT_EQ(PathReadBack(), "");
+}

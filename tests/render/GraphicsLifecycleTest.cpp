@@ -1,0 +1,156 @@
+// GL set-up and teardown of the effect: what is created, that everything is deleted
+// exactly once, and the one host message of a failed set-up.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "RenderHarness.h"
+#include "effect/GraphicsSetup.h"
+
+namespace render_test {
+namespace {
+
+const char* const kBroken = "#version 410 core\nvoid main() { nonsense }\n";
+
+struct HeldNames {
+    std::vector<GLuint> shaders, programs, buffers, arrays;
+};
+
+HeldNames NamesOf(const ZaqVigilomatronic& effect) {
+    HeldNames names;
+    for (const ShaderProgram* p : {&effect.processingShader, &effect.lineShader, &effect.texturedQuadShader}) {
+        names.shaders.push_back(p->vertexShader);
+        names.shaders.push_back(p->fragmentShader);
+        names.programs.push_back(p->program);
+    }
+    names.buffers = {effect.screenQuad.vertexBuffer, effect.lineVertexBuffer, effect.quadVertexBuffer};
+    names.arrays = {effect.screenQuad.vertexArray, effect.lineVertexArray, effect.quadVertexArray};
+    return names;
+}
+
+int CountLive(const HeldNames& names) {
+    int live = 0;
+    for (GLuint n : names.shaders) live += glIsShader(n) ? 1 : 0;
+    for (GLuint n : names.programs) live += glIsProgram(n) ? 1 : 0;
+    for (GLuint n : names.buffers) live += glIsBuffer(n) ? 1 : 0;
+    for (GLuint n : names.arrays) live += glIsVertexArray(n) ? 1 : 0;
+    return live;
+}
+
+class GraphicsLifecycle : public EffectRender {};
+
+TEST_F(GraphicsLifecycle, SetUpCreatesEveryObjectAndCopiesTheViewport) {
+    const HeldNames names = NamesOf(*effect);
+    EXPECT_EQ(CountLive(names), 15);
+    EXPECT_EQ(effect->viewport.width, static_cast<uint32_t>(targetWidth));
+    EXPECT_EQ(effect->viewport.height, static_cast<uint32_t>(targetHeight));
+}
+
+TEST_F(GraphicsLifecycle, TeardownZeroesEveryNameAndDeletesEachObjectOnce) {
+    const HeldNames names = NamesOf(*effect);
+    EXPECT_EQ(effect->TearDownGraphics(), 0u);
+    EXPECT_EQ(CountLive(names), 0);
+    const HeldNames after = NamesOf(*effect);
+    for (const auto* list : {&after.shaders, &after.programs, &after.buffers, &after.arrays})
+        for (GLuint n : *list) EXPECT_EQ(n, 0u);
+
+    // GL hands the freed names out again: a second teardown that deleted anything would
+    // now destroy these bystanders.
+    HeldNames bystanders;
+    bystanders.buffers.resize(8);
+    bystanders.arrays.resize(8);
+    glGenBuffers(8, bystanders.buffers.data());
+    glGenVertexArrays(8, bystanders.arrays.data());
+    for (int i = 0; i < 8; ++i) {
+        glBindBuffer(GL_ARRAY_BUFFER, bystanders.buffers[i]);
+        glBindVertexArray(bystanders.arrays[i]);
+        bystanders.shaders.push_back(glCreateShader(GL_VERTEX_SHADER));
+        bystanders.programs.push_back(glCreateProgram());
+    }
+    glBindBuffer(GL_ARRAY_BUFFER, 0);
+    glBindVertexArray(0);
+    EXPECT_EQ(CountLive(bystanders), 32);
+    EXPECT_EQ(effect->TearDownGraphics(), 0u);
+    EXPECT_EQ(CountLive(bystanders), 32) << "a second teardown deleted objects it no longer owned";
+    for (GLuint n : bystanders.shaders) glDeleteShader(n);
+    for (GLuint n : bystanders.programs) glDeleteProgram(n);
+    glDeleteBuffers(8, bystanders.buffers.data());
+    glDeleteVertexArrays(8, bystanders.arrays.data());
+}
+
+TEST_F(GraphicsLifecycle, SetUpAgainAfterTeardownRendersAsBefore) {
+    HideHud();
+    UploadSolid(200, 100, 50);
+    ASSERT_EQ(RenderFrame(), 0u);
+    const Pixels first = Read();
+    effect->TearDownGraphics();
+    const ffgl::ViewportRecord viewport{0, 0, static_cast<uint32_t>(targetWidth), static_cast<uint32_t>(targetHeight)};
+    ASSERT_EQ(effect->SetUpGraphics(&viewport), 0u);
+    ASSERT_EQ(RenderFrame(), 0u);
+    EXPECT_EQ(Read().bytes, first.bytes);
+}
+
+class SetUpFailure : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!SharedContext()) GTEST_SKIP() << "no OpenGL 4.1 core context (run under xvfb-run -a)";
+        liveBefore = LiveShaderObjects();
+    }
+    // Compiles with one program's fragment source broken; returns the host messages.
+    std::vector<std::string> CompileWithBroken(ShaderSource EffectShaderSources::*broken) {
+        EffectShaderSources sources = BuiltInShaderSources();
+        (sources.*broken).fragment = kBroken;
+        LogCapture log;
+        StdoutCapture out;
+        EXPECT_FALSE(CompileEffectPrograms(sources, processing, line, quad));
+        diagnostics = out.Finish();
+        return log.lines();
+    }
+    void ReleaseAll() {
+        processing.Release();
+        line.Release();
+        quad.Release();
+    }
+    ShaderProgram processing, line, quad;
+    std::string diagnostics;
+    int liveBefore = 0;
+};
+
+TEST_F(SetUpFailure, ProcessingProgramFailureCompilesNothingElse) {
+    EXPECT_EQ(CompileWithBroken(&EffectShaderSources::processing),
+              std::vector<std::string>{"Failed to compile processing shader"});
+    EXPECT_EQ(diagnostics.rfind("Fragment Shader error: ", 0), 0u) << diagnostics;
+    EXPECT_EQ(processing.program + line.program + quad.program, 0u);
+    EXPECT_EQ(LiveShaderObjects(), liveBefore);
+}
+
+TEST_F(SetUpFailure, LineProgramFailureKeepsTheProcessingProgramUntilTeardown) {
+    EXPECT_EQ(CompileWithBroken(&EffectShaderSources::line),
+              std::vector<std::string>{"Failed to compile overlay shader"});
+    EXPECT_NE(processing.program, 0u);
+    EXPECT_EQ(line.program + quad.program, 0u);
+    ReleaseAll();
+    EXPECT_EQ(LiveShaderObjects(), liveBefore);
+}
+
+TEST_F(SetUpFailure, TexturedQuadProgramFailureSendsItsOwnMessage) {
+    EXPECT_EQ(CompileWithBroken(&EffectShaderSources::texturedQuad),
+              std::vector<std::string>{"Failed to compile textured quad shader"});
+    EXPECT_NE(processing.program, 0u);
+    EXPECT_NE(line.program, 0u);
+    EXPECT_EQ(quad.program, 0u);
+    ReleaseAll();
+    EXPECT_EQ(LiveShaderObjects(), liveBefore);
+}
+
+TEST_F(SetUpFailure, BuiltInSourcesCompileSilently) {
+    LogCapture log;
+    StdoutCapture out;
+    EXPECT_TRUE(CompileEffectPrograms(BuiltInShaderSources(), processing, line, quad));
+    EXPECT_EQ(out.Finish(), "");
+    EXPECT_TRUE(log.lines().empty());
+    ReleaseAll();
+}
+
+}  // namespace
+}  // namespace render_test

@@ -1,0 +1,11 @@
+#include "tools/InputPicture.h"
+
+#include "tools/TestCard.h"
+
+bool LoadInputPicture(const std::string& input, int width, int height, Picture* picture, std::string* error) {
+    if (input == "testcard") {
+        *picture = MakeTestCard(width, height);
+        return true;
+    }
+    return LoadPicture(input, picture, error);
+}
