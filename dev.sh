@@ -93,7 +93,7 @@ cmd_test_windows() {
 
 # libFuzzer on the overlay decode path; findings land in $BUILD/fuzz/findings/.
 cmd_fuzz() {
-  ensure_packages clang libclang-rt-14-dev libstb-dev
+  ensure_packages clang libclang-rt-14-dev libstb-dev imagemagick
   "$ROOT/fuzz/run.sh" "$BUILD" "${1:-60}"
 }
 

@@ -7,8 +7,8 @@ if(WIN32)
   target_link_libraries(vigil_gl INTERFACE glew_static opengl32)
   target_compile_definitions(vigil_gl INTERFACE GLEW_STATIC GLEW_NO_GLU)
   target_include_directories(vigil_stb INTERFACE ${VIGIL_STB_INCLUDE_DIR})
-  # stb_image's own file reads take UTF-8 paths through the wide-character API.
-  target_compile_definitions(vigil_stb INTERFACE STBI_WINDOWS_UTF8)
+  # stb's own file reads and writes take UTF-8 paths through the wide-character API.
+  target_compile_definitions(vigil_stb INTERFACE STBI_WINDOWS_UTF8 STBIW_WINDOWS_UTF8)
 else()
   set(OpenGL_GL_PREFERENCE GLVND)
   find_package(OpenGL REQUIRED COMPONENTS OpenGL GLX)

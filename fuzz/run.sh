@@ -17,6 +17,17 @@ clang++ "${FLAGS[@]}" -fsanitize=fuzzer,address,undefined \
   "${DECODE_SOURCES[@]}" fuzz/DecodeFuzzer.cpp -o "$OUT/decode-fuzzer"
 clang++ "${FLAGS[@]}" fuzz/WriteSeeds.cpp tests/overlay/PictureFiles.cpp -o "$OUT/write-seeds"
 "$OUT/write-seeds" "$OUT/seeds"
+# Shapes our own encoders do not write: progressive JPEG, interlaced and 16-bit PNG,
+# palette PNG and BMP, run-length TGA, interlaced GIF.
+if command -v convert >/dev/null; then
+  picture=(-size 24x16 gradient:red-blue)
+  convert "${picture[@]}" -interlace JPEG "$OUT/seeds/progressive.jpg"
+  convert "${picture[@]}" -interlace PNG "PNG48:$OUT/seeds/interlaced16.png"
+  convert "${picture[@]}" -colors 8 "PNG8:$OUT/seeds/palette.png"
+  convert "${picture[@]}" -colors 8 -type Palette "BMP3:$OUT/seeds/palette.bmp"
+  convert "${picture[@]}" -compress RLE "$OUT/seeds/rle.tga"
+  convert "${picture[@]}" -interlace GIF "$OUT/seeds/interlaced.gif"
+fi
 
 # Every undefined behaviour stops the run, except the reviewed ones in ubsan.supp.
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1:suppressions=$ROOT/fuzz/ubsan.supp"

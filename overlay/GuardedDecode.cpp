@@ -10,6 +10,7 @@
 #include "overlay/JpegCheck.h"
 #include "overlay/OverlayLimits.h"
 #include "overlay/StbImage.h"
+#include "platform/PrintfFormat.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ constexpr size_t kDecoderSlack = size_t{16} << 20;
 // component planes, format conversion) and a copy of the compressed data.
 constexpr size_t kStillBuffersPerPixel = 24;
 
-std::string Describe(const char* format, ...) __attribute__((format(printf, 1, 2)));
+std::string Describe(const char* format, ...) VIGIL_PRINTF_FORMAT(1, 2);
 std::string Describe(const char* format, ...) {
     char text[160];
     va_list arguments;

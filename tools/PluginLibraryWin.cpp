@@ -1,18 +1,22 @@
 #include <windows.h>
 
+#include "platform/WidePath.h"
 #include "tools/PluginLibrary.h"
 
 namespace {
 
-// The system's text for the last error, without its trailing line break.
-std::string LastErrorText() {
+// The system's text for the last error, without its trailing line break; some texts
+// name the file as "%1".
+std::string LastErrorText(const std::string& path) {
     const DWORD code = GetLastError();
     char buffer[512] = {};
     DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0,
                                   buffer, sizeof buffer, nullptr);
     while (length > 0 && (buffer[length - 1] == '\n' || buffer[length - 1] == '\r')) buffer[--length] = '\0';
     if (length == 0) return "error " + std::to_string(code);
-    return buffer;
+    std::string text = buffer;
+    if (const size_t insert = text.find("%1"); insert != std::string::npos) text.replace(insert, 2, path);
+    return text;
 }
 
 // GetProcAddress hands back a generic function pointer; the export's real type is known.
@@ -27,9 +31,11 @@ PluginLibrary::~PluginLibrary() { Unload(); }
 
 bool PluginLibrary::Load(const std::string& path, std::string* error) {
     Unload();
-    HMODULE module = LoadLibraryA(path.c_str());
+    // The host's arguments are UTF-8; other bytes are read in the system code page.
+    const std::wstring widePath = WidePathFromUtf8(path.c_str());
+    HMODULE module = widePath.empty() ? LoadLibraryA(path.c_str()) : LoadLibraryW(widePath.c_str());
     if (!module) {
-        *error = "cannot load " + path + ": " + LastErrorText();
+        *error = "cannot load " + path + ": " + LastErrorText(path);
         return false;
     }
     handle = module;

@@ -7,6 +7,7 @@
 #include "overlay/DecodeBudget.h"
 #include "overlay/GuardedDecode.h"
 #include "overlay/OverlayLimits.h"
+#include "overlay/StbImage.h"
 #include "tests/overlay/PictureFiles.h"
 
 using namespace overlay_test;
@@ -190,6 +191,19 @@ TEST(GifDecode, TruncatedAndRandomBytesNeverCrash) {
         DecodeAnimation(bytes);
         DecodePicture(bytes);
     }
+}
+
+TEST(GifDecode, RunningOutOfBudgetMidAnimationReleasesEverythingOnce) {
+    // Room for the decoder's canvas, background, history and the first frame, not a second.
+    const Bytes gif = SolidFramesGif(64, 64, {kRed, kBlue}, 4, 10);
+    constexpr size_t kFrame = 64 * 64 * 4;
+    ScopedDecodeBudget budget(3 * kFrame + kFrame / 4 + 1024);
+    int* delays = nullptr;
+    int width = 0, height = 0, frames = 0;
+    EXPECT_EQ(StbDecodeGifFrames(gif.data(), gif.size(), &delays, &width, &height, &frames), nullptr);
+    EXPECT_EQ(width, 64);  // the first frame was decoded: the failure came with the second
+    // The decoder freed its delay array itself; freeing it here again would be a double free.
+    EXPECT_EQ(DecoderBytesInUse(), 0u);
 }
 
 TEST(DecodeBudget, GrantsOnlyWhatTheScopeAllows) {

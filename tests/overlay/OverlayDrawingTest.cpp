@@ -19,14 +19,9 @@ TEST_F(OverlayDrawing, WidePictureIsCentredUprightAndSixteenHundredthsWide) {
     EXPECT_NEAR(box.Height(), 20, 1);
     EXPECT_NEAR(box.left + box.right, 249, 1);
     EXPECT_NEAR(box.bottom + box.top, 249, 1);
-    const render_test::Pixels pixels = Read();
     // Upright: the picture's upper half (red) is in the upper rows of the output.
-    EXPECT_TRUE(SameColor({pixels.At(125, box.top - 2)[0], pixels.At(125, box.top - 2)[1],
-                           pixels.At(125, box.top - 2)[2], 255},
-                          kRed));
-    EXPECT_TRUE(SameColor({pixels.At(125, box.bottom + 2)[0], pixels.At(125, box.bottom + 2)[1],
-                           pixels.At(125, box.bottom + 2)[2], 255},
-                          kBlue));
+    EXPECT_TRUE(SameColor(PixelAt(125, box.top - 2), kRed));
+    EXPECT_TRUE(SameColor(PixelAt(125, box.bottom + 2), kBlue));
 }
 
 TEST_F(OverlayDrawing, TallAndSquarePicturesKeepTheLongerSideAtSixteenHundredths) {

@@ -36,12 +36,12 @@ protected:
 
     std::string PathReadBack() { return effect->ReadParameterText(kParamOverlayImage); }
 
-    // The centre pixel's colour, 8 bits per channel.
-    Rgba Centre() {
-        const render_test::Pixels pixels = Read();
-        const uint8_t* p = pixels.At(pixels.width / 2, pixels.height / 2);
+    // A pixel's colour, 8 bits per channel; rows count from the bottom.
+    Rgba PixelAt(int x, int y) {
+        const uint8_t* p = Read().At(x, y);
         return {p[0], p[1], p[2], p[3]};
     }
+    Rgba Centre() { return PixelAt(targetWidth / 2, targetHeight / 2); }
 
     struct Box {
         int left = -1, bottom = -1, right = -1, top = -1;  // inclusive, GL rows from the bottom

@@ -15,8 +15,9 @@ WORK=$3
 TOLERANCE=${VIGIL_WINDOWS_TOLERANCE:-2}
 
 export WINEPREFIX=$WORK/prefix WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-# The same local time zone on both sides, so the info block's clock reads alike.
-export TZ=UTC
+# Wine maps Linux file names and arguments through the locale's character set: without a
+# UTF-8 locale, non-ASCII names would not survive the trip.
+export LC_ALL=C.UTF-8
 mkdir -p "$WORK/linux" "$WORK/windows"
 wineboot -i >/dev/null 2>&1
 # One server for all runs, stopped at the end so no Wine process outlives the display.
@@ -32,8 +33,8 @@ fail() { echo "FAIL: $*"; failed=$((failed + 1)); }
 windows_path() { local p=${1//\//\\}; echo "Z:$p"; }
 
 linux_host() { "$LINUX_HOST" "$@"; }
-# Windows writes CR LF; the texts are compared without the CR.
-windows_host() { wine "$WINDOWS_HOST" "$@" > >(tr -d '\r') 2> >(tr -d '\r' >&2); }
+# Windows ends lines with CR LF; its texts are compared without the CR.
+windows_host() { wine "$WINDOWS_HOST" "$@" | sed 's/\r$//'; }
 
 # Both listings name their own library file; the rest must match byte for byte.
 check_info() {
@@ -87,7 +88,7 @@ check_scenes() {
 check_log_lines() {
   local linux_log windows_log
   linux_log=$(sed "s|$(basename "$LINUX_LIB")|LIBRARY|g" "$WORK/linux/normal.log")
-  windows_log=$(sed "s|$(basename "$WINDOWS_LIB")|LIBRARY|g" "$WORK/windows/normal.log")
+  windows_log=$(sed "s|$(basename "$WINDOWS_LIB")|LIBRARY|g; s|\r$||" "$WORK/windows/normal.log")
   if [ -n "$linux_log" ] && [ "$linux_log" = "$windows_log" ]; then
     pass "log lines identical ($(wc -l <<<"$linux_log") lines)"
   else
@@ -112,11 +113,32 @@ check_file_open() {
   [ "$status" -eq 0 ] || fail "file-open-check exited with $status"
 }
 
+# Shader compile errors go to standard output and to the debugger channel, which Wine
+# traces as OutputDebugStringA calls: the text first, then a line feed of its own.
+check_shader_diagnostics() {
+  local output trace
+  output=$(WINEDEBUG=-all,+debugstr wine "$WINDOWS_BUILD/shader-diagnostics-check.exe" 2>"$WORK/debugstr.log" |
+    sed 's/\r$//')
+  trace=$(grep -o 'OutputDebugStringA .*' "$WORK/debugstr.log")
+  if grep -q '^ok:' <<<"$output" && grep -q '^Vertex Shader error: ' <<<"$output"; then
+    pass "shader diagnostics on standard output"
+  else
+    fail "shader diagnostics on standard output: $output"
+  fi
+  if grep -q '^OutputDebugStringA "Vertex Shader error: ' <<<"$trace" &&
+    grep -qx 'OutputDebugStringA "\\n"' <<<"$trace"; then
+    pass "shader diagnostics on the debugger channel"
+  else
+    fail "shader diagnostics on the debugger channel: $trace"
+  fi
+}
+
 check_info
 check_thumbnail
 check_scenes
 check_log_lines
 check_file_open
+check_shader_diagnostics
 check_overlays
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

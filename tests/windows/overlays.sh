@@ -27,10 +27,10 @@ check_overlay_scene() {
 
 check_overlays() {
   # A UTF-8 file name with letters outside the Windows code page opens only through the
-  # wide-character API.
+  # wide-character API; the pictures written are named so too.
   local still="$WORK/überwachung-наблюдение.png"
   convert -size 64x16 xc:red -size 64x16 xc:blue -append "$still"
-  check_overlay_scene overlay-still "$still" 2
+  check_overlay_scene overlay-still-наблюдение "$still" 2
   # Three frames of 100 ms: the eighth processed frame shows the second.
   local animation="$WORK/animation.gif"
   convert -delay 10 -size 48x48 xc:red xc:lime xc:blue "$animation"
