@@ -20,8 +20,8 @@ struct HudColor {
 };
 
 // Each stage sets its own colour; a skipped stage sets nothing.
-void SetColor(int32_t location, const HudColor& color, float alpha) {
-    glUniform4f(location, color.r, color.g, color.b, alpha);
+void SetColor(HudBatch& batch, int32_t location, const HudColor& color, float alpha) {
+    batch.SetColor(location, color.r, color.g, color.b, alpha);
 }
 
 const ffgl::TextureRecord* FirstInput(const ffgl::ProcessingRecord* record) {
@@ -74,25 +74,28 @@ void ZaqVigilomatronic::DrawHud(const FrameValues& frame) {
 
     HudColor color;
     RotateHue(color.r, color.g, color.b, hueShift);
+    // The stages are recorded and sent with one upload when the batch closes.
+    if (hudBatching) hudBatch.Open();
 
     if (IsOn(cornersOn)) {
-        SetColor(colorLocation, color, hudOpacity * 1.0f);
-        glLineWidth(2.0f);
+        SetColor(hudBatch, colorLocation, color, hudOpacity * 1.0f);
+        hudBatch.SetLineWidth(2.0f);
         DrawCornerBrackets();
     }
     if (const int grid = RoundOption(gridStyle); grid > 0) {
-        SetColor(colorLocation, color, hudOpacity * 0.3f);
+        SetColor(hudBatch, colorLocation, color, hudOpacity * 0.3f);
         DrawGrid(grid - 1);
     }
     if (frame.scanMode > 0) {
-        SetColor(colorLocation, color, hudOpacity * 0.8f);
-        glLineWidth(1.5f);
+        SetColor(hudBatch, colorLocation, color, hudOpacity * 0.8f);
+        hudBatch.SetLineWidth(1.5f);
         DrawScanSweep(frame.scanMode, frame.scanPosition, frameCounter);
     }
     if (const int crosshair = RoundOption(crosshairStyle); crosshair > 0) {
-        SetColor(colorLocation, color, hudOpacity * 1.0f);
+        SetColor(hudBatch, colorLocation, color, hudOpacity * 1.0f);
         DrawCrosshair(crosshair - 1);
     }
     if (IsOn(showInfo)) DrawInfoBlock(color.r, color.g, color.b, colorLocation);
+    hudBatch.Close();
     // The scopes end in reverse order: vertex array 0, then no program.
 }

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "effect/HudVertices.h"
+
 constexpr int kGlyphRows = 24;
 constexpr int kGlyphColumns = 16;
 constexpr int kGlyphCount = 95;  // character codes 32 ' ' to 126 '~'
@@ -37,5 +39,41 @@ void ForEachGlyphCell(const uint16_t* rows, float x, float y, float size, Emit&&
         const float yr = (h + y) - static_cast<float>(r + 1) * ch;
         for (int c = 0; c < kGlyphColumns; ++c)
             if (word & (0x8000u >> c)) emit(CellRect{x + static_cast<float>(c) * w, yr, w, ch});
+    }
+}
+
+// Whether columns first..last of a row word are lit and the columns beside them dark.
+inline bool HasRun(uint16_t word, int first, int last) {
+    for (int c = first; c <= last; ++c)
+        if (!(word & (0x8000u >> c))) return false;
+    const bool darkLeft = first == 0 || !(word & (0x8000u >> (first - 1)));
+    const bool darkRight = last == kGlyphColumns - 1 || !(word & (0x8000u >> (last + 1)));
+    return darkLeft && darkRight;
+}
+
+// Calls emit(HudEdges) for each run of neighbouring lit cells in a row, joined with the
+// same run in the rows below it; top first, left to right. Every edge of a run is an
+// edge of one of its outer cells, computed exactly as ForEachGlyphCell computes it. The
+// cells' inner edges, where two of them meet, may differ from each other in the last bit
+// but land on the same sub-pixel, so the run covers the pixels of its cells; the frame
+// identity tests hold this over every element and several output sizes.
+template <typename Emit>
+void ForEachGlyphRun(const uint16_t* rows, float x, float y, float size, Emit&& emit) {
+    const float h = size * 1.5f;
+    const float w = size * 0.0625f;
+    const float ch = h / 24.0f;
+    auto rowBottom = [&](int r) { return (h + y) - static_cast<float>(r + 1) * ch; };
+    for (int r = 0; r < kGlyphRows; ++r) {
+        const uint16_t word = rows[r];
+        for (int c = 0; c < kGlyphColumns; ++c) {
+            if (!(word & (0x8000u >> c))) continue;
+            const int first = c;
+            while (c + 1 < kGlyphColumns && (word & (0x8000u >> (c + 1)))) ++c;
+            if (r > 0 && HasRun(rows[r - 1], first, c)) continue;  // drawn with the row above
+            int last = r;
+            while (last + 1 < kGlyphRows && HasRun(rows[last + 1], first, c)) ++last;
+            emit(HudEdges{x + static_cast<float>(first) * w, rowBottom(last), (x + static_cast<float>(c) * w) + w,
+                          rowBottom(r) + ch});
+        }
     }
 }

@@ -33,7 +33,9 @@ uint32_t ZaqVigilomatronic::SetUpGraphics(const ffgl::ViewportRecord* viewportRe
     if (!CompileEffectPrograms(BuiltInShaderSources(), processingShader, lineShader, texturedQuadShader))
         return ffgl::kFailure32;
     if (!screenQuad.Create()) return ffgl::kFailure32;
-    CreateLineBuffer(lineVertexArray, lineVertexBuffer);
+    // Large enough for the whole HUD of a frame, which goes up in one piece.
+    CreateLineBuffer(lineVertexArray, lineVertexBuffer, HudLineBufferBytes());
+    hudBatch.Allocate(lineVertexBuffer);
     CreateQuadBuffer(quadVertexArray, quadVertexBuffer);
     if (viewportRecord) viewport = *viewportRecord;
     return 0;
@@ -45,6 +47,7 @@ uint32_t ZaqVigilomatronic::TearDownGraphics() {
     texturedQuadShader.Release();
     screenQuad.Release();
     ReleaseDynamicBuffer(lineVertexArray, lineVertexBuffer);
+    hudBatch.Release();
     ReleaseDynamicBuffer(quadVertexArray, quadVertexBuffer);
     ReleaseOverlay();
     return 0;

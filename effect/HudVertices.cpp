@@ -106,15 +106,16 @@ void AppendLine(HudShape& shape, float x1, float y1, float x2, float y2) {
 
 void AppendFilledRect(HudShape& shape, float x, float y, float width, float height) {
     HudVertex* v = Reserve(shape, HudMode::Triangles, 6);
-    if (!v) return;
-    const float right = x + width;
-    const float top = y + height;
-    v[0] = {x, y};
-    v[1] = {right, y};
-    v[2] = {right, top};
-    v[3] = {x, y};
-    v[4] = {right, top};
-    v[5] = {x, top};
+    if (v) WriteRectVertices(v, {x, y, x + width, y + height});
+}
+
+void WriteRectVertices(HudVertex* v, const HudEdges& e) {
+    v[0] = {e.left, e.bottom};
+    v[1] = {e.right, e.bottom};
+    v[2] = {e.right, e.top};
+    v[3] = {e.left, e.bottom};
+    v[4] = {e.right, e.top};
+    v[5] = {e.left, e.top};
 }
 
 void AppendCircle(HudShape& shape, float cx, float cy, float radius, int segments) {

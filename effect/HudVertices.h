@@ -35,6 +35,18 @@ struct HudShape {
     const HudVertex* VerticesOf(const HudPrimitive& primitive) const { return vertices + primitive.first; }
 };
 
+// A rectangle by its edges, so that a rectangle standing for several glyph cells can keep
+// the very floats of its outer cells' edges (and so cover the same pixels).
+struct HudEdges {
+    float left;
+    float bottom;
+    float right;
+    float top;
+};
+
+// The two triangles of a filled rectangle, in the order every rectangle is drawn.
+void WriteRectVertices(HudVertex* v, const HudEdges& edges);
+
 // A circle never has more segments than this: 128 vertices, 1 KiB of the line buffer.
 constexpr int kMaxCircleSegments = 64;
 

@@ -1,7 +1,5 @@
 // The info block: blinking recording sign, clock and captions in the built-in font,
-// each lit glyph cell a filled rectangle of its own.
-#include <GL/glew.h>
-
+// each lit glyph cell a filled rectangle.
 #include "effect/Clock.h"
 #include "effect/GlyphCells.h"
 #include "effect/GlyphTable.h"
@@ -10,7 +8,13 @@
 #include "effect/ZaqVigilomatronic.h"
 
 void ZaqVigilomatronic::DrawGlyph(unsigned char code, float x, float y, float size) {
-    ForEachGlyphCell(GlyphTable[GlyphIndex(code)], x, y, size,
+    const uint16_t* rows = GlyphTable[GlyphIndex(code)];
+    // A batch takes each row's run of lit cells as one rectangle over the same pixels.
+    if (hudBatch.IsOpen()) {
+        ForEachGlyphRun(rows, x, y, size, [this](const HudEdges& run) { hudBatch.AddRect(run); });
+        return;
+    }
+    ForEachGlyphCell(rows, x, y, size,
                      [this](const CellRect& cell) { DrawFilledRect(cell.x, cell.y, cell.width, cell.height); });
 }
 
@@ -23,15 +27,15 @@ void ZaqVigilomatronic::DrawText(const char* text, float x, float y, float size)
 void ZaqVigilomatronic::DrawInfoBlock(float hudRed, float hudGreen, float hudBlue, int32_t colorLocation) {
     float recRed = kRecordingColor[0], recGreen = kRecordingColor[1], recBlue = kRecordingColor[2];
     RotateHue(recRed, recGreen, recBlue, hueShift);
-    glUniform4f(colorLocation, recRed, recGreen, recBlue, hudOpacity);
+    hudBatch.SetColor(colorLocation, recRed, recGreen, recBlue, hudOpacity);
     if (RecordingSignVisible(frameCounter)) {
-        glLineWidth(1.0f);
+        hudBatch.SetLineWidth(1.0f);
         DrawFilledRect(kRecordingSquareX, kRecordingSquareY, kRecordingSquareSize, kRecordingSquareSize);
         DrawText(kRecordingSign.text, kRecordingSign.x, kRecordingSign.y, kRecordingSign.size);
     }
 
-    glUniform4f(colorLocation, hudRed, hudGreen, hudBlue, hudOpacity);
-    glLineWidth(1.0f);
+    hudBatch.SetColor(colorLocation, hudRed, hudGreen, hudBlue, hudOpacity);
+    hudBatch.SetLineWidth(1.0f);
     const ClockText clock = FormatClockText(ReadLocalTime(), frameCounter);
     DrawText(clock.text, kClockLine.x, kClockLine.y, kClockLine.size);
 
@@ -40,7 +44,7 @@ void ZaqVigilomatronic::DrawInfoBlock(float hudRed, float hudGreen, float hudBlu
     for (const InfoLine& caption : kCaptions) {
         if (caption.alphaFactor != groupFactor) {
             groupFactor = caption.alphaFactor;
-            glUniform4f(colorLocation, hudRed, hudGreen, hudBlue, hudOpacity * groupFactor);
+            hudBatch.SetColor(colorLocation, hudRed, hudGreen, hudBlue, hudOpacity * groupFactor);
         }
         DrawText(caption.text, caption.x, caption.y, caption.size);
     }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "effect/HudBatch.h"
 #include "gl/ScreenQuad.h"
 #include "gl/ShaderProgram.h"
 #include "host/Plugin.h"
@@ -68,6 +69,10 @@ public:
     uint32_t lineVertexBuffer = 0;
     uint32_t quadVertexArray = 0;
     uint32_t quadVertexBuffer = 0;
+    // The HUD's way to the line buffer; the frame batches it unless a test asks for the
+    // per-primitive drawing that the batched frame must reproduce.
+    HudBatch hudBatch;
+    bool hudBatching = true;
 
     uint32_t overlayTexture = 0;
     int32_t overlayWidth = 0;

@@ -17,8 +17,8 @@ const void* ByteOffset(uintptr_t offset) { return reinterpret_cast<const void*>(
 
 }  // namespace
 
-void CreateLineBuffer(uint32_t& vertexArray, uint32_t& buffer) {
-    AllocateDynamicBuffer(vertexArray, buffer, kLineBufferBytes);
+void CreateLineBuffer(uint32_t& vertexArray, uint32_t& buffer, uint32_t bytes) {
+    AllocateDynamicBuffer(vertexArray, buffer, bytes);
     glEnableVertexAttribArray(0);
     glVertexAttribPointer(0, 2, GL_FLOAT, GL_FALSE, 0, ByteOffset(0));
     glBindVertexArray(0);

@@ -1,4 +1,4 @@
-// The two dynamic vertex buffers of the effect, filled anew for every primitive: the line
+// The two dynamic vertex buffers of the effect, filled anew for every draw: the line
 // buffer (x, y per vertex, all HUD geometry) and the quad buffer (x, y, s, t per vertex,
 // the overlay picture). Positions are in HUD space, 0..1 from the bottom left.
 #pragma once
@@ -14,7 +14,8 @@ constexpr uint32_t kModeTriangles = 0x0004;  // GL_TRIANGLES
 
 // Each creates a vertex array and a buffer of its size with its attribute layout. The
 // names are not tested; the array binding is reset to 0, the array-buffer binding stays.
-void CreateLineBuffer(uint32_t& vertexArray, uint32_t& buffer);
+// The line buffer may be made larger than its least size, for callers that batch.
+void CreateLineBuffer(uint32_t& vertexArray, uint32_t& buffer, uint32_t bytes = kLineBufferBytes);
 void CreateQuadBuffer(uint32_t& vertexArray, uint32_t& buffer);
 
 // Deletes the array, then the buffer, each only when non-zero, and zeroes each name.

@@ -10,6 +10,7 @@
 #include "tools/HostPlatform.h"
 #include "tools/InputPicture.h"
 #include "tools/RenderSession.h"
+#include "tools/TextureCopy.h"
 
 namespace {
 
@@ -19,11 +20,12 @@ struct Measurement {
     double drawCalls = 0.0;
 };
 
-// One frame: CPU time covers only the plug-in's call, wall time also the GPU's work.
-bool TimeFrame(RenderSession& session, std::vector<double>* wall, std::vector<double>* cpu, std::string* error) {
+// One frame: CPU time covers only the frame's own call, wall time also the GPU's work.
+template <typename Frame>
+bool TimeFrame(Frame&& frame, std::vector<double>* wall, std::vector<double>* cpu, std::string* error) {
     const auto start = std::chrono::steady_clock::now();
     const double cpuStart = ThreadCpuMilliseconds();
-    if (!session.RenderFrame(error)) return false;
+    if (!frame(error)) return false;
     const double cpuEnd = ThreadCpuMilliseconds();
     glFinish();
     const auto end = std::chrono::steady_clock::now();
@@ -32,22 +34,34 @@ bool TimeFrame(RenderSession& session, std::vector<double>* wall, std::vector<do
     return true;
 }
 
-bool Measure(PluginClient& client, const HostOptions& options, const Picture& input,
-             const std::vector<ParameterSetting>& settings, Measurement* result, std::string* error) {
-    RenderSession session(client);
-    if (!session.Start(input, options.width, options.height, options.pad, settings, error)) return false;
+template <typename Frame>
+bool MeasureFrames(const HostOptions& options, Frame&& frame, Measurement* result, std::string* error) {
     std::vector<double> wall, cpu;
-    for (int frame = 0; frame < options.warmupFrames; ++frame)
-        if (!TimeFrame(session, &wall, &cpu, error)) return false;
+    for (int i = 0; i < options.warmupFrames; ++i)
+        if (!TimeFrame(frame, &wall, &cpu, error)) return false;
     wall.clear();
     cpu.clear();
     const uint64_t drawsBefore = DrawCallCount();
-    for (int frame = 0; frame < options.frames; ++frame)
-        if (!TimeFrame(session, &wall, &cpu, error)) return false;
+    for (int i = 0; i < options.frames; ++i)
+        if (!TimeFrame(frame, &wall, &cpu, error)) return false;
     result->drawCalls = static_cast<double>(DrawCallCount() - drawsBefore) / options.frames;
     result->wall = Summarise(wall);
     result->cpu = Summarise(cpu);
     return true;
+}
+
+bool Measure(PluginClient& client, const HostOptions& options, const Picture& input,
+             const std::vector<ParameterSetting>& settings, Measurement* result, std::string* error) {
+    RenderSession session(client);
+    if (!session.Start(input, options.width, options.height, options.pad, settings, error)) return false;
+    return MeasureFrames(options, [&session](std::string* e) { return session.RenderFrame(e); }, result, error);
+}
+
+// The same input drawn by a pass-through shader: the floor under any processing pass.
+bool MeasureCopy(const HostOptions& options, const Picture& input, Measurement* result, std::string* error) {
+    TextureCopy copy;
+    if (!copy.Start(input, options.width, options.height, error)) return false;
+    return MeasureFrames(options, [&copy](std::string*) { copy.RenderFrame(); return true; }, result, error);
 }
 
 void PrintRow(const char* label, double value, const double* baseline) {
@@ -59,7 +73,8 @@ void PrintReport(const HostOptions& options, const std::string& library, const M
                  const Measurement* baseline) {
     std::printf("%s at %dx%d: %d frames after %d warm-up frames\n", library.c_str(), options.width, options.height,
                 options.frames, options.warmupFrames);
-    std::printf("  %-26s %12s%s\n", "", "measured", baseline ? "     baseline" : "");
+    std::printf("  %-26s %12s%s\n", "", "measured",
+                !baseline ? "" : options.copyBaseline ? "  plain copy" : "     baseline");
     PrintRow("median ms/frame", main.wall.median, baseline ? &baseline->wall.median : nullptr);
     PrintRow("minimum ms/frame", main.wall.minimum, baseline ? &baseline->wall.minimum : nullptr);
     PrintRow("maximum ms/frame", main.wall.maximum, baseline ? &baseline->wall.maximum : nullptr);
@@ -87,8 +102,11 @@ int RunBench(const HostOptions& options) {
     if (!context) return Fail(error);
     Measurement main, baseline;
     if (!Measure(client, options, input, settings, &main, &error)) return Fail(error);
-    const bool compare = !options.baseline.empty();
-    if (compare && !Measure(client, options, input, baselineSettings, &baseline, &error)) return Fail(error);
+    const bool compare = options.copyBaseline || !options.baseline.empty();
+    const bool measured = !compare                ? true
+                          : options.copyBaseline ? MeasureCopy(options, input, &baseline, &error)
+                                                 : Measure(client, options, input, baselineSettings, &baseline, &error);
+    if (!measured) return Fail(error);
     PrintReport(options, client.FileName(), main, compare ? &baseline : nullptr);
     return kExitOk;
 }

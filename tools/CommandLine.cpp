@@ -31,7 +31,7 @@ bool ParseCount(const std::string& text, int minimum, int* count) {
 // Which options each command accepts.
 bool Accepts(const std::string& command, const std::string& option) {
     const bool draws = command == "render" || command == "bench";
-    if (option == "--baseline" || option == "--warmup") return command == "bench";
+    if (option == "--baseline" || option == "--warmup" || option == "--copy-baseline") return command == "bench";
     if (option == "--output") return command == "render";
     return draws;
 }
@@ -79,8 +79,8 @@ bool ParseOptions(const std::vector<std::string>& arguments, size_t first, HostO
             *error = "\"" + arguments[i] + "\" is not an option of " + options->command;
             return false;
         }
-        if (option == "--pad") {
-            options->pad = true;
+        if (option == "--pad" || option == "--copy-baseline") {
+            (option == "--pad" ? options->pad : options->copyBaseline) = true;
             continue;
         }
         if (!inlineValue) {
@@ -128,6 +128,10 @@ bool ParseCommandLine(const std::vector<std::string>& arguments, HostOptions* op
     if (options->command == "thumbnail") options->output = arguments[2];
     if (!ParseOptions(arguments, 1 + positional, options, error)) return false;
     if (options->frames == 0) options->frames = options->command == "bench" ? 300 : 1;
+    if (options->copyBaseline && !options->baseline.empty()) {
+        *error = "bench takes --baseline or --copy-baseline, not both";
+        return false;
+    }
     if (options->command == "render" && options->output.empty()) {
         *error = "render needs --output OUT.png";
         return false;
@@ -142,8 +146,9 @@ const char* UsageText() {
            "  vigil-host render LIBRARY [--input PICTURE|testcard] [--size WxH] [--frames N]\n"
            "                    [--set \"Name=Value\"]... [--pad] --output OUT.png\n"
            "  vigil-host bench LIBRARY [--input PICTURE|testcard] [--size WxH] [--frames N] [--warmup N]\n"
-           "                   [--set \"Name=Value\"]... [--baseline \"Name=Value\"]... [--pad]\n"
+           "                   [--set \"Name=Value\"]... [--baseline \"Name=Value\"]... [--copy-baseline] [--pad]\n"
            "  vigil-host font-sheet OUT.png\n"
            "An --output name may hold a frame-number pattern such as frame_%04d.png: every frame is\n"
-           "then written, numbered from 1.\n";
+           "then written, numbered from 1. --copy-baseline measures, beside the plug-in, the input\n"
+           "drawn by a plain texture copy of the same size.\n";
 }

@@ -16,6 +16,7 @@ struct HostOptions {
     bool pad = false;
     std::vector<std::string> settings;  // "Name=Value", in order
     std::vector<std::string> baseline;  // bench: the configuration to compare against
+    bool copyBaseline = false;          // bench: compare against a plain texture copy instead
 };
 
 // False with a message for anything the commands cannot run with.

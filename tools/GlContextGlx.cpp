@@ -1,6 +1,10 @@
 #include <GL/glew.h>
 #include <GL/glx.h>
 
+#include <chrono>
+#include <cstdlib>
+#include <thread>
+
 #include "tools/GlContext.h"
 
 namespace {
@@ -21,7 +25,7 @@ public:
     void ReleaseCurrent() override { glXMakeContextCurrent(display, None, None, nullptr); }
 
     bool Open(std::string* error) {
-        display = XOpenDisplay(nullptr);
+        display = OpenDisplay();
         if (!display) return Fail(error, "cannot open the X display (is DISPLAY set? run under xvfb-run -a)");
         const int configAttributes[] = {GLX_DRAWABLE_TYPE, GLX_PBUFFER_BIT, GLX_RENDER_TYPE, GLX_RGBA_BIT,
                                         GLX_RED_SIZE, 8, GLX_GREEN_SIZE, 8, GLX_BLUE_SIZE, 8,
@@ -49,6 +53,16 @@ public:
     }
 
 private:
+    // A busy Xvfb now and then refuses a connection for a moment; try again briefly.
+    static Display* OpenDisplay() {
+        for (int attempt = 0; attempt < 20; ++attempt) {
+            if (Display* opened = XOpenDisplay(nullptr)) return opened;
+            if (!std::getenv("DISPLAY")) break;
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        }
+        return nullptr;
+    }
+
     static bool Fail(std::string* error, const char* text) {
         *error = text;
         return false;

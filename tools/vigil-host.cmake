@@ -2,7 +2,7 @@
 add_library(vigil_hostcli STATIC
   CommandLine.cpp PluginClient.cpp ParameterSettings.cpp FramePath.cpp TestCard.cpp
   PictureLoad.cpp PictureConvert.cpp InputPicture.cpp FrameStatistics.cpp RenderSession.cpp
-  InfoCommand.cpp ThumbnailCommand.cpp RenderCommand.cpp BenchCommand.cpp FontSheetCommand.cpp
+  InfoCommand.cpp ThumbnailCommand.cpp RenderCommand.cpp BenchCommand.cpp TextureCopy.cpp FontSheetCommand.cpp
   PngWrite.cpp FontSheet.cpp ${CMAKE_SOURCE_DIR}/effect/GlyphTable.cpp)
 target_link_libraries(vigil_hostcli PUBLIC vigil_hostkit vigil_stb)
 

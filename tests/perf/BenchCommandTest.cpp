@@ -1,0 +1,40 @@
+// vigil-host bench as a user runs it: the plug-in's frame beside a plain texture copy,
+// and the draw calls it counts for the batched HUD. Figures are printed, never judged.
+#include <string>
+
+#include "tests/vigil_host/HostProcess.h"
+
+namespace {
+
+std::string Row(const std::string& out, const std::string& label) {
+    const size_t at = out.find(label);
+    return at == std::string::npos ? std::string() : out.substr(at, out.find('\n', at) - at);
+}
+
+TEST(BenchAgainstCopy, ComparesTheFrameWithAPlainCopyOfTheInput) {
+    const HostRun run = RunHost({"bench", VIGIL_PLUGIN_FILE, "--size", "160x90", "--frames", "3", "--warmup", "1",
+                                 "--copy-baseline", "--set", "Corners=off", "--set", "Show Info=off"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("plain copy"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("ratio of medians"), std::string::npos) << run.out;
+    // The processing pass alone: one draw, and one for the copy.
+    EXPECT_NE(Row(run.out, "draw calls/frame").find("1.000        1.000"), std::string::npos) << run.out;
+}
+
+TEST(BenchAgainstCopy, CountsAFewDrawsForAFullHud) {
+    const HostRun run = RunHost({"bench", VIGIL_PLUGIN_FILE, "--size", "160x90", "--frames", "2", "--warmup", "0",
+                                 "--set", "Crosshair=Tactical", "--set", "Grid=Radial", "--set", "Scan Line=Radar"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string row = Row(run.out, "draw calls/frame");
+    ASSERT_FALSE(row.empty()) << run.out;
+    EXPECT_LE(std::stod(row.substr(row.find_last_of(' ') + 1)), 32.0) << row;
+}
+
+TEST(BenchAgainstCopy, TakesOneBaselineNotTwo) {
+    const HostRun run =
+        RunHost({"bench", VIGIL_PLUGIN_FILE, "--copy-baseline", "--baseline", "Corners=off"}, true);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("not both"), std::string::npos) << run.err;
+}
+
+}  // namespace

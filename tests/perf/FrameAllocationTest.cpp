@@ -1,0 +1,97 @@
+// After its first frame, a frame allocates nothing. Every C++ allocation of this process
+// goes through the counting operator new below; malloc is left alone because the GL
+// driver (Mesa's llvmpipe) mallocs its own per-frame work, which is not the plug-in's.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <new>
+
+#include "effect/Clock.h"
+#include "tests/render/RenderHarness.h"
+
+namespace {
+
+std::atomic<bool> counting{false};
+std::atomic<long> allocations{0};
+
+void* Allocate(std::size_t size) {
+    if (counting.load(std::memory_order_relaxed)) allocations.fetch_add(1, std::memory_order_relaxed);
+    if (void* p = std::malloc(size ? size : 1)) return p;
+    throw std::bad_alloc();
+}
+
+}  // namespace
+
+void* operator new(std::size_t size) { return Allocate(size); }
+void* operator new[](std::size_t size) { return Allocate(size); }
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+    try {
+        return Allocate(size);
+    } catch (...) {
+        return nullptr;
+    }
+}
+void* operator new[](std::size_t size, const std::nothrow_t& tag) noexcept { return operator new(size, tag); }
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete[](void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
+
+namespace {
+
+using render_test::EffectRender;
+
+class FrameAllocation : public EffectRender {
+protected:
+    FrameAllocation() {
+        targetWidth = 160;
+        targetHeight = 90;
+    }
+
+    long AllocationsOver(int frames) {
+        allocations = 0;
+        counting = true;
+        for (int i = 0; i < frames; ++i) EXPECT_EQ(RenderFrame(), 0u);
+        counting = false;
+        return allocations.load();
+    }
+};
+
+TEST_F(FrameAllocation, NoFrameAfterTheFirstAllocatesWithEveryElementOn) {
+    UploadSolid(40, 80, 60);
+    Set(kParamCrosshair, 2.0f);
+    Set(kParamGrid, 3.0f);
+    Set(kParamScanLine, 3.0f);
+    Set(kParamNoise, 0.5f);
+    Set(kParamGlitch, 0.5f);
+    ASSERT_EQ(RenderFrame(), 0u);
+    EXPECT_EQ(AllocationsOver(100), 0);
+}
+
+TEST_F(FrameAllocation, NorWithTheOtherStylesAndTheClockWithoutLocalTime) {
+    UploadSolid(40, 80, 60);
+    Set(kParamCrosshair, 1.0f);
+    Set(kParamGrid, 1.0f);
+    Set(kParamScanLine, 1.0f);
+    ASSERT_EQ(RenderFrame(), 0u);
+    EXPECT_EQ(AllocationsOver(50), 0);
+    const LocalTimeSource saved = localTimeSource;
+    localTimeSource = nullptr;
+    Set(kParamCrosshair, 3.0f);
+    Set(kParamGrid, 2.0f);
+    Set(kParamScanLine, 2.0f);
+    EXPECT_EQ(AllocationsOver(50), 0);
+    localTimeSource = saved;
+}
+
+TEST_F(FrameAllocation, TheCounterSeesAllocations) {
+    allocations = 0;
+    counting = true;
+    std::string* text = new std::string(100, 'x');
+    counting = false;
+    delete text;
+    EXPECT_GE(allocations.load(), 2);
+}
+
+}  // namespace
