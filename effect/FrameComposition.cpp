@@ -55,8 +55,9 @@ uint32_t ZaqVigilomatronic::RenderFrame(const ffgl::ProcessingRecord* record) {
                              record->hostFbo))
         LogMessage(line);
     const ProcessingParameters parameters{colorMode, scanLineMode, noiseAmount, glitchAmount};
-    DrawProcessingPass(processingShader, screenQuad, input->handle, record->hostFbo,
-                       ComputeProcessingUniforms(frame, *input, parameters));
+    const ProcessingUniforms uniforms = ComputeProcessingUniforms(frame, *input, parameters);
+    const ShaderProgram& pass = NeedsFullProcessing(uniforms) ? processingShader : plainProcessingShader;
+    DrawProcessingPass(pass, screenQuad, input->handle, record->hostFbo, uniforms);
 
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);

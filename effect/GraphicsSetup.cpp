@@ -32,6 +32,10 @@ bool CompileEffectPrograms(const EffectShaderSources& sources, ShaderProgram& pr
 uint32_t ZaqVigilomatronic::SetUpGraphics(const ffgl::ViewportRecord* viewportRecord) {
     if (!CompileEffectPrograms(BuiltInShaderSources(), processingShader, lineShader, texturedQuadShader))
         return ffgl::kFailure32;
+    if (!plainProcessingShader.Compile(kProcessingVertexSource, kPlainProcessingFragmentSource)) {
+        LogMessage("Failed to compile processing shader");
+        return ffgl::kFailure32;
+    }
     if (!screenQuad.Create()) return ffgl::kFailure32;
     // Large enough for the whole HUD of a frame, which goes up in one piece.
     CreateLineBuffer(lineVertexArray, lineVertexBuffer, HudLineBufferBytes());
@@ -43,6 +47,7 @@ uint32_t ZaqVigilomatronic::SetUpGraphics(const ffgl::ViewportRecord* viewportRe
 
 uint32_t ZaqVigilomatronic::TearDownGraphics() {
     processingShader.Release();
+    plainProcessingShader.Release();
     lineShader.Release();
     texturedQuadShader.Release();
     screenQuad.Release();

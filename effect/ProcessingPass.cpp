@@ -52,6 +52,12 @@ ProcessingUniforms ComputeProcessingUniforms(const FrameValues& frame, const ffg
     return uniforms;
 }
 
+bool NeedsFullProcessing(const ProcessingUniforms& uniforms) {
+    const bool recoloured = uniforms.colorMode >= 1 && uniforms.colorMode <= 3;
+    return recoloured || uniforms.glitchAmount > 0.001f || uniforms.noiseAmount > 0.001f ||
+           uniforms.scanIntensity > 0.001f;
+}
+
 bool FormatFirstFrameLine(char* buffer, size_t size, int32_t frameCounter, const ffgl::TextureRecord& input,
                           uint32_t program, uint32_t hostFramebuffer) {
     // A counter that wrapped to negative values is not a first frame.

@@ -43,6 +43,10 @@ FrameValues ComputeFrameValues(int32_t frameCounter, float scanLineMode);
 ProcessingUniforms ComputeProcessingUniforms(const FrameValues& frame, const ffgl::TextureRecord& input,
                                              const ProcessingParameters& parameters);
 
+// Whether any feature of the full processing shader changes the picture: glitch, noise,
+// scan glow or a colour mode other than "Normal". The tests are the shader's own.
+bool NeedsFullProcessing(const ProcessingUniforms& uniforms);
+
 // The log line of the first three frames (counted from 1); false, and nothing written,
 // for any other frame. The text is cut to the buffer's size.
 bool FormatFirstFrameLine(char* buffer, size_t size, int32_t frameCounter, const ffgl::TextureRecord& input,

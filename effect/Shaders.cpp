@@ -103,6 +103,19 @@ void main() {
 }
 )";
 
+const char* const kPlainProcessingFragmentSource = R"(#version 410 core
+in vec2 uv;
+out vec4 fragColor;
+uniform sampler2D InputTexture;
+uniform vec2 MaxUV;
+
+void main() {
+    vec2 tc = uv * MaxUV;
+    vec3 color = texture(InputTexture, tc).rgb;
+    fragColor = vec4(max(color, 0.0), 1.0);
+}
+)";
+
 const char* const kLineVertexSource = R"(#version 410 core
 layout(location = 0) in vec2 vPosition;
 void main() {

@@ -64,6 +64,8 @@ public:
     ShaderProgram processingShader;
     ShaderProgram lineShader;
     ShaderProgram texturedQuadShader;
+    // The processing pass for frames with every feature off (see NeedsFullProcessing).
+    ShaderProgram plainProcessingShader;
     ScreenQuad screenQuad;
     uint32_t lineVertexArray = 0;
     uint32_t lineVertexBuffer = 0;

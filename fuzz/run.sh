@@ -10,7 +10,7 @@ mkdir -p "$OUT/corpus" "$OUT/seeds" "$OUT/findings"
 
 DECODE_SOURCES=(overlay/GuardedDecode.cpp overlay/GifStructure.cpp overlay/JpegCheck.cpp
   overlay/StbImage.cpp overlay/DecodeBudget.cpp)
-FLAGS=(-std=c++20 -g -O1 -I"$ROOT" -I/usr/include/stb)
+FLAGS=(-std=c++20 -g -O1 -I"$ROOT" -isystem /usr/include/stb)
 
 cd "$ROOT"
 clang++ "${FLAGS[@]}" -fsanitize=fuzzer,address,undefined \

@@ -17,16 +17,7 @@
 #define STBI_MALLOC(bytes) BudgetedAllocate(bytes)
 #define STBI_REALLOC(block, bytes) BudgetedReallocate(block, bytes)
 #define STBI_FREE(block) BudgetedFree(block)
-#if defined(__GNUC__)
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wunused-function"
-#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
-#pragma GCC diagnostic ignored "-Wsign-compare"
-#endif
 #include <stb_image.h>
-#if defined(__GNUC__)
-#pragma GCC diagnostic pop
-#endif
 
 namespace {
 

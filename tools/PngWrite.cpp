@@ -6,16 +6,7 @@
 // so its warnings are not ours to fix.
 #define STB_IMAGE_WRITE_IMPLEMENTATION
 #define STB_IMAGE_WRITE_STATIC
-#if defined(__GNUC__)
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
-#pragma GCC diagnostic ignored "-Wunused-function"
-#pragma GCC diagnostic ignored "-Wsign-compare"
-#endif
 #include <stb_image_write.h>
-#if defined(__GNUC__)
-#pragma GCC diagnostic pop
-#endif
 
 bool WritePng(const std::string& path, int width, int height, const uint8_t* rgbaTopDown) {
     if (rgbaTopDown == nullptr || width <= 0 || height <= 0) return false;

@@ -18,7 +18,8 @@ struct HeldNames {
 
 HeldNames NamesOf(const ZaqVigilomatronic& effect) {
     HeldNames names;
-    for (const ShaderProgram* p : {&effect.processingShader, &effect.lineShader, &effect.texturedQuadShader}) {
+    for (const ShaderProgram* p : {&effect.processingShader, &effect.lineShader, &effect.texturedQuadShader,
+                                 &effect.plainProcessingShader}) {
         names.shaders.push_back(p->vertexShader);
         names.shaders.push_back(p->fragmentShader);
         names.programs.push_back(p->program);
@@ -41,7 +42,7 @@ class GraphicsLifecycle : public EffectRender {};
 
 TEST_F(GraphicsLifecycle, SetUpCreatesEveryObjectAndCopiesTheViewport) {
     const HeldNames names = NamesOf(*effect);
-    EXPECT_EQ(CountLive(names), 15);
+    EXPECT_EQ(CountLive(names), 18);
     EXPECT_EQ(effect->viewport.width, static_cast<uint32_t>(targetWidth));
     EXPECT_EQ(effect->viewport.height, static_cast<uint32_t>(targetHeight));
 }

@@ -60,6 +60,34 @@ protected:
     }
 };
 
+// Frames with every feature off take the plain program: it must draw what the full
+// shader draws, byte for byte, also from a padded texture.
+TEST_F(ProcessingPass, PlainProgramDrawsExactlyWhatTheFullShaderDraws) {
+    const int width = 40, height = 30;
+    std::vector<uint8_t> picture(static_cast<size_t>(width) * height * 4);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            uint8_t* p = &picture[(static_cast<size_t>(y) * width + x) * 4];
+            p[0] = static_cast<uint8_t>(x * 6);
+            p[1] = static_cast<uint8_t>(y * 8);
+            p[2] = static_cast<uint8_t>((x * y) & 0xFF);
+            p[3] = 255;
+        }
+    for (int padding : {0, 24}) {
+        input.Release();
+        ASSERT_TRUE(input.Create(width, height, width + padding, height + padding, picture.data()));
+        const ffgl::TextureRecord record{width, height, static_cast<uint32_t>(width + padding),
+                                         static_cast<uint32_t>(height + padding), input.texture};
+        const ProcessingUniforms uniforms = ComputeProcessingUniforms(ComputeFrameValues(7, 0.0f), record, {});
+        ASSERT_FALSE(NeedsFullProcessing(uniforms));
+        DrawProcessingPass(effect->processingShader, effect->screenQuad, input.texture, target.framebuffer, uniforms);
+        const Pixels full = Read();
+        DrawProcessingPass(effect->plainProcessingShader, effect->screenQuad, input.texture, target.framebuffer,
+                           uniforms);
+        EXPECT_EQ(Read().bytes, full.bytes) << "padding " << padding;
+    }
+}
+
 TEST_F(ProcessingPass, ColourModesOnUniformInputs) {
     const uint8_t colours[][3] = {{0, 0, 0}, {255, 255, 255}, {200, 100, 50}, {30, 160, 220}, {90, 90, 90}};
     for (Mode mode : {kNormal, kNightVision, kThermal, kNegative}) {

@@ -39,6 +39,24 @@ TEST(ProcessingValues, OptionsRoundHalfUpAndAmountsPassUnchanged) {
     EXPECT_EQ(ComputeProcessingUniforms(frame, Texture(4, 4, 4, 4), {0.49f, 0, 0, 0}).colorMode, 0);
 }
 
+TEST(ProcessingValues, OnlyAnActiveFeatureNeedsTheFullShader) {
+    const ProcessingUniforms plain;
+    EXPECT_FALSE(NeedsFullProcessing(plain));
+    const auto with = [&](auto change) {
+        ProcessingUniforms uniforms = plain;
+        change(uniforms);
+        return NeedsFullProcessing(uniforms);
+    };
+    for (int mode : {1, 2, 3}) EXPECT_TRUE(with([&](ProcessingUniforms& u) { u.colorMode = mode; }));
+    for (int mode : {-1, 4}) EXPECT_FALSE(with([&](ProcessingUniforms& u) { u.colorMode = mode; }));
+    EXPECT_FALSE(with([](ProcessingUniforms& u) { u.glitchAmount = 0.001f; }));
+    EXPECT_TRUE(with([](ProcessingUniforms& u) { u.glitchAmount = 0.0011f; }));
+    EXPECT_FALSE(with([](ProcessingUniforms& u) { u.noiseAmount = 0.001f; }));
+    EXPECT_TRUE(with([](ProcessingUniforms& u) { u.noiseAmount = 0.5f; }));
+    EXPECT_TRUE(with([](ProcessingUniforms& u) { u.scanIntensity = 0.5f; }));
+    EXPECT_FALSE(with([](ProcessingUniforms& u) { u.glitchAmount = std::nanf(""); }));
+}
+
 TEST(ProcessingValues, ScanOffHasNoPositionAndNoGlow) {
     const FrameValues frame = ComputeFrameValues(1000, 0.49f);
     EXPECT_EQ(frame.scanMode, 0);
