@@ -17,7 +17,9 @@ LINUX_PACKAGES=(cmake ninja-build g++ pkg-config libglew-dev libstb-dev libgtest
 WINDOWS_BUILD=${WINDOWS_BUILD:-$ROOT/build-windows}
 WINDOWS_PACKAGES=(cmake ninja-build libstb-dev dpkg-dev g++-mingw-w64-x86-64-posix
   binutils-mingw-w64-x86-64)
-WINE_PACKAGES=(wine64 wine xvfb xauth imagemagick)
+# Installed without recommends: name the X and GL libraries Wine's display driver loads.
+WINE_PACKAGES=(wine64 wine xvfb xauth imagemagick libgl1 libgl1-mesa-dri libxrender1 libxrandr2
+  libxi6 libxcursor1 libxcomposite1 libxfixes3 libxinerama1 libxxf86vm1)
 
 # Installs the Debian packages that are missing, or says how to when not root.
 ensure_packages() {
