@@ -12,7 +12,7 @@ std::string Row(const std::string& out, const std::string& label) {
 }
 
 TEST(BenchAgainstCopy, ComparesTheFrameWithAPlainCopyOfTheInput) {
-    const HostRun run = RunHost({"bench", VIGIL_PLUGIN_FILE, "--size", "160x90", "--frames", "3", "--warmup", "1",
+    const HostRun run = RunHost({"bench", VIGIL_PLUGIN_PATH, "--size", "160x90", "--frames", "3", "--warmup", "1",
                                  "--copy-baseline", "--set", "Corners=off", "--set", "Show Info=off"});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.out.find("plain copy"), std::string::npos) << run.out;
@@ -22,7 +22,7 @@ TEST(BenchAgainstCopy, ComparesTheFrameWithAPlainCopyOfTheInput) {
 }
 
 TEST(BenchAgainstCopy, CountsAFewDrawsForAFullHud) {
-    const HostRun run = RunHost({"bench", VIGIL_PLUGIN_FILE, "--size", "160x90", "--frames", "2", "--warmup", "0",
+    const HostRun run = RunHost({"bench", VIGIL_PLUGIN_PATH, "--size", "160x90", "--frames", "2", "--warmup", "0",
                                  "--set", "Crosshair=Tactical", "--set", "Grid=Radial", "--set", "Scan Line=Radar"});
     ASSERT_EQ(run.status, 0) << run.err;
     const std::string row = Row(run.out, "draw calls/frame");
@@ -32,7 +32,7 @@ TEST(BenchAgainstCopy, CountsAFewDrawsForAFullHud) {
 
 TEST(BenchAgainstCopy, TakesOneBaselineNotTwo) {
     const HostRun run =
-        RunHost({"bench", VIGIL_PLUGIN_FILE, "--copy-baseline", "--baseline", "Corners=off"}, true);
+        RunHost({"bench", VIGIL_PLUGIN_PATH, "--copy-baseline", "--baseline", "Corners=off"}, true);
     EXPECT_EQ(run.status, 2);
     EXPECT_NE(run.err.find("not both"), std::string::npos) << run.err;
 }

@@ -51,9 +51,9 @@ TEST(BadLibrary, APluginWithoutThumbnailIsReported) {
 
 TEST(BadLibrary, CommandLineMistakesAreUsageErrors) {
     EXPECT_EQ(RunHost({}).status, 2);
-    EXPECT_EQ(RunHost({"paint", VIGIL_PLUGIN_FILE}).status, 2);
-    EXPECT_EQ(RunHost({"render", VIGIL_PLUGIN_FILE}).status, 2) << "render needs --output";
-    const HostRun run = RunHost({"render", VIGIL_PLUGIN_FILE, "--size", "0x10", "--output", "x.png"});
+    EXPECT_EQ(RunHost({"paint", VIGIL_PLUGIN_PATH}).status, 2);
+    EXPECT_EQ(RunHost({"render", VIGIL_PLUGIN_PATH}).status, 2) << "render needs --output";
+    const HostRun run = RunHost({"render", VIGIL_PLUGIN_PATH, "--size", "0x10", "--output", "x.png"});
     EXPECT_EQ(run.status, 2);
     EXPECT_NE(run.err.find("--size"), std::string::npos);
 }

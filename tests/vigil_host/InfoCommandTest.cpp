@@ -3,7 +3,7 @@
 #include "HostProcess.h"
 
 TEST(InfoCommand, DescribesThePluginAndItsElevenParameters) {
-    const HostRun run = RunHost({"info", VIGIL_PLUGIN_FILE});
+    const HostRun run = RunHost({"info", VIGIL_PLUGIN_PATH});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.out.find("ZQ01"), std::string::npos);
     EXPECT_NE(run.out.find("ZAQ Vigilomatron\n"), std::string::npos) << "the name field holds 16 bytes";

@@ -28,7 +28,7 @@ bool HasVariety(const Picture& picture) {
 
 TEST(RenderCommand, WritesAFrameOfTheRequestedSize) {
     const auto path = (ScratchDirectory("render") / "frame.png").string();
-    const HostRun run = RunHost({"render", VIGIL_PLUGIN_FILE, "--size", "320x180", "--frames", "2", "--set",
+    const HostRun run = RunHost({"render", VIGIL_PLUGIN_PATH, "--size", "320x180", "--frames", "2", "--set",
                                  "Color Mode=Thermal", "--set", "Show Info=off", "--pad", "--output", path});
     ASSERT_EQ(run.status, 0) << run.err;
     const Picture picture = LoadOutput(path);
@@ -45,7 +45,7 @@ TEST(RenderCommand, PaddedInputRendersLikeAnExactOne) {
     std::vector<Picture> frames;
     for (const bool pad : {false, true}) {
         const std::string path = (directory / (pad ? "padded.png" : "exact.png")).string();
-        std::vector<std::string> arguments = {"render", VIGIL_PLUGIN_FILE, "--size", "200x120", "--set",
+        std::vector<std::string> arguments = {"render", VIGIL_PLUGIN_PATH, "--size", "200x120", "--set",
                                               "Color Mode=Thermal", "--set", "Show Info=off", "--output", path};
         if (pad) arguments.push_back("--pad");
         const HostRun run = RunHost(arguments);
@@ -61,7 +61,7 @@ TEST(RenderCommand, PaddedInputRendersLikeAnExactOne) {
 
 TEST(RenderCommand, APatternNameWritesEveryFrame) {
     const auto directory = ScratchDirectory("sequence");
-    const HostRun run = RunHost({"render", VIGIL_PLUGIN_FILE, "--size", "96x64", "--frames", "3", "--output",
+    const HostRun run = RunHost({"render", VIGIL_PLUGIN_PATH, "--size", "96x64", "--frames", "3", "--output",
                                  (directory / "frame_%02d.png").string()});
     ASSERT_EQ(run.status, 0) << run.err;
     for (const char* name : {"frame_01.png", "frame_02.png", "frame_03.png"})
@@ -71,17 +71,17 @@ TEST(RenderCommand, APatternNameWritesEveryFrame) {
 
 TEST(RenderCommand, UnknownSettingsListWhatIsValid) {
     const std::string out = (ScratchDirectory("settings") / "out.png").string();
-    const HostRun name = RunHost({"render", VIGIL_PLUGIN_FILE, "--set", "Colour Mood=Thermal", "--output", out});
+    const HostRun name = RunHost({"render", VIGIL_PLUGIN_PATH, "--set", "Colour Mood=Thermal", "--output", out});
     EXPECT_NE(name.status, 0);
     EXPECT_NE(name.err.find("unknown parameter \"Colour Mood\""), std::string::npos) << name.err;
     for (const char* valid : {"\"Color Mode\"", "\"Scan Line\"", "\"Overlay Image\"", "\"Hue Shift\""})
         EXPECT_NE(name.err.find(valid), std::string::npos) << valid;
 
-    const HostRun value = RunHost({"render", VIGIL_PLUGIN_FILE, "--set", "Grid=Hexagons", "--output", out});
+    const HostRun value = RunHost({"render", VIGIL_PLUGIN_PATH, "--set", "Grid=Hexagons", "--output", out});
     EXPECT_NE(value.status, 0);
     EXPECT_NE(value.err.find("Off (0), Square (1), Thirds (2), Radial (3)"), std::string::npos) << value.err;
 
-    const HostRun flag = RunHost({"render", VIGIL_PLUGIN_FILE, "--set", "Corners=maybe", "--output", out});
+    const HostRun flag = RunHost({"render", VIGIL_PLUGIN_PATH, "--set", "Corners=maybe", "--output", out});
     EXPECT_NE(flag.status, 0);
     EXPECT_NE(flag.err.find("on, off"), std::string::npos) << flag.err;
     EXPECT_FALSE(std::filesystem::exists(out));
@@ -90,13 +90,13 @@ TEST(RenderCommand, UnknownSettingsListWhatIsValid) {
 // Without DISPLAY the host runs itself again under xvfb-run.
 TEST(RenderCommand, FindsADisplayOfItsOwn) {
     const auto path = (ScratchDirectory("no-display") / "frame.png").string();
-    const HostRun run = RunHost({"render", VIGIL_PLUGIN_FILE, "--size", "64x48", "--output", path}, true);
+    const HostRun run = RunHost({"render", VIGIL_PLUGIN_PATH, "--size", "64x48", "--output", path}, true);
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(LoadOutput(path).height, 48);
 }
 
 TEST(BenchCommand, ComparesAgainstABaseline) {
-    const HostRun run = RunHost({"bench", VIGIL_PLUGIN_FILE, "--size", "64x48", "--frames", "3", "--warmup", "1",
+    const HostRun run = RunHost({"bench", VIGIL_PLUGIN_PATH, "--size", "64x48", "--frames", "3", "--warmup", "1",
                                  "--set", "Noise=0.5", "--baseline", "Noise=0"});
     ASSERT_EQ(run.status, 0) << run.err;
     for (const char* row : {"median ms/frame", "minimum ms/frame", "maximum ms/frame", "median CPU ms/frame",

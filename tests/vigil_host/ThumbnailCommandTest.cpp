@@ -18,7 +18,7 @@ void ExpectPixel(const Picture& picture, int x, int y, int r, int g, int b, int 
 // The packed words reach the PNG unpacked into the right channels, top row first.
 TEST(ThumbnailCommand, WritesThePreviewPicture) {
     const auto path = (ScratchDirectory("thumbnail") / "thumbnail.png").string();
-    const HostRun run = RunHost({"thumbnail", VIGIL_PLUGIN_FILE, path});
+    const HostRun run = RunHost({"thumbnail", VIGIL_PLUGIN_PATH, path});
     ASSERT_EQ(run.status, 0) << run.err;
     Picture picture;
     std::string error;
