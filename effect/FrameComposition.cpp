@@ -43,9 +43,7 @@ uint32_t ZaqVigilomatronic::RenderFrame(const ffgl::ProcessingRecord* record) {
 
     AdvanceOverlayAnimation();
     if (overlayReloadPending && !overlayPath.empty()) {
-        // A copy: loading may release the current overlay, path included.
-        const std::string path = overlayPath;
-        LoadOverlay(path);
+        LoadOverlay(overlayPath);  // it copies the path before releasing the old overlay
         overlayReloadPending = false;
     }
 
