@@ -2,6 +2,8 @@
 # Builds the overlay decode fuzzer with clang's libFuzzer under AddressSanitizer and
 # UndefinedBehaviorSanitizer, writes the seed files and fuzzes for SECONDS (default 60).
 #   fuzz/run.sh BUILD_DIR [SECONDS]
+# VIGIL_FUZZ_SEED fixes libFuzzer's random seed (CI uses one, so that a run can be
+# repeated); unset, every run takes a new one.
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 OUT=${1:?build folder}/fuzz
@@ -17,6 +19,8 @@ clang++ "${FLAGS[@]}" -fsanitize=fuzzer,address,undefined \
   "${DECODE_SOURCES[@]}" fuzz/DecodeFuzzer.cpp -o "$OUT/decode-fuzzer"
 clang++ "${FLAGS[@]}" fuzz/WriteSeeds.cpp tests/overlay/PictureFiles.cpp -o "$OUT/write-seeds"
 "$OUT/write-seeds" "$OUT/seeds"
+# Files the decoder once misread.
+cp "$ROOT"/tests/overlay/files/* "$OUT/seeds/"
 # Shapes our own encoders do not write: progressive JPEG, interlaced and 16-bit PNG,
 # palette PNG and BMP, run-length TGA, interlaced GIF.
 if command -v convert >/dev/null; then
@@ -31,6 +35,8 @@ fi
 
 # Every undefined behaviour stops the run, except the reviewed ones in ubsan.supp.
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1:suppressions=$ROOT/fuzz/ubsan.supp"
+# Fresh blocks come filled with 0xFF, so a read of memory the decoder never set shows at once.
+export ASAN_OPTIONS="malloc_fill_byte=255:max_malloc_fill_size=1048576"
 # The decoder may hold up to about 1.5 GiB for the largest picture it accepts.
 "$OUT/decode-fuzzer" -max_total_time="$SECONDS_TO_RUN" -timeout=60 -rss_limit_mb=4096 -max_len=65536 \
-  -artifact_prefix="$OUT/findings/" -print_final_stats=1 "$OUT/corpus" "$OUT/seeds"
+  -seed="${VIGIL_FUZZ_SEED:-0}" -artifact_prefix="$OUT/findings/" -print_final_stats=1 "$OUT/corpus" "$OUT/seeds"

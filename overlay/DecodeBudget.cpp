@@ -42,7 +42,9 @@ void* Finish(unsigned char* base, size_t bytes) {
 
 void* BudgetedAllocate(size_t bytes) {
     if (!WithinBudget(0, bytes)) return nullptr;
-    auto* base = static_cast<unsigned char*>(std::malloc(kHeaderBytes + bytes));
+    // Zeroed: the decoder leaves its JPEG state uninitialised, so a scan naming a Huffman
+    // table the file never defined would otherwise index with whatever the heap held.
+    auto* base = static_cast<unsigned char*>(std::calloc(1, kHeaderBytes + bytes));
     if (!base) return nullptr;
     Count(0, bytes);
     return Finish(base, bytes);

@@ -2,6 +2,8 @@
 // the decoder allocates for them, or decode cleanly inside their memory budget.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <cstring>
 
 #include "overlay/DecodeBudget.h"
@@ -35,6 +37,21 @@ std::vector<GifFrame> TinyFrames(int count, int disposal = 1) {
     std::vector<GifFrame> frames;
     for (int i = 0; i < count; ++i) frames.push_back({i % 4, 0, 1, 1, {static_cast<uint8_t>(i % 2)}, 1, disposal});
     return frames;
+}
+
+// Seen from outside, so the compiler cannot drop the writes along with the blocks.
+void* volatile lastBlock;
+
+// Leaves freed heap blocks full of 0xFF, the bytes a decoder reading memory it never set
+// would then find.
+void DirtyTheHeap() {
+    std::vector<void*> blocks;
+    for (size_t bytes = 1024; bytes <= 96 * 1024; bytes += 1024) {
+        blocks.push_back(std::malloc(bytes));
+        if (blocks.back()) std::memset(blocks.back(), 0xFF, bytes);
+        lastBlock = blocks.back();
+    }
+    for (void* block : blocks) std::free(block);
 }
 
 }  // namespace
@@ -115,6 +132,21 @@ TEST(StillDecode, OversizedJpegHuffmanTableIsRefused) {
     EXPECT_NE(refused.refusal.find("Huffman"), std::string::npos);
     // A full table of 256 codes is within the format and reaches the decoder.
     EXPECT_EQ(DecodePicture(JpegWithHuffmanCodes(jpeg, 256)).refusal, "");
+}
+
+TEST(StillDecode, ScanNamingAnUndefinedHuffmanTableDecodesTheSameOnADirtyHeap) {
+    // A progressive JPEG whose first scan names a DC table the file never defines.
+    const Bytes jpeg = ReadFile(VIGIL_DECODE_FILES "/progressive-undefined-table.jpg");
+    ASSERT_FALSE(jpeg.empty());
+    const DecodedPicture clean = DecodePicture(jpeg);
+    ASSERT_TRUE(clean.pixels);  // the table the file never defined reads as zeros
+    ASSERT_EQ(clean.width, 24);
+    for (int round = 0; round < 3; ++round) {
+        DirtyTheHeap();
+        const DecodedPicture dirty = DecodePicture(jpeg);
+        ASSERT_TRUE(dirty.pixels) << round;
+        EXPECT_EQ(std::memcmp(dirty.pixels.get(), clean.pixels.get(), size_t(24) * 16 * 4), 0) << round;
+    }
 }
 
 TEST(GifDecode, FramesDelaysAndRowsComeThrough) {
@@ -222,4 +254,15 @@ TEST(DecodeBudget, GrantsOnlyWhatTheScopeAllows) {
     EXPECT_NE(again, nullptr);
     BudgetedFree(again);
     EXPECT_EQ(BudgetedAllocate(SIZE_MAX), nullptr);
+}
+
+TEST(DecodeBudget, BlocksComeZeroedWhereTheHeapWasDirty) {
+    ScopedDecodeBudget budget(1 << 20);
+    for (size_t bytes : {size_t{64}, size_t{20000}, size_t{300000}}) {
+        DirtyTheHeap();
+        auto* block = static_cast<unsigned char*>(BudgetedAllocate(bytes));
+        ASSERT_NE(block, nullptr);
+        EXPECT_TRUE(std::all_of(block, block + bytes, [](unsigned char b) { return b == 0; })) << bytes;
+        BudgetedFree(block);
+    }
 }

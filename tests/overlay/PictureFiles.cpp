@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <cstring>
 #include <fstream>
+#include <iterator>
 #include <stdexcept>
 
 #define STB_IMAGE_WRITE_IMPLEMENTATION
@@ -226,6 +227,11 @@ Bytes JpegWithHuffmanCodes(const Bytes& jpeg, int codes) {
     Bytes out = jpeg;
     out.insert(out.begin() + 2, table.begin(), table.end());  // right after the start-of-image marker
     return out;
+}
+
+Bytes ReadFile(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
 Bytes PngClaiming(const Bytes& png, uint32_t width, uint32_t height) {

@@ -55,6 +55,9 @@ Bytes BmpClaiming(const Bytes& bmp, int32_t width, int32_t height);
 Bytes TgaClaiming(const Bytes& tga, uint16_t width, uint16_t height);
 Bytes JpegClaiming(const Bytes& jpeg, uint16_t width, uint16_t height);
 
+// The whole file, or nothing when it cannot be read.
+Bytes ReadFile(const std::string& path);
+
 // Files in a fresh folder that lives as long as the object.
 class TempFolder {
 public:
