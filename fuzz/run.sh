@@ -37,6 +37,8 @@ fi
 
 # Every undefined behaviour stops the run, except the reviewed ones in ubsan.supp.
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1:suppressions=$ROOT/fuzz/ubsan.supp"
-# The decoder may hold up to about 1.5 GiB for the largest picture it accepts.
-"$OUT/decode-fuzzer" -max_total_time="$SECONDS_TO_RUN" -timeout=60 -rss_limit_mb=4096 -max_len=65536 \
+# The decoder may hold up to about 1.5 GiB for the largest picture it accepts, and under the
+# sanitizers a legitimate 8192-pixel picture takes up to about 25 s here: the timeout
+# leaves room for a slower machine and still stops a decoder that hangs.
+"$OUT/decode-fuzzer" -max_total_time="$SECONDS_TO_RUN" -timeout=120 -rss_limit_mb=4096 -max_len=65536 \
   -seed="${VIGIL_FUZZ_SEED:-0}" -artifact_prefix="$OUT/findings/" -print_final_stats=1 "$OUT/corpus" "$OUT/seeds"
