@@ -52,14 +52,7 @@ bool TakesOptionalInstance(uint32_t code) {
 
 // What a table query answers when the prototype cannot be made.
 uint64_t AnswerWithoutPrototype(uint32_t code) {
-    switch (code) {
-        case ffgl::kGetParameterName:
-        case ffgl::kGetShortName:
-        case ffgl::kGetElementName:
-        case ffgl::kGetExtension: return answer::NullPointer();
-        case ffgl::kGetAuxiliaryCount: return 0;
-        default: return answer::Failure();
-    }
+    return code == ffgl::kGetAuxiliaryCount ? 0 : answer::Refusal(code);
 }
 
 uint64_t AnswerTableQuery(uint32_t code, uint64_t input, CFFGLPlugin* instance) {
@@ -93,23 +86,10 @@ uint64_t AnswerInstanceCall(uint32_t code, uint64_t input, CFFGLPlugin& instance
     }
 }
 
-bool NeedsInstance(uint32_t code) {
-    switch (code) {
-        case ffgl::kGetParameterDisplay: case ffgl::kSetParameter: case ffgl::kGetParameter:
-        case ffgl::kGetInputStatus: case ffgl::kProcessFrame: case ffgl::kDeinstantiate:
-        case ffgl::kSetTime: case ffgl::kConnect: case ffgl::kDisconnect: case ffgl::kResize:
-        case ffgl::kSetElementValue: case ffgl::kSetTempo: case ffgl::kSetHostIdentity:
-        case ffgl::kSetSampleRate: case ffgl::kGetParameterEvents: case ffgl::kEnableCapability:
-        case ffgl::kGetDisplayName: return true;
-        default: return false;
-    }
-}
-
 }  // namespace
 
 uint64_t Dispatch(uint32_t code, uint64_t input, void* handle) {
     auto* instance = static_cast<CFFGLPlugin*>(handle);
-    if (NeedsInstance(code)) return instance ? AnswerInstanceCall(code, input, *instance) : answer::Failure();
     switch (code) {
         case ffgl::kGetInfo: return RegistrationRecord(false);
         case ffgl::kGetExtendedInfo: return RegistrationRecord(true);
@@ -123,6 +103,6 @@ uint64_t Dispatch(uint32_t code, uint64_t input, void* handle) {
         case ffgl::kGetElementValue: case ffgl::kGetRange: case ffgl::kGetExtensionCount:
         case ffgl::kGetExtension: case ffgl::kGetVisibility: case ffgl::kGetAuxiliaryCount:
         case ffgl::kGetAuxiliaryEntry: case ffgl::kGetGroupName: return AnswerTableQuery(code, input, instance);
-        default: return answer::Failure();
+        default: return instance ? AnswerInstanceCall(code, input, *instance) : answer::Failure();
     }
 }

@@ -7,24 +7,11 @@
 
 #define FFGL_EXPORT extern "C" __attribute__((visibility("default")))
 
-namespace {
-
-bool AnswersPointer(uint32_t code) {
-    switch (code) {
-        case ffgl::kGetInfo: case ffgl::kGetParameterName: case ffgl::kGetParameterDisplay:
-        case ffgl::kGetExtendedInfo: case ffgl::kGetShortName: case ffgl::kGetElementName:
-        case ffgl::kGetExtension: return true;
-        default: return false;
-    }
-}
-
-}  // namespace
-
 FFGL_EXPORT uint64_t plugMain(uint32_t functionCode, uint64_t input, void* instance) {
     try {
         return Dispatch(functionCode, input, instance);
     } catch (...) {
-        return AnswersPointer(functionCode) ? answer::NullPointer() : answer::Failure();
+        return answer::Refusal(functionCode);
     }
 }
 

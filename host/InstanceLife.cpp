@@ -15,7 +15,7 @@ namespace {
 bool ApplyDefaults(CFFGLPlugin& instance, const CFFGLPlugin& prototype) {
     for (uint32_t i = 0; i < prototype.ParameterCount(); ++i) {
         const ParameterDefault fallback = prototype.ParameterDefaultOf(i);
-        const uint32_t result = ffgl::IsTextType(prototype.ParameterType(i))
+        const uint32_t result = fallback.isText
                                     ? instance.ApplyParameterText(i, fallback.text)
                                     : instance.ApplyParameterValue(i, fallback.found ? fallback.value
                                                                                      : ffgl::BitsFloat(ffgl::kFailure));
@@ -43,18 +43,14 @@ uint64_t CreateHostInstance(const ffgl::ViewportRecord* viewport) {
     if (!registration || !viewport) return answer::Failure();
     if (EnsurePrototype() != 0) return answer::Failure();
     const CFFGLPlugin* prototype = Prototype();
-    if (!prototype || !registration->factory) return answer::Failure();
+    if (!prototype) return answer::Failure();
 
-    CFFGLPlugin* made = nullptr;
-    const uint32_t madeResult = registration->factory(&made);
-    std::unique_ptr<CFFGLPlugin> instance(made);  // destroyed on every failure below
-    if (madeResult != 0 || !instance) return answer::Failure();
+    std::unique_ptr<CFFGLPlugin> instance = MakeFromFactory(*registration);  // destroyed on every failure below
+    if (!instance) return answer::Failure();
 
-    instance->parameterOwner = instance.get();
     if (!ApplyDefaults(*instance, *prototype)) return answer::Failure();
     if (!EnsureGraphicsLibrary()) return answer::Failure();
     if (!SetUpGraphicsOrTearDown(*instance, viewport)) return answer::Failure();
-    instance->connected = false;
     return answer::Pointer(instance.release());
 }
 

@@ -104,6 +104,6 @@ uint64_t AnswerThumbnail(uint64_t input) {
     query->width = static_cast<uint32_t>(picture->width);
     query->height = static_cast<uint32_t>(picture->height);
     if (query->pixels)
-        std::memcpy(query->pixels, picture->pixelPointer, picture->pixels.size() * sizeof(uint32_t));
+        std::memcpy(query->pixels, picture->pixels.data(), picture->pixels.size() * sizeof(uint32_t));
     return 0;
 }

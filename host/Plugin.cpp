@@ -14,22 +14,21 @@ CFFGLPlugin::CFFGLPlugin(bool topLeft) : CFFGLPluginManager(topLeft) {}
 CFFGLPlugin::~CFFGLPlugin() = default;
 
 uint32_t CFFGLPlugin::SetUpGraphics(const ffgl::ViewportRecord* viewportRecord) {
-    if (viewportRecord) viewport = *viewportRecord;
+    StoreViewport(viewportRecord);
     return 0;
 }
 
 uint32_t CFFGLPlugin::TearDownGraphics() { return 0; }
 
 const char* CFFGLPlugin::DescribeParameterValue(uint32_t index) {
-    CFFGLPlugin* owner = parameterOwner ? parameterOwner : this;
-    const ParameterRecord* record = owner->FindParameter(index);
+    const ParameterRecord* record = FindParameter(index);
     if (!record) return nullptr;
-    if (ffgl::IsTextType(record->type)) return owner->ReadParameterText(index);
+    if (ffgl::IsTextType(record->type)) return ReadParameterText(index);
     char text[64];
-    const int length = std::snprintf(text, sizeof text, "%f", static_cast<double>(owner->ReadParameterValue(index)));
+    const int length = std::snprintf(text, sizeof text, "%f", static_cast<double>(ReadParameterValue(index)));
     std::memset(displayBuffer, 0, sizeof displayBuffer);
     const size_t count = length < 0 ? 0 : std::min(static_cast<size_t>(length), sizeof displayBuffer);
-    std::memcpy(displayBuffer, text, std::min(count, sizeof text - 1));
+    std::memcpy(displayBuffer, text, count);
     return displayBuffer;
 }
 
@@ -65,6 +64,10 @@ uint32_t CFFGLPlugin::OpenConnection() { return 0; }
 uint32_t CFFGLPlugin::CloseConnection() { return 0; }
 
 uint32_t CFFGLPlugin::ChangeViewport(const ffgl::ViewportRecord* viewportRecord) {
-    if (viewportRecord) viewport = *viewportRecord;
+    StoreViewport(viewportRecord);
     return 0;
+}
+
+void CFFGLPlugin::StoreViewport(const ffgl::ViewportRecord* viewportRecord) {
+    if (viewportRecord) viewport = *viewportRecord;
 }

@@ -32,8 +32,10 @@ public:
     virtual uint32_t CloseConnection();
     virtual uint32_t ChangeViewport(const ffgl::ViewportRecord* viewportRecord);
 
+    // Keeps the host's viewport; a null record leaves the last one in place.
+    void StoreViewport(const ffgl::ViewportRecord* viewportRecord);
+
     bool connected = false;
-    CFFGLPlugin* parameterOwner = nullptr;
     ffgl::ViewportRecord viewport{};
     float beatsPerMinute = 120.0f;
     float barPhase = 0.0f;

@@ -81,9 +81,6 @@ public:
     // Writes up to capacity pending events in table order, clears their flags; answers how many.
     uint32_t CollectEvents(EventEntryOut* entries, uint32_t capacity);
 
-    const std::vector<ParameterRecord>& Parameters() const { return parameterTable; }
-    std::vector<ParameterRecord>& MutableParameters() { return parameterTable; }
-
     int32_t minimumInputs = 0;
     int32_t maximumInputs = 0;
     bool timeSupported = true;

@@ -17,14 +17,8 @@ uint32_t EnsurePrototype() {
         if (result != 0) return result;
     }
     if (parameterPrototype) return 0;
-    CFFGLPlugin* made = nullptr;
-    const uint32_t result = registration->factory ? registration->factory(&made) : ffgl::kFailure32;
-    parameterPrototype.reset(made);
-    if (result != 0 || !made) {
-        parameterPrototype.reset();
-        return ffgl::kFailure32;
-    }
-    return 0;
+    parameterPrototype = MakeFromFactory(*registration);
+    return parameterPrototype ? 0 : ffgl::kFailure32;
 }
 
 CFFGLPlugin* Prototype() {

@@ -1,7 +1,5 @@
 #include "host/Registration.h"
 
-#include <new>
-
 #include "effect/ZaqVigilomatronic.h"
 
 namespace {
@@ -67,4 +65,13 @@ uint32_t CreateInstance(CFFGLPlugin** instance) {
         *instance = nullptr;
         return ffgl::kFailure32;
     }
+}
+
+std::unique_ptr<CFFGLPlugin> MakeFromFactory(const PluginRegistration& registration) {
+    if (!registration.factory) return nullptr;
+    CFFGLPlugin* made = nullptr;
+    const uint32_t result = registration.factory(&made);
+    std::unique_ptr<CFFGLPlugin> owned(made);  // a factory may fail yet hand over an object
+    if (result != 0) return nullptr;
+    return owned;
 }

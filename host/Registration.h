@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "abi/ffgl_abi.h"
@@ -53,3 +54,5 @@ PluginRegistration* RegisteredPlugin();
 
 // The factory: a new effect on the heap, or null and failure.
 uint32_t CreateInstance(CFFGLPlugin** instance);
+// Runs the registration's factory; null when there is none or it fails.
+std::unique_ptr<CFFGLPlugin> MakeFromFactory(const PluginRegistration& registration);

@@ -85,7 +85,6 @@ std::vector<uint32_t> BuildThumbnail() {
 ThumbnailImage::ThumbnailImage(int32_t w, int32_t h, std::vector<uint32_t> words)
     : width(w), height(h), pixels(std::move(words)) {
     pixels.resize(static_cast<size_t>(w > 0 ? w : 0) * static_cast<size_t>(h > 0 ? h : 0));
-    pixelPointer = pixels.data();
     registeredThumbnail = this;
 }
 

@@ -33,7 +33,6 @@ public:
     int32_t width;
     int32_t height;
     std::vector<uint32_t> pixels;
-    const uint32_t* pixelPointer;
 };
 
 // Null until the picture is registered.

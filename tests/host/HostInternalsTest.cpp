@@ -70,7 +70,6 @@ TEST(ParameterDeclarations, FileParameterTakesOverTheExtensions) {
 
 TEST(DisplayText, SixDecimalsInSixteenBytes) {
     Table table;
-    table.parameterOwner = &table;
     table.DeclareParameter(0, "a", kTypeStandard, 0);
     table.value = 0.25f;
     EXPECT_EQ(std::string(table.DescribeParameterValue(0), 16), std::string("0.250000\0\0\0\0\0\0\0\0", 16));
