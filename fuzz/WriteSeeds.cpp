@@ -7,36 +7,25 @@
 
 using namespace overlay_test;
 
-namespace {
-
-void Write(const std::string& folder, const std::string& name, const Bytes& bytes) {
-    std::FILE* file = std::fopen((folder + "/" + name).c_str(), "wb");
-    if (!file) return;
-    std::fwrite(bytes.data(), 1, bytes.size(), file);
-    std::fclose(file);
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
     if (argc != 2) {
         std::fprintf(stderr, "usage: write-seeds FOLDER\n");
         return 2;
     }
-    const std::string folder = argv[1];
+    const std::string folder = std::string(argv[1]) + "/";
     const Picture picture = SplitPicture(9, 7, {250, 20, 20, 255}, {20, 20, 250, 128});
-    Write(folder, "picture.png", EncodePng(picture));
-    Write(folder, "picture.jpg", EncodeJpeg(picture));
-    Write(folder, "picture.bmp", EncodeBmp(picture));
-    Write(folder, "picture.tga", EncodeTga(picture));
-    Write(folder, "big-table.jpg", JpegWithHuffmanCodes(EncodeJpeg(picture), 256));
+    WriteFile(folder + "picture.png", EncodePng(picture));
+    WriteFile(folder + "picture.jpg", EncodeJpeg(picture));
+    WriteFile(folder + "picture.bmp", EncodeBmp(picture));
+    WriteFile(folder + "picture.tga", EncodeTga(picture));
+    WriteFile(folder + "big-table.jpg", JpegWithHuffmanCodes(EncodeJpeg(picture), 256));
     const std::vector<Rgba> palette = {{255, 0, 0, 255}, {0, 255, 0, 255}, {0, 0, 255, 255}};
-    Write(folder, "frames.gif", SolidFramesGif(5, 3, palette, 4, 3));
+    WriteFile(folder + "frames.gif", SolidFramesGif(5, 3, palette, 4, 3));
     std::vector<GifFrame> frames;
     for (int i = 0; i < 4; ++i) frames.push_back({i, i % 2, 2, 1, {uint8_t(i % 3), 1}, 0, 3 - (i % 2)});
     Bytes gif = EncodeGif(6, 2, palette, frames);
-    Write(folder, "disposal.gif", gif);
+    WriteFile(folder + "disposal.gif", gif);
     gif[13 + 768 + 2] = 5;  // a graphic control of unusual length
-    Write(folder, "odd-control.gif", gif);
+    WriteFile(folder + "odd-control.gif", gif);
     return 0;
 }

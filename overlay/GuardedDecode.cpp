@@ -31,11 +31,6 @@ std::string Describe(const char* format, ...) {
     return text;
 }
 
-std::string FileSizeRefusal(size_t length) {
-    if (length <= kMaxOverlayFileBytes) return {};
-    return Describe("file of %zu bytes exceeds %zu", length, kMaxOverlayFileBytes);
-}
-
 std::string SizeRefusal(long long width, long long height) {
     if (width > kMaxOverlaySide || height > kMaxOverlaySide)
         return Describe("%lldx%lld exceeds %d", width, height, kMaxOverlaySide);
@@ -49,7 +44,7 @@ std::string AnimationRefusal(const GifStructure& gif) {
         return refusal;
     if (gif.frameCount > kMaxAnimationFrames)
         return Describe("more than %zu frames", kMaxAnimationFrames);
-    const size_t frameBytes = size_t(gif.screenWidth) * size_t(gif.screenHeight) * 4;
+    const size_t frameBytes = FrameBytes(gif.screenWidth, gif.screenHeight);
     if (gif.frameCount * frameBytes > kMaxAnimationBytes)
         return Describe("%zu frames of %dx%d exceed %zu MiB decoded", gif.frameCount, gif.screenWidth,
                         gif.screenHeight, kMaxAnimationBytes >> 20);
@@ -74,6 +69,11 @@ long long Magnitude(int value) { return value < 0 ? -static_cast<long long>(valu
 
 void DecoderBlockFree::operator()(uint8_t* block) const { StbFree(block); }
 
+std::string FileSizeRefusal(size_t length) {
+    if (length <= kMaxOverlayFileBytes) return {};
+    return Describe("file of %zu bytes exceeds %zu", length, kMaxOverlayFileBytes);
+}
+
 DecodedPicture DecodePicture(std::vector<uint8_t> bytes) {
     DecodedPicture picture;
     picture.refusal = FileSizeRefusal(bytes.size());
@@ -82,19 +82,21 @@ DecodedPicture DecodePicture(std::vector<uint8_t> bytes) {
         picture.refusal = "JPEG Huffman table declares more than 256 codes";
         return picture;
     }
-    ScopedDecodeBudget budget(kDecoderSlack + 2 * bytes.size());
+    const size_t baseBudget = kDecoderSlack + 2 * bytes.size();
+    ScopedDecodeBudget budget(baseBudget);
     int width = 0, height = 0;
     if (!StbPictureInfo(bytes.data(), bytes.size(), &width, &height)) {
         picture.refusal = PngSizeRefusal(bytes);
         return picture;
     }
-    picture.refusal = SizeRefusal(width, Magnitude(height));
+    const long long rows = Magnitude(height);
+    picture.refusal = SizeRefusal(width, rows);
     if (!picture.refusal.empty()) return picture;
-    const size_t pixelCount = size_t(width) * size_t(Magnitude(height));
-    ScopedDecodeBudget pixelBudget(kDecoderSlack + 2 * bytes.size() + kStillBuffersPerPixel * pixelCount);
+    const size_t pixelCount = size_t(width) * size_t(rows);
+    ScopedDecodeBudget pixelBudget(baseBudget + kStillBuffersPerPixel * pixelCount);
     DecodedPixels pixels(StbDecodePicture(bytes.data(), bytes.size(), &picture.width, &picture.height));
     // The decode must agree with what was measured; anything else is not trusted.
-    if (!pixels || picture.width != width || picture.height != Magnitude(height)) {
+    if (!pixels || picture.width != width || picture.height != rows) {
         picture.width = picture.height = 0;
         return picture;
     }
@@ -107,10 +109,12 @@ DecodedAnimation DecodeAnimation(std::vector<uint8_t> bytes) {
     animation.refusal = FileSizeRefusal(bytes.size());
     if (!animation.refusal.empty()) return animation;
     const GifStructure gif = WalkGifStructure(bytes, kMaxAnimationFrames);
-    if (gif.isGif) animation.refusal = AnimationRefusal(gif);
+    // The decoder checks the same signature, so it could only fail here.
+    if (!gif.isGif) return animation;
+    animation.refusal = AnimationRefusal(gif);
     if (!animation.refusal.empty()) return animation;
 
-    const size_t frameBytes = size_t(gif.screenWidth) * size_t(gif.screenHeight) * 4;
+    const size_t frameBytes = FrameBytes(gif.screenWidth, gif.screenHeight);
     // The frames, the decoder's canvas, background and history, and the delay array.
     ScopedDecodeBudget budget(kDecoderSlack + (gif.frameCount + 3) * frameBytes + gif.frameCount * 8);
     int* delays = nullptr;

@@ -29,6 +29,12 @@ struct DecodedAnimation {
     std::string refusal;
 };
 
+// Why a file of `length` bytes is too big to decode; empty when it is within the limit.
+std::string FileSizeRefusal(size_t length);
+
+// The bytes of one decoded RGBA frame.
+inline size_t FrameBytes(int width, int height) { return size_t(width) * size_t(height) * 4; }
+
 // A still picture in any of the supported formats.
 DecodedPicture DecodePicture(std::vector<uint8_t> bytes);
 

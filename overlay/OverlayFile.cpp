@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <memory>
 
-#include "overlay/OverlayLimits.h"
+#include "overlay/GuardedDecode.h"
 #include "platform/FileOpen.h"
 
 namespace {
@@ -32,10 +32,8 @@ OverlayFile ReadOverlayFile(const std::string& path) {
         result.problem = "the file's length cannot be measured";
         return result;
     }
-    if (static_cast<unsigned long long>(length) > kMaxOverlayFileBytes) {
-        result.problem = "file of " + std::to_string(length) + " bytes exceeds " + std::to_string(kMaxOverlayFileBytes);
-        return result;
-    }
+    result.problem = FileSizeRefusal(static_cast<size_t>(length));
+    if (!result.problem.empty()) return result;
     result.bytes.resize(static_cast<size_t>(length));
     const size_t read = std::fread(result.bytes.data(), 1, result.bytes.size(), file.get());
     if (read != result.bytes.size()) {

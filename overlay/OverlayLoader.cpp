@@ -22,8 +22,6 @@ void LogFailure(const char* failure, const std::string& reason) {
     LogMessage(failure);
 }
 
-size_t FrameBytes(int width, int height) { return size_t(width) * size_t(height) * 4; }
-
 }  // namespace
 
 void ZaqVigilomatronic::LoadOverlay(const std::string& requested) {

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
@@ -234,6 +233,11 @@ Bytes ReadFile(const std::string& path) {
     return Bytes(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
+void WriteFile(const std::string& path, const Bytes& bytes) {
+    std::ofstream file(path, std::ios::binary);
+    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
 Bytes PngClaiming(const Bytes& png, uint32_t width, uint32_t height) {
     Bytes out = png;
     Poke32BigEndian(out, 16, width);
@@ -278,8 +282,7 @@ TempFolder::~TempFolder() {
 
 std::string TempFolder::Write(const std::string& name, const Bytes& bytes) const {
     const std::string path = Path(name);
-    std::ofstream file(path, std::ios::binary);
-    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    WriteFile(path, bytes);
     return path;
 }
 

@@ -57,6 +57,8 @@ Bytes JpegClaiming(const Bytes& jpeg, uint16_t width, uint16_t height);
 
 // The whole file, or nothing when it cannot be read.
 Bytes ReadFile(const std::string& path);
+// Replaces the file with `bytes`; like ReadFile, it fails silently.
+void WriteFile(const std::string& path, const Bytes& bytes);
 
 // Files in a fresh folder that lives as long as the object.
 class TempFolder {
