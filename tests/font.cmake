@@ -1,4 +1,3 @@
 # The built-in bitmap font: layout rules over the whole glyph table, and the review sheet.
 vigil_test(font_table_test font/GlyphTableTest.cpp LINKS vigil_core)
-vigil_test(font_sheet_test font/FontSheetTest.cpp
-  ${CMAKE_SOURCE_DIR}/tools/FontSheet.cpp ${CMAKE_SOURCE_DIR}/tools/PngWrite.cpp LINKS vigil_core vigil_stb)
+vigil_test(font_sheet_test font/FontSheetTest.cpp LINKS vigil_hostcli)

@@ -2,15 +2,18 @@
 
 #include <cstdint>
 #include <exception>
+#include <iterator>
+#include <limits>
 
 #include "effect/GlyphTable.h"
 #include "tools/PngWrite.h"
 
 namespace {
 
-constexpr int kGlyphCount = 95;
-constexpr int kGlyphColumns = 16;
-constexpr int kGlyphRows = 24;
+constexpr int kGlyphCount = static_cast<int>(std::size(GlyphTable));
+constexpr int kGlyphRows = static_cast<int>(std::size(GlyphTable[0]));
+// One bit per column, the leftmost in the highest bit.
+constexpr int kGlyphColumns = std::numeric_limits<uint16_t>::digits;
 
 struct Rgb {
     uint8_t r, g, b;
@@ -51,7 +54,7 @@ void DrawGlyph(Picture& sheet, int glyphIndex, FontSheetPoint origin) {
     for (int row = 0; row < kGlyphRows; ++row) {
         const uint16_t bits = GlyphTable[glyphIndex][row];
         for (int column = 0; column < kGlyphColumns; ++column) {
-            if ((bits >> (15 - column) & 1u) == 0) continue;
+            if ((bits >> (kGlyphColumns - 1 - column) & 1u) == 0) continue;
             FillRect(sheet, origin.x + column * kFontSheetScale, origin.y + row * kFontSheetScale, kFontSheetScale,
                      kFontSheetScale, kInk);
         }

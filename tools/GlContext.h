@@ -12,8 +12,6 @@ public:
     // Creates the context, makes it current and loads the host's GL entry points.
     static std::unique_ptr<GlContext> Create(std::string* error);
     virtual ~GlContext() = default;
-    virtual void MakeCurrent() = 0;
-    virtual void ReleaseCurrent() = 0;
 };
 
 // An RGBA8 colour target the size of the output, bound as the host's framebuffer.

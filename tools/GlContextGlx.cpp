@@ -21,9 +21,6 @@ public:
         XCloseDisplay(display);
     }
 
-    void MakeCurrent() override { glXMakeContextCurrent(display, pbuffer, pbuffer, context); }
-    void ReleaseCurrent() override { glXMakeContextCurrent(display, None, None, nullptr); }
-
     bool Open(std::string* error) {
         display = OpenDisplay();
         if (!display) return Fail(error, "cannot open the X display (is DISPLAY set? run under xvfb-run -a)");
@@ -46,7 +43,7 @@ public:
         const int pbufferAttributes[] = {GLX_PBUFFER_WIDTH, 16, GLX_PBUFFER_HEIGHT, 16, None};
         pbuffer = glXCreatePbuffer(display, config, pbufferAttributes);
         if (!pbuffer) return Fail(error, "cannot create a GLX pbuffer");
-        MakeCurrent();
+        glXMakeContextCurrent(display, pbuffer, pbuffer, context);
         glewExperimental = GL_TRUE;
         if (glewInit() != GLEW_OK) return Fail(error, "glewInit failed in the host");
         return true;

@@ -19,9 +19,6 @@ public:
         if (window) DestroyWindow(window);
     }
 
-    void MakeCurrent() override { wglMakeCurrent(deviceContext, context); }
-    void ReleaseCurrent() override { wglMakeCurrent(nullptr, nullptr); }
-
     bool Open(std::string* error) {
         if (!OpenWindow()) return Fail(error, "cannot create the hidden window for OpenGL");
         if (!ChooseFormat()) return Fail(error, "no RGBA8 OpenGL pixel format");
@@ -40,7 +37,7 @@ public:
         wglDeleteContext(legacy);
         if (!create) return Fail(error, "WGL lacks wglCreateContextAttribsARB");
         if (!context) return Fail(error, "cannot create an OpenGL 4.1 core context");
-        MakeCurrent();
+        wglMakeCurrent(deviceContext, context);
         glewExperimental = GL_TRUE;
         if (glewInit() != GLEW_OK) return Fail(error, "glewInit failed in the host");
         return true;

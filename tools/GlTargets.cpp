@@ -22,8 +22,8 @@ bool RenderTarget::Create(int w, int h) {
 }
 
 void RenderTarget::Release() {
-    glDeleteFramebuffers(1, &framebuffer);
-    glDeleteTextures(1, &colorTexture);
+    if (framebuffer) glDeleteFramebuffers(1, &framebuffer);
+    if (colorTexture) glDeleteTextures(1, &colorTexture);
     framebuffer = 0;
     colorTexture = 0;
 }
@@ -58,6 +58,6 @@ bool InputTexture::Create(int w, int h, int hw, int hh, const uint8_t* rgbaTopDo
 }
 
 void InputTexture::Release() {
-    glDeleteTextures(1, &texture);
+    if (texture) glDeleteTextures(1, &texture);
     texture = 0;
 }

@@ -8,12 +8,6 @@
 
 namespace {
 
-std::string Number(float value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%g", value);
-    return text;
-}
-
 const char* PluginTypeName(uint32_t type) {
     return type == 0 ? "effect" : type == 1 ? "source" : type == 2 ? "mixer" : "unknown";
 }
@@ -22,17 +16,17 @@ std::string CapabilityText(uint32_t answer) { return answer == ffgl::kFailure32 
 
 std::string DefaultText(const ParameterInfo& parameter) {
     if (ffgl::IsTextType(parameter.type)) return "\"" + parameter.defaultText + "\"";
-    return Number(parameter.defaultValue);
+    return NumberText(parameter.defaultValue);
 }
 
 std::string Details(const ParameterInfo& parameter) {
     std::string details;
     for (const OptionElementInfo& element : parameter.elements)
-        details += (details.empty() ? "" : ", ") + element.name + "=" + Number(element.value);
+        details += (details.empty() ? "" : ", ") + element.name + "=" + NumberText(element.value);
     for (const std::string& extension : parameter.extensions) details += (details.empty() ? "" : " ") + extension;
     if (parameter.type == ffgl::kTypeBoolean) details = "off=0, on=1";
     if (details.empty() && parameter.type == ffgl::kTypeStandard)
-        details = "range " + Number(parameter.rangeMin) + " to " + Number(parameter.rangeMax);
+        details = "range " + NumberText(parameter.rangeMin) + " to " + NumberText(parameter.rangeMax);
     return details;
 }
 

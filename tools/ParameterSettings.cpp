@@ -2,7 +2,6 @@
 
 #include <cctype>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 
 #include "abi/ffgl_abi.h"
@@ -18,12 +17,6 @@ std::string Trim(const std::string& text) {
     const size_t first = text.find_first_not_of(" \t");
     if (first == std::string::npos) return {};
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
-std::string Number(float value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%g", value);
-    return text;
 }
 
 // The whole text must be a finite number.
@@ -45,7 +38,7 @@ std::string ListOfNames(const std::vector<ParameterInfo>& parameters) {
 std::string ListOfElements(const ParameterInfo& parameter) {
     std::string list;
     for (const OptionElementInfo& element : parameter.elements)
-        list += (list.empty() ? "" : ", ") + element.name + " (" + Number(element.value) + ")";
+        list += (list.empty() ? "" : ", ") + element.name + " (" + NumberText(element.value) + ")";
     return list;
 }
 
@@ -86,7 +79,7 @@ bool ResolveValue(const ParameterInfo& parameter, const std::string& text, Param
             setting->value <= parameter.rangeMax)
             return true;
         *error = quoted + " has no value \"" + text + "\"; valid values: a number from " +
-                 Number(parameter.rangeMin) + " to " + Number(parameter.rangeMax);
+                 NumberText(parameter.rangeMin) + " to " + NumberText(parameter.rangeMax);
         return false;
     }
 }

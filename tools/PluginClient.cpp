@@ -50,6 +50,12 @@ std::string ParameterTypeName(uint32_t type) {
     }
 }
 
+std::string NumberText(float value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%g", value);
+    return text;
+}
+
 PluginClient::~PluginClient() { Close(); }
 
 bool PluginClient::Open(const std::string& path, std::string* error) {

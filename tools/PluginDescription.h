@@ -48,3 +48,5 @@ struct ThumbnailWords {
 
 // Readable name of a parameter type code ("option", "file", ... or "type N").
 std::string ParameterTypeName(uint32_t type);
+// A parameter value as the host prints it ("%g": at most six significant digits).
+std::string NumberText(float value);

@@ -2,6 +2,8 @@
 
 #include <GL/glew.h>
 
+#include <algorithm>
+
 namespace {
 
 // Loud colour for the padding, so a plug-in that samples past the picture shows it.
@@ -10,7 +12,9 @@ constexpr uint8_t kPaddingColour[4] = {255, 0, 255, 255};
 void FillPadding(const InputTexture& texture) {
     const int rightWidth = texture.hardwareWidth - texture.width;
     const int topHeight = texture.hardwareHeight - texture.height;
-    std::vector<uint8_t> fill(static_cast<size_t>(texture.hardwareWidth) * texture.hardwareHeight * 4);
+    const size_t rightPixels = static_cast<size_t>(rightWidth) * texture.hardwareHeight;
+    const size_t topPixels = static_cast<size_t>(texture.width) * topHeight;
+    std::vector<uint8_t> fill(std::max(rightPixels, topPixels) * 4);
     for (size_t i = 0; i < fill.size(); i += 4)
         for (int c = 0; c < 4; ++c) fill[i + c] = kPaddingColour[c];
     glBindTexture(GL_TEXTURE_2D, texture.texture);
@@ -36,15 +40,8 @@ bool RenderSession::Start(const Picture& picture, int width, int height, bool pa
                           const std::vector<ParameterSetting>& settings, std::string* error) {
     const int hardwareWidth = pad ? PaddedSide(picture.width) : picture.width;
     const int hardwareHeight = pad ? PaddedSide(picture.height) : picture.height;
-    if (!input.Create(picture.width, picture.height, hardwareWidth, hardwareHeight, picture.rgba.data())) {
-        *error = "cannot create the input texture";
-        return false;
-    }
-    if (pad) FillPadding(input);
-    if (!target.Create(width, height)) {
-        *error = "cannot create a " + std::to_string(width) + "x" + std::to_string(height) + " output framebuffer";
-        return false;
-    }
+    if (!textures.Create(picture, hardwareWidth, hardwareHeight, width, height, error)) return false;
+    if (pad) FillPadding(textures.input);
     instance = client.Instantiate(width, height, error);
     return instance && Apply(settings, error);
 }
@@ -63,27 +60,26 @@ bool RenderSession::Apply(const std::vector<ParameterSetting>& settings, std::st
 }
 
 bool RenderSession::RenderFrame(std::string* error) {
+    const InputTexture& input = textures.input;
     ffgl::TextureRecord texture{static_cast<uint32_t>(input.width), static_cast<uint32_t>(input.height),
                                 static_cast<uint32_t>(input.hardwareWidth),
                                 static_cast<uint32_t>(input.hardwareHeight), input.texture};
     ffgl::TextureRecord* inputs[] = {&texture};
-    const ffgl::ProcessingRecord record{1, 0, inputs, target.framebuffer, 0};
+    const ffgl::ProcessingRecord record{1, 0, inputs, textures.target.framebuffer, 0};
     ++frameNumber;
-    // A host binds its own framebuffer and viewport before handing the frame over.
-    glBindFramebuffer(GL_FRAMEBUFFER, target.framebuffer);
-    glViewport(0, 0, target.width, target.height);
+    textures.Bind();
     if (client.ProcessFrame(instance, record)) return true;
     *error = client.FileName() + ": frame " + std::to_string(frameNumber) + " failed (function code 17)";
     return false;
 }
 
 Picture RenderSession::ReadOutput() const {
+    const RenderTarget& target = textures.target;
     return PictureFromBottomUpRows(target.width, target.height, target.ReadPixels());
 }
 
 void RenderSession::Stop() {
     client.Deinstantiate(instance);
     instance = nullptr;
-    if (target.framebuffer || target.colorTexture) target.Release();
-    if (input.texture) input.Release();
+    textures.Release();
 }

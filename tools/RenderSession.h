@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/GlContext.h"
+#include "tools/FrameTextures.h"
 #include "tools/ParameterSettings.h"
 #include "tools/Picture.h"
 #include "tools/PluginClient.h"
@@ -32,8 +32,7 @@ private:
     bool Apply(const std::vector<ParameterSetting>& settings, std::string* error);
 
     PluginClient& client;
-    InputTexture input;
-    RenderTarget target;
+    FrameTextures textures;
     void* instance = nullptr;
     int frameNumber = 0;
 };

@@ -56,14 +56,7 @@ GLuint LinkCopyProgram() {
 }  // namespace
 
 bool TextureCopy::Start(const Picture& picture, int width, int height, std::string* error) {
-    if (!input.Create(picture.width, picture.height, picture.width, picture.height, picture.rgba.data())) {
-        *error = "cannot create the input texture";
-        return false;
-    }
-    if (!target.Create(width, height)) {
-        *error = "cannot create a " + std::to_string(width) + "x" + std::to_string(height) + " output framebuffer";
-        return false;
-    }
+    if (!textures.Create(picture, picture.width, picture.height, width, height, error)) return false;
     program = LinkCopyProgram();
     if (!program) {
         *error = "cannot build the texture-copy shader";
@@ -74,12 +67,11 @@ bool TextureCopy::Start(const Picture& picture, int width, int height, std::stri
 }
 
 void TextureCopy::RenderFrame() {
-    glBindFramebuffer(GL_FRAMEBUFFER, target.framebuffer);
-    glViewport(0, 0, target.width, target.height);
+    textures.Bind();
     glUseProgram(program);
     glBindVertexArray(vertexArray);
     glActiveTexture(GL_TEXTURE0);
-    glBindTexture(GL_TEXTURE_2D, input.texture);
+    glBindTexture(GL_TEXTURE_2D, textures.input.texture);
     glDrawArrays(GL_TRIANGLES, 0, 6);
     glBindTexture(GL_TEXTURE_2D, 0);
     glBindVertexArray(0);
@@ -91,6 +83,5 @@ void TextureCopy::Stop() {
     vertexArray = 0;
     if (program) glDeleteProgram(program);
     program = 0;
-    if (target.framebuffer || target.colorTexture) target.Release();
-    if (input.texture) input.Release();
+    textures.Release();
 }

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "tools/GlContext.h"
+#include "tools/FrameTextures.h"
 #include "tools/Picture.h"
 
 class TextureCopy {
@@ -22,8 +22,7 @@ public:
     void Stop();
 
 private:
-    InputTexture input;
-    RenderTarget target;
+    FrameTextures textures;
     uint32_t program = 0;
     uint32_t vertexArray = 0;
 };

@@ -1,7 +1,7 @@
 # The headless host: everything but main() sits in a library the tests link too.
 add_library(vigil_hostcli STATIC
   CommandLine.cpp PluginClient.cpp ParameterSettings.cpp FramePath.cpp TestCard.cpp
-  PictureLoad.cpp PictureConvert.cpp InputPicture.cpp FrameStatistics.cpp RenderSession.cpp
+  PictureLoad.cpp PictureConvert.cpp InputPicture.cpp FrameStatistics.cpp RenderSession.cpp FrameTextures.cpp
   InfoCommand.cpp ThumbnailCommand.cpp RenderCommand.cpp BenchCommand.cpp TextureCopy.cpp FontSheetCommand.cpp
   PngWrite.cpp FontSheet.cpp ${CMAKE_SOURCE_DIR}/effect/GlyphTable.cpp)
 target_link_libraries(vigil_hostcli PUBLIC vigil_hostkit vigil_stb)
