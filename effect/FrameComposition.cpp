@@ -54,12 +54,15 @@ uint32_t ZaqVigilomatronic::RenderFrame(const ffgl::ProcessingRecord* record) {
         LogMessage(line);
     const ProcessingParameters parameters{colorMode, scanLineMode, noiseAmount, glitchAmount};
     const ProcessingUniforms uniforms = ComputeProcessingUniforms(frame, *input, parameters);
-    const ShaderProgram& pass = NeedsFullProcessing(uniforms) ? processingShader : plainProcessingShader;
-    DrawProcessingPass(pass, screenQuad, input->handle, record->hostFbo, uniforms);
+    if (NeedsFullProcessing(uniforms))
+        DrawProcessingPass(processingShader, processingLocations, screenQuad, input->handle, record->hostFbo, uniforms);
+    else
+        DrawProcessingPass(plainProcessingShader, plainProcessingLocations, screenQuad, input->handle,
+                           record->hostFbo, uniforms);
 
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    if (CurrentOverlayTexture() != 0) DrawOverlay();
+    DrawOverlay();
     DrawHud(frame);
     glDisable(GL_BLEND);
     glLineWidth(1.0f);
@@ -68,7 +71,7 @@ uint32_t ZaqVigilomatronic::RenderFrame(const ffgl::ProcessingRecord* record) {
 
 void ZaqVigilomatronic::DrawHud(const FrameValues& frame) {
     ScopedProgramUse programScope(lineShader.ProgramHandle());
-    const int32_t colorLocation = lineShader.UniformLocation("Color");
+    const int32_t colorLocation = hudColorLocation;
     ScopedVertexArrayBinding arrayScope(lineVertexArray);
 
     HudColor color;

@@ -26,19 +26,31 @@ inline int GlyphIndex(unsigned char code) {
 // Left edge of character i of a text: glyphs advance by their size, with no spacing.
 inline float CharacterX(float x, int index, float size) { return x + static_cast<float>(index) * size; }
 
+// Where the cells of a glyph drawn at (x, y) with size s land. Cells and runs share it,
+// so a run's edges are the very floats of its outer cells' edges.
+struct GlyphBox {
+    GlyphBox(float x, float y, float size) : x(x), y(y), h(size * 1.5f), w(size * 0.0625f), ch(h / 24.0f) {}
+    float Left(int column) const { return x + static_cast<float>(column) * w; }
+    float RowBottom(int row) const { return (h + y) - static_cast<float>(row + 1) * ch; }
+
+    float x;
+    float y;
+    float h;   // glyph height
+    float w;   // cell width
+    float ch;  // cell height
+};
+
 // Calls emit(CellRect) for each lit cell, top row first, leftmost column first; bit 15
 // of a row word is the leftmost column.
 template <typename Emit>
 void ForEachGlyphCell(const uint16_t* rows, float x, float y, float size, Emit&& emit) {
-    const float h = size * 1.5f;
-    const float w = size * 0.0625f;
-    const float ch = h / 24.0f;
+    const GlyphBox box(x, y, size);
     for (int r = 0; r < kGlyphRows; ++r) {
         const uint16_t word = rows[r];
         if (word == 0) continue;
-        const float yr = (h + y) - static_cast<float>(r + 1) * ch;
+        const float yr = box.RowBottom(r);
         for (int c = 0; c < kGlyphColumns; ++c)
-            if (word & (0x8000u >> c)) emit(CellRect{x + static_cast<float>(c) * w, yr, w, ch});
+            if (word & (0x8000u >> c)) emit(CellRect{box.Left(c), yr, box.w, box.ch});
     }
 }
 
@@ -51,18 +63,29 @@ inline bool HasRun(uint16_t word, int first, int last) {
     return darkLeft && darkRight;
 }
 
-// Calls emit(HudEdges) for each run of neighbouring lit cells in a row, joined with the
-// same run in the rows below it; top first, left to right. Every edge of a run is an
-// edge of one of its outer cells, computed exactly as ForEachGlyphCell computes it. The
-// cells' inner edges, where two of them meet, may differ from each other in the last bit
-// but land on the same sub-pixel, so the run covers the pixels of its cells; the frame
-// identity tests hold this over every element and several output sizes.
+// Columns firstColumn..lastColumn of rows topRow..bottomRow, every cell lit: the
+// rectangle that stands for those cells.
+struct GlyphRun {
+    uint8_t firstColumn;
+    uint8_t lastColumn;
+    uint8_t topRow;
+    uint8_t bottomRow;
+};
+
+// Every edge of a run is an edge of one of its outer cells, computed exactly as
+// ForEachGlyphCell computes it. The cells' inner edges, where two of them meet, may
+// differ from each other in the last bit but land on the same sub-pixel, so the run
+// covers the pixels of its cells; the frame identity tests hold this over every element
+// and several output sizes.
+inline HudEdges RunEdges(const GlyphBox& box, const GlyphRun& run) {
+    return {box.Left(run.firstColumn), box.RowBottom(run.bottomRow), box.Left(run.lastColumn) + box.w,
+            box.RowBottom(run.topRow) + box.ch};
+}
+
+// Calls emit(GlyphRun) for each run of neighbouring lit cells in a row, joined with the
+// same run in the rows below it; top first, left to right.
 template <typename Emit>
-void ForEachGlyphRun(const uint16_t* rows, float x, float y, float size, Emit&& emit) {
-    const float h = size * 1.5f;
-    const float w = size * 0.0625f;
-    const float ch = h / 24.0f;
-    auto rowBottom = [&](int r) { return (h + y) - static_cast<float>(r + 1) * ch; };
+void ForEachRunOfCells(const uint16_t* rows, Emit&& emit) {
     for (int r = 0; r < kGlyphRows; ++r) {
         const uint16_t word = rows[r];
         for (int c = 0; c < kGlyphColumns; ++c) {
@@ -72,8 +95,15 @@ void ForEachGlyphRun(const uint16_t* rows, float x, float y, float size, Emit&& 
             if (r > 0 && HasRun(rows[r - 1], first, c)) continue;  // drawn with the row above
             int last = r;
             while (last + 1 < kGlyphRows && HasRun(rows[last + 1], first, c)) ++last;
-            emit(HudEdges{x + static_cast<float>(first) * w, rowBottom(last), (x + static_cast<float>(c) * w) + w,
-                          rowBottom(r) + ch});
+            emit(GlyphRun{static_cast<uint8_t>(first), static_cast<uint8_t>(c), static_cast<uint8_t>(r),
+                          static_cast<uint8_t>(last)});
         }
     }
+}
+
+// Calls emit(HudEdges) for each run of the glyph drawn at (x, y) with size s.
+template <typename Emit>
+void ForEachGlyphRun(const uint16_t* rows, float x, float y, float size, Emit&& emit) {
+    const GlyphBox box(x, y, size);
+    ForEachRunOfCells(rows, [&](const GlyphRun& run) { emit(RunEdges(box, run)); });
 }

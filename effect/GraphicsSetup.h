@@ -1,4 +1,4 @@
-// Compiling the effect's three programs, with the host message for the first that fails.
+// Compiling the effect's four programs, with the host message for the first that fails.
 #pragma once
 
 #include <cstdint>
@@ -12,6 +12,7 @@ struct ShaderSource {
 
 struct EffectShaderSources {
     ShaderSource processing;
+    ShaderSource plainProcessing;
     ShaderSource line;
     ShaderSource texturedQuad;
 };
@@ -19,8 +20,8 @@ struct EffectShaderSources {
 // The sources the effect ships with.
 EffectShaderSources BuiltInShaderSources();
 
-// Compiles processing, line and textured-quad programs in that order and stops at the
-// first failure, which sends exactly one message to the host's log. Programs compiled
-// before it stay compiled until the teardown.
-bool CompileEffectPrograms(const EffectShaderSources& sources, ShaderProgram& processing, ShaderProgram& line,
-                           ShaderProgram& texturedQuad);
+// Compiles the processing, plain processing, line and textured-quad programs in that
+// order and stops at the first failure, which sends exactly one message to the host's
+// log. Programs compiled before it stay compiled until the teardown.
+bool CompileEffectPrograms(const EffectShaderSources& sources, ShaderProgram& processing,
+                           ShaderProgram& plainProcessing, ShaderProgram& line, ShaderProgram& texturedQuad);

@@ -5,29 +5,22 @@
 #include <algorithm>
 #include <cstring>
 
-#include "effect/GlyphCells.h"
-#include "effect/GlyphTable.h"
+#include "effect/GlyphRuns.h"
 #include "effect/InfoBlockLayout.h"
 #include "gl/DynamicBuffers.h"
 
 namespace {
 
-// Rectangles a glyph takes in a batch: its runs of lit cells.
-int Runs(const uint16_t* rows) {
-    int runs = 0;
-    ForEachGlyphRun(rows, 0.0f, 0.0f, 1.0f, [&runs](const HudEdges&) { ++runs; });
-    return runs;
-}
-
+// Rectangles a text takes in a batch: the runs of its glyphs.
 int Runs(const char* text) {
     int runs = 0;
-    for (; *text; ++text) runs += Runs(GlyphTable[GlyphIndex(static_cast<unsigned char>(*text))]);
+    for (; *text; ++text) runs += BuiltInGlyphRuns(GlyphIndex(static_cast<unsigned char>(*text))).count;
     return runs;
 }
 
 int MostRunsOfAnyGlyph() {
     int most = 0;
-    for (const auto& glyph : GlyphTable) most = std::max(most, Runs(glyph));
+    for (int glyph = 0; glyph < kGlyphCount; ++glyph) most = std::max(most, BuiltInGlyphRuns(glyph).count);
     return most;
 }
 

@@ -43,8 +43,6 @@ public:
     const HudVertex* Vertices() const { return vertices.data(); }
     // Vertices from the start of the list that an upload must cover.
     int UsedSpan() const { return triangleCount > 0 ? lineCapacity + triangleCount : lineCount; }
-    int LineCapacity() const { return lineCapacity; }
-    int TriangleCapacity() const { return triangleCapacity; }
 
 private:
     bool AddState(const HudCommand& command);

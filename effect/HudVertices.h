@@ -23,7 +23,7 @@ struct HudPrimitive {
 // Fixed capacity so that drawing allocates nothing; a primitive that would not fit is
 // dropped whole rather than drawn in part.
 struct HudShape {
-    static constexpr int kMaxVertices = 512;  // what the line buffer holds
+    static constexpr int kMaxVertices = 512;  // what the least line buffer holds
     static constexpr int kMaxPrimitives = 64;
 
     HudVertex vertices[kMaxVertices];

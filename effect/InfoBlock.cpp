@@ -2,19 +2,22 @@
 // each lit glyph cell a filled rectangle.
 #include "effect/Clock.h"
 #include "effect/GlyphCells.h"
+#include "effect/GlyphRuns.h"
 #include "effect/GlyphTable.h"
 #include "effect/InfoBlockLayout.h"
 #include "effect/RotateHue.h"
 #include "effect/ZaqVigilomatronic.h"
 
 void ZaqVigilomatronic::DrawGlyph(unsigned char code, float x, float y, float size) {
-    const uint16_t* rows = GlyphTable[GlyphIndex(code)];
-    // A batch takes each row's run of lit cells as one rectangle over the same pixels.
+    const int glyph = GlyphIndex(code);
+    // A batch takes each run of lit cells as one rectangle over the same pixels.
     if (hudBatch.IsOpen()) {
-        ForEachGlyphRun(rows, x, y, size, [this](const HudEdges& run) { hudBatch.AddRect(run); });
+        const GlyphBox box(x, y, size);
+        const GlyphRuns& runs = BuiltInGlyphRuns(glyph);
+        for (int i = 0; i < runs.count; ++i) hudBatch.AddRect(RunEdges(box, runs.runs[i]));
         return;
     }
-    ForEachGlyphCell(rows, x, y, size,
+    ForEachGlyphCell(GlyphTable[glyph], x, y, size,
                      [this](const CellRect& cell) { DrawFilledRect(cell.x, cell.y, cell.width, cell.height); });
 }
 
@@ -29,7 +32,6 @@ void ZaqVigilomatronic::DrawInfoBlock(float hudRed, float hudGreen, float hudBlu
     RotateHue(recRed, recGreen, recBlue, hueShift);
     hudBatch.SetColor(colorLocation, recRed, recGreen, recBlue, hudOpacity);
     if (RecordingSignVisible(frameCounter)) {
-        hudBatch.SetLineWidth(1.0f);
         DrawFilledRect(kRecordingSquareX, kRecordingSquareY, kRecordingSquareSize, kRecordingSquareSize);
         DrawText(kRecordingSign.text, kRecordingSign.x, kRecordingSign.y, kRecordingSign.size);
     }

@@ -68,19 +68,32 @@ bool FormatFirstFrameLine(char* buffer, size_t size, int32_t frameCounter, const
     return true;
 }
 
-void DrawProcessingPass(const ShaderProgram& shader, const ScreenQuad& quad, uint32_t inputTexture,
-                        uint32_t hostFramebuffer, const ProcessingUniforms& uniforms) {
+ProcessingLocations FindProcessingLocations(const ShaderProgram& shader) {
+    ProcessingLocations at;
+    at.inputTexture = shader.UniformLocation("InputTexture");
+    at.maxUV = shader.UniformLocation("MaxUV");
+    at.colorMode = shader.UniformLocation("ColorMode");
+    at.noiseAmount = shader.UniformLocation("NoiseAmount");
+    at.glitchAmount = shader.UniformLocation("GlitchAmount");
+    at.time = shader.UniformLocation("Time");
+    at.scanLinePos = shader.UniformLocation("ScanLinePos");
+    at.scanIntensity = shader.UniformLocation("ScanIntensity");
+    return at;
+}
+
+void DrawProcessingPass(const ShaderProgram& shader, const ProcessingLocations& at, const ScreenQuad& quad,
+                        uint32_t inputTexture, uint32_t hostFramebuffer, const ProcessingUniforms& uniforms) {
     glBindFramebuffer(GL_FRAMEBUFFER, hostFramebuffer);
     ScopedProgramUse programScope(shader.ProgramHandle());
     ScopedActiveTextureUnit unitScope(0);
     ffglex::Scoped2DTextureBinding textureScope(inputTexture);
-    shader.SetInt("InputTexture", uniforms.inputTexture);
-    shader.SetVec2("MaxUV", uniforms.maxU, uniforms.maxV);
-    shader.SetInt("ColorMode", uniforms.colorMode);
-    shader.SetFloat("NoiseAmount", uniforms.noiseAmount);
-    shader.SetFloat("GlitchAmount", uniforms.glitchAmount);
-    shader.SetFloat("Time", uniforms.time);
-    shader.SetFloat("ScanLinePos", uniforms.scanLinePos);
-    shader.SetFloat("ScanIntensity", uniforms.scanIntensity);
+    glUniform1i(at.inputTexture, uniforms.inputTexture);
+    glUniform2f(at.maxUV, uniforms.maxU, uniforms.maxV);
+    glUniform1i(at.colorMode, uniforms.colorMode);
+    glUniform1f(at.noiseAmount, uniforms.noiseAmount);
+    glUniform1f(at.glitchAmount, uniforms.glitchAmount);
+    glUniform1f(at.time, uniforms.time);
+    glUniform1f(at.scanLinePos, uniforms.scanLinePos);
+    glUniform1f(at.scanIntensity, uniforms.scanIntensity);
     quad.Draw();
 }

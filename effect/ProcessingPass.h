@@ -52,7 +52,21 @@ bool NeedsFullProcessing(const ProcessingUniforms& uniforms);
 bool FormatFirstFrameLine(char* buffer, size_t size, int32_t frameCounter, const ffgl::TextureRecord& input,
                           uint32_t program, uint32_t hostFramebuffer);
 
+// Where a processing program takes its uniforms, found once after it is linked rather
+// than every frame. A uniform the program lacks is -1, which GL ignores.
+struct ProcessingLocations {
+    int32_t inputTexture = -1;
+    int32_t maxUV = -1;
+    int32_t colorMode = -1;
+    int32_t noiseAmount = -1;
+    int32_t glitchAmount = -1;
+    int32_t time = -1;
+    int32_t scanLinePos = -1;
+    int32_t scanIntensity = -1;
+};
+ProcessingLocations FindProcessingLocations(const ShaderProgram& shader);
+
 // Binds the host's framebuffer and draws; program, texture unit and texture binding
 // are back at their defaults afterwards.
-void DrawProcessingPass(const ShaderProgram& shader, const ScreenQuad& quad, uint32_t inputTexture,
-                        uint32_t hostFramebuffer, const ProcessingUniforms& uniforms);
+void DrawProcessingPass(const ShaderProgram& shader, const ProcessingLocations& locations, const ScreenQuad& quad,
+                        uint32_t inputTexture, uint32_t hostFramebuffer, const ProcessingUniforms& uniforms);

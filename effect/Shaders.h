@@ -1,4 +1,4 @@
-// GLSL sources of the effect's three programs, for a 4.1 core context.
+// GLSL sources of the effect's programs, for a 4.1 core context.
 #pragma once
 
 // Full-screen recolouring of the input picture.

@@ -6,11 +6,10 @@
 #include <vector>
 
 #include "effect/HudBatch.h"
+#include "effect/ProcessingPass.h"
 #include "gl/ScreenQuad.h"
 #include "gl/ShaderProgram.h"
 #include "host/Plugin.h"
-
-struct FrameValues;
 
 enum ParameterIndex : uint32_t {
     kParamColorMode = 0,
@@ -63,9 +62,12 @@ public:
 
     ShaderProgram processingShader;
     ShaderProgram lineShader;
+    int32_t hudColorLocation = -1;  // the line program's "Color", found at set-up
     ShaderProgram texturedQuadShader;
     // The processing pass for frames with every feature off (see NeedsFullProcessing).
     ShaderProgram plainProcessingShader;
+    ProcessingLocations processingLocations;
+    ProcessingLocations plainProcessingLocations;
     ScreenQuad screenQuad;
     uint32_t lineVertexArray = 0;
     uint32_t lineVertexBuffer = 0;

@@ -2,6 +2,8 @@
 
 #include <GL/glew.h>
 
+#include "gl/ByteOffset.h"
+
 namespace {
 
 // Leaves the new array-buffer binding in place; the vertex array is unbound.
@@ -12,8 +14,6 @@ void AllocateDynamicBuffer(uint32_t& vertexArray, uint32_t& buffer, uint32_t byt
     glBindBuffer(GL_ARRAY_BUFFER, buffer);
     glBufferData(GL_ARRAY_BUFFER, bytes, nullptr, GL_DYNAMIC_DRAW);
 }
-
-const void* ByteOffset(uintptr_t offset) { return reinterpret_cast<const void*>(offset); }
 
 }  // namespace
 

@@ -5,11 +5,10 @@
 
 #include <cstdint>
 
-constexpr uint32_t kLineBufferBytes = 4096;  // 512 vertices of 8 bytes
+constexpr uint32_t kLineBufferBytes = 4096;  // the least: one HudShape, 512 vertices of 8 bytes
 constexpr uint32_t kQuadBufferBytes = 96;    // 6 vertices of 16 bytes
 
-// Draw modes, as GL numbers them, for callers that do not include GL themselves.
-constexpr uint32_t kModeLines = 0x0001;      // GL_LINES
+// The draw mode, as GL numbers it, for callers that do not include GL themselves.
 constexpr uint32_t kModeTriangles = 0x0004;  // GL_TRIANGLES
 
 // Each creates a vertex array and a buffer of its size with its attribute layout. The

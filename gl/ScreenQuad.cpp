@@ -2,8 +2,7 @@
 
 #include <GL/glew.h>
 
-#include <cstdint>
-
+#include "gl/ByteOffset.h"
 #include "gl/Scoped.h"
 
 namespace {
@@ -14,8 +13,6 @@ constexpr float kQuadVertices[6][5] = {
     {0, 0, -1, -1, 0}, {1, 1, 1, 1, 0}, {1, 0, 1, -1, 0},
 };
 constexpr GLsizei kStride = 5 * sizeof(float);
-
-const void* ByteOffset(uintptr_t offset) { return reinterpret_cast<const void*>(offset); }
 
 }  // namespace
 

@@ -25,10 +25,8 @@ void ZaqVigilomatronic::DrawOverlay() {
     if (texture == 0) return;
     const std::array<float, 24> vertices = OverlayQuadVertices(overlayWidth, overlayHeight);
 
+    // Its sampler unit and alpha were set once at set-up.
     ScopedProgramUse program(texturedQuadShader.ProgramHandle());
-    texturedQuadShader.SetInt("OverlayTexture", 0);
-    // The overlay keeps its own alpha: the HUD opacity does not reach it.
-    texturedQuadShader.SetFloat("Alpha", 1.0f);
     glBindVertexArray(quadVertexArray);
     ScopedActiveTextureUnit unit(0);
     ffglex::Scoped2DTextureBinding binding(texture);

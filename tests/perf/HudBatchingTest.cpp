@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "effect/GlyphCells.h"
+#include "effect/GlyphRuns.h"
 #include "effect/GlyphTable.h"
 #include "effect/HudBatch.h"
 #include "effect/HudCommandList.h"
@@ -62,6 +63,17 @@ TEST(GlyphRuns, StrokesBecomeFewRectangles) {
     ForEachGlyphCell(zero, 0.0f, 0.0f, 0.1f, [&](const CellRect&) { ++cells; });
     EXPECT_EQ(cells, 90);
     EXPECT_LE(runs, 10);
+}
+
+TEST(GlyphRuns, TheBuiltInTableHoldsEveryRunOfEveryGlyph) {
+    for (int glyph = 0; glyph < kGlyphCount; ++glyph) {
+        std::vector<GlyphRun> found;
+        ForEachRunOfCells(GlyphTable[glyph], [&](const GlyphRun& run) { found.push_back(run); });
+        const GlyphRuns& table = BuiltInGlyphRuns(glyph);
+        ASSERT_EQ(table.count, static_cast<int>(found.size())) << "glyph " << glyph;
+        for (size_t i = 0; i < found.size(); ++i)
+            EXPECT_EQ(std::memcmp(&table.runs[i], &found[i], sizeof(GlyphRun)), 0) << "glyph " << glyph << " run " << i;
+    }
 }
 
 TEST(HudCommands, ARunDrawsItsLinesOnceAndItsTrianglesOnce) {

@@ -103,16 +103,17 @@ protected:
         (sources.*broken).fragment = kBroken;
         LogCapture log;
         StdoutCapture out;
-        EXPECT_FALSE(CompileEffectPrograms(sources, processing, line, quad));
+        EXPECT_FALSE(CompileEffectPrograms(sources, processing, plain, line, quad));
         diagnostics = out.Finish();
         return log.lines();
     }
     void ReleaseAll() {
         processing.Release();
+        plain.Release();
         line.Release();
         quad.Release();
     }
-    ShaderProgram processing, line, quad;
+    ShaderProgram processing, plain, line, quad;
     std::string diagnostics;
     int liveBefore = 0;
 };
@@ -147,7 +148,7 @@ TEST_F(SetUpFailure, TexturedQuadProgramFailureSendsItsOwnMessage) {
 TEST_F(SetUpFailure, BuiltInSourcesCompileSilently) {
     LogCapture log;
     StdoutCapture out;
-    EXPECT_TRUE(CompileEffectPrograms(BuiltInShaderSources(), processing, line, quad));
+    EXPECT_TRUE(CompileEffectPrograms(BuiltInShaderSources(), processing, plain, line, quad));
     EXPECT_EQ(out.Finish(), "");
     EXPECT_TRUE(log.lines().empty());
     ReleaseAll();

@@ -80,10 +80,11 @@ TEST_F(ProcessingPass, PlainProgramDrawsExactlyWhatTheFullShaderDraws) {
                                          static_cast<uint32_t>(height + padding), input.texture};
         const ProcessingUniforms uniforms = ComputeProcessingUniforms(ComputeFrameValues(7, 0.0f), record, {});
         ASSERT_FALSE(NeedsFullProcessing(uniforms));
-        DrawProcessingPass(effect->processingShader, effect->screenQuad, input.texture, target.framebuffer, uniforms);
+        DrawProcessingPass(effect->processingShader, effect->processingLocations, effect->screenQuad, input.texture,
+                           target.framebuffer, uniforms);
         const Pixels full = Read();
-        DrawProcessingPass(effect->plainProcessingShader, effect->screenQuad, input.texture, target.framebuffer,
-                           uniforms);
+        DrawProcessingPass(effect->plainProcessingShader, effect->plainProcessingLocations, effect->screenQuad,
+                           input.texture, target.framebuffer, uniforms);
         EXPECT_EQ(Read().bytes, full.bytes) << "padding " << padding;
     }
 }
