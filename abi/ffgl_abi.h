@@ -83,8 +83,8 @@ constexpr uint32_t kPluginTypeEffect = 0;
 struct PluginInfoRecord {
     uint32_t apiMajorVersion;
     uint32_t apiMinorVersion;
-    char identifier[4];   // no terminator
-    char name[16];        // zero-padded, no terminator when full
+    char identifier[4];  // no terminator
+    char name[16];       // zero-padded, no terminator when full
     uint32_t pluginType;
 };
 
@@ -196,10 +196,14 @@ inline float BitsFloat(uint64_t word) {
 }
 
 template <typename T>
-inline uint64_t PointerBits(T* pointer) { return reinterpret_cast<uint64_t>(pointer); }
+inline uint64_t PointerBits(T* pointer) {
+    return reinterpret_cast<uint64_t>(pointer);
+}
 
 template <typename T>
-inline T* BitsPointer(uint64_t word) { return reinterpret_cast<T*>(static_cast<uintptr_t>(word)); }
+inline T* BitsPointer(uint64_t word) {
+    return reinterpret_cast<T*>(static_cast<uintptr_t>(word));
+}
 
 // --- the wire layout -----------------------------------------------------------------
 static_assert(sizeof(void*) == 8, "the FFGL records are laid out for 64-bit hosts");

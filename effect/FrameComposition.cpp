@@ -30,9 +30,7 @@ const ffgl::TextureRecord* FirstInput(const ffgl::ProcessingRecord* record) {
 }
 
 // Signed overflow is undefined: step through unsigned arithmetic so the counter wraps.
-int32_t NextFrame(int32_t frameCounter) {
-    return static_cast<int32_t>(static_cast<uint32_t>(frameCounter) + 1u);
-}
+int32_t NextFrame(int32_t frameCounter) { return static_cast<int32_t>(static_cast<uint32_t>(frameCounter) + 1u); }
 
 }  // namespace
 
@@ -57,8 +55,8 @@ uint32_t ZaqVigilomatronic::RenderFrame(const ffgl::ProcessingRecord* record) {
     if (NeedsFullProcessing(uniforms))
         DrawProcessingPass(processingShader, processingLocations, screenQuad, input->handle, record->hostFbo, uniforms);
     else
-        DrawProcessingPass(plainProcessingShader, plainProcessingLocations, screenQuad, input->handle,
-                           record->hostFbo, uniforms);
+        DrawProcessingPass(plainProcessingShader, plainProcessingLocations, screenQuad, input->handle, record->hostFbo,
+                           uniforms);
 
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);

@@ -81,8 +81,10 @@ void HudBatch::Add(HudMode mode, const HudVertex* vertices, int count) {
         Flush();
         room = list.Reserve(mode, count);
     }
-    if (room) std::memcpy(room, vertices, sizeof(HudVertex) * static_cast<size_t>(count));
-    else DrawNow(mode, vertices, count);
+    if (room)
+        std::memcpy(room, vertices, sizeof(HudVertex) * static_cast<size_t>(count));
+    else
+        DrawNow(mode, vertices, count);
 }
 
 void HudBatch::AddRect(const HudEdges& edges) {
@@ -100,7 +102,9 @@ void HudBatch::Flush() {
     for (int i = 0; i < list.CommandCount(); ++i) {
         const HudCommand& c = list.Commands()[i];
         switch (c.kind) {
-            case HudCommand::Kind::Color: glUniform4f(c.location, c.values[0], c.values[1], c.values[2], c.values[3]); break;
+            case HudCommand::Kind::Color:
+                glUniform4f(c.location, c.values[0], c.values[1], c.values[2], c.values[3]);
+                break;
             case HudCommand::Kind::LineWidth: glLineWidth(c.values[0]); break;
             case HudCommand::Kind::Draw: glDrawArrays(static_cast<GLenum>(c.mode), c.first, c.count); break;
         }

@@ -14,11 +14,11 @@
 struct HudCommand {
     enum class Kind : uint8_t { Color, LineWidth, Draw };
     Kind kind;
-    HudMode mode;       // Draw
-    int32_t location;   // Color: the uniform
-    float values[4];    // Color: r, g, b, alpha; LineWidth: values[0]
-    int first;          // Draw: vertex index in the whole list
-    int count;          // Draw: vertices
+    HudMode mode;      // Draw
+    int32_t location;  // Color: the uniform
+    float values[4];   // Color: r, g, b, alpha; LineWidth: values[0]
+    int first;         // Draw: vertex index in the whole list
+    int count;         // Draw: vertices
 };
 
 class HudCommandList {

@@ -33,8 +33,10 @@ void AppendSpoke(HudShape& shape, float angle, float length) {
 }
 
 // Four arms around a gap, then a centre dot.
-constexpr HudSegment kStandardArms[] = {
-    {0.405f, 0.5f, 0.4715f, 0.5f}, {0.5285f, 0.5f, 0.595f, 0.5f}, {0.5f, 0.405f, 0.5f, 0.4715f}, {0.5f, 0.5285f, 0.5f, 0.595f}};
+constexpr HudSegment kStandardArms[] = {{0.405f, 0.5f, 0.4715f, 0.5f},
+                                        {0.5285f, 0.5f, 0.595f, 0.5f},
+                                        {0.5f, 0.405f, 0.5f, 0.4715f},
+                                        {0.5f, 0.5285f, 0.5f, 0.595f}};
 
 void AppendStandardCrosshair(HudShape& shape) {
     AppendLines(shape, kStandardArms);
@@ -58,10 +60,10 @@ void AppendTacticalCrosshair(HudShape& shape) {
 }
 
 // Corner marks of a square from 0.462 to 0.538, arms 0.02375 long.
-constexpr HudSegment kMinimalMarks[] = {
-    {0.462f, 0.51425f, 0.462f, 0.538f}, {0.462f, 0.538f, 0.48575f, 0.538f}, {0.538f, 0.51425f, 0.538f, 0.538f},
-    {0.538f, 0.538f, 0.51425f, 0.538f}, {0.462f, 0.48575f, 0.462f, 0.462f}, {0.462f, 0.462f, 0.48575f, 0.462f},
-    {0.538f, 0.48575f, 0.538f, 0.462f}, {0.538f, 0.462f, 0.51425f, 0.462f}};
+constexpr HudSegment kMinimalMarks[] = {{0.462f, 0.51425f, 0.462f, 0.538f}, {0.462f, 0.538f, 0.48575f, 0.538f},
+                                        {0.538f, 0.51425f, 0.538f, 0.538f}, {0.538f, 0.538f, 0.51425f, 0.538f},
+                                        {0.462f, 0.48575f, 0.462f, 0.462f}, {0.462f, 0.462f, 0.48575f, 0.462f},
+                                        {0.538f, 0.48575f, 0.538f, 0.462f}, {0.538f, 0.462f, 0.51425f, 0.462f}};
 
 void AppendSquareGrid(HudShape& shape) {
     // Eight lines each way, the output's own borders included.
@@ -155,8 +157,10 @@ void AppendCornerBrackets(HudShape& shape) {
     struct Corner {
         float x, y, dx, dy;
     };
-    constexpr Corner kCorners[] = {
-        {0.02f, 0.02f, 1.0f, 1.0f}, {0.98f, 0.02f, -1.0f, 1.0f}, {0.02f, 0.98f, 1.0f, -1.0f}, {0.98f, 0.98f, -1.0f, -1.0f}};
+    constexpr Corner kCorners[] = {{0.02f, 0.02f, 1.0f, 1.0f},
+                                   {0.98f, 0.02f, -1.0f, 1.0f},
+                                   {0.02f, 0.98f, 1.0f, -1.0f},
+                                   {0.98f, 0.98f, -1.0f, -1.0f}};
     constexpr float kArm = 0.0525f;
     for (const Corner& c : kCorners) {
         AppendLine(shape, c.x, c.y, c.x + c.dx * kArm, c.y);

@@ -63,8 +63,8 @@ bool FormatFirstFrameLine(char* buffer, size_t size, int32_t frameCounter, const
     // A counter that wrapped to negative values is not a first frame.
     if (frameCounter < 1 || frameCounter > 3) return false;
     std::snprintf(buffer, size, "ZaqVigilomatronic v2: frame %d, tex=%u %ux%u, shader=%u, HostFBO=%u",
-                  static_cast<int>(frameCounter), input.handle, input.hardwareWidth, input.hardwareHeight,
-                  program, hostFramebuffer);
+                  static_cast<int>(frameCounter), input.handle, input.hardwareWidth, input.hardwareHeight, program,
+                  hostFramebuffer);
     return true;
 }
 

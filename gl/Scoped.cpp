@@ -4,8 +4,7 @@
 
 namespace ffglex {
 
-ScopedBufferBinding::ScopedBufferBinding(uint32_t bufferTarget, uint32_t buffer)
-    : target(bufferTarget), bound(true) {
+ScopedBufferBinding::ScopedBufferBinding(uint32_t bufferTarget, uint32_t buffer) : target(bufferTarget), bound(true) {
     glBindBuffer(target, buffer);
 }
 

@@ -9,8 +9,7 @@ namespace {
 
 // u, v, x, y, z per vertex; texture coordinate first. v grows upwards with y.
 constexpr float kQuadVertices[6][5] = {
-    {0, 1, -1, 1, 0}, {1, 1, 1, 1, 0}, {0, 0, -1, -1, 0},
-    {0, 0, -1, -1, 0}, {1, 1, 1, 1, 0}, {1, 0, 1, -1, 0},
+    {0, 1, -1, 1, 0}, {1, 1, 1, 1, 0}, {0, 0, -1, -1, 0}, {0, 0, -1, -1, 0}, {1, 1, 1, 1, 0}, {1, 0, 1, -1, 0},
 };
 constexpr GLsizei kStride = 5 * sizeof(float);
 

@@ -16,8 +16,12 @@ inline uint64_t NullPointer() { return 0; }
 // How a call that cannot be served says no: null where the host waits for a pointer.
 inline uint64_t Refusal(uint32_t code) {
     switch (code) {
-        case ffgl::kGetInfo: case ffgl::kGetParameterName: case ffgl::kGetParameterDisplay:
-        case ffgl::kGetExtendedInfo: case ffgl::kGetShortName: case ffgl::kGetElementName:
+        case ffgl::kGetInfo:
+        case ffgl::kGetParameterName:
+        case ffgl::kGetParameterDisplay:
+        case ffgl::kGetExtendedInfo:
+        case ffgl::kGetShortName:
+        case ffgl::kGetElementName:
         case ffgl::kGetExtension: return NullPointer();
         default: return Failure();
     }
@@ -27,6 +31,8 @@ inline uint64_t Refusal(uint32_t code) {
 inline uint32_t Low(uint64_t input) { return static_cast<uint32_t>(input); }
 
 template <typename Record>
-inline Record* RecordOf(uint64_t input) { return ffgl::BitsPointer<Record>(input); }
+inline Record* RecordOf(uint64_t input) {
+    return ffgl::BitsPointer<Record>(input);
+}
 
 }  // namespace answer

@@ -51,9 +51,7 @@ bool TakesOptionalInstance(uint32_t code) {
 }
 
 // What a table query answers when the prototype cannot be made.
-uint64_t AnswerWithoutPrototype(uint32_t code) {
-    return code == ffgl::kGetAuxiliaryCount ? 0 : answer::Refusal(code);
-}
+uint64_t AnswerWithoutPrototype(uint32_t code) { return code == ffgl::kGetAuxiliaryCount ? 0 : answer::Refusal(code); }
 
 uint64_t AnswerTableQuery(uint32_t code, uint64_t input, CFFGLPlugin* instance) {
     if (instance && TakesOptionalInstance(code)) return AnswerFromTable(code, input, *instance);
@@ -69,7 +67,8 @@ uint64_t AnswerInstanceCall(uint32_t code, uint64_t input, CFFGLPlugin& instance
         case ffgl::kSetParameter: return SetParameter(instance, input);
         case ffgl::kGetParameter: return GetParameter(instance, number);
         case ffgl::kGetInputStatus: return instance.QueryInputStatus(number);
-        case ffgl::kProcessFrame: return ProcessHostFrame(&instance, answer::RecordOf<const ffgl::ProcessingRecord>(input));
+        case ffgl::kProcessFrame:
+            return ProcessHostFrame(&instance, answer::RecordOf<const ffgl::ProcessingRecord>(input));
         case ffgl::kDeinstantiate: return DestroyHostInstance(&instance);
         case ffgl::kSetTime: return SetHostTime(instance, input);
         case ffgl::kConnect: return Connect(instance);
@@ -97,12 +96,23 @@ uint64_t Dispatch(uint32_t code, uint64_t input, void* handle) {
         case ffgl::kInitialise: return EnsurePrototype();
         case ffgl::kInstantiate: return CreateHostInstance(answer::RecordOf<const ffgl::ViewportRecord>(input));
         case ffgl::kGetThumbnail: return AnswerThumbnail(input);
-        case ffgl::kGetParameterCount: case ffgl::kGetParameterName: case ffgl::kGetParameterDefault:
-        case ffgl::kGetCapability: case ffgl::kGetParameterType: case ffgl::kGetElementCount:
-        case ffgl::kGetHintCode: case ffgl::kGetShortName: case ffgl::kGetElementName:
-        case ffgl::kGetElementValue: case ffgl::kGetRange: case ffgl::kGetExtensionCount:
-        case ffgl::kGetExtension: case ffgl::kGetVisibility: case ffgl::kGetAuxiliaryCount:
-        case ffgl::kGetAuxiliaryEntry: case ffgl::kGetGroupName: return AnswerTableQuery(code, input, instance);
+        case ffgl::kGetParameterCount:
+        case ffgl::kGetParameterName:
+        case ffgl::kGetParameterDefault:
+        case ffgl::kGetCapability:
+        case ffgl::kGetParameterType:
+        case ffgl::kGetElementCount:
+        case ffgl::kGetHintCode:
+        case ffgl::kGetShortName:
+        case ffgl::kGetElementName:
+        case ffgl::kGetElementValue:
+        case ffgl::kGetRange:
+        case ffgl::kGetExtensionCount:
+        case ffgl::kGetExtension:
+        case ffgl::kGetVisibility:
+        case ffgl::kGetAuxiliaryCount:
+        case ffgl::kGetAuxiliaryEntry:
+        case ffgl::kGetGroupName: return AnswerTableQuery(code, input, instance);
         default: return instance ? AnswerInstanceCall(code, input, *instance) : answer::Failure();
     }
 }

@@ -15,10 +15,10 @@ namespace {
 bool ApplyDefaults(CFFGLPlugin& instance, const CFFGLPlugin& prototype) {
     for (uint32_t i = 0; i < prototype.ParameterCount(); ++i) {
         const ParameterDefault fallback = prototype.ParameterDefaultOf(i);
-        const uint32_t result = fallback.isText
-                                    ? instance.ApplyParameterText(i, fallback.text)
-                                    : instance.ApplyParameterValue(i, fallback.found ? fallback.value
-                                                                                     : ffgl::BitsFloat(ffgl::kFailure));
+        const uint32_t result =
+            fallback.isText
+                ? instance.ApplyParameterText(i, fallback.text)
+                : instance.ApplyParameterValue(i, fallback.found ? fallback.value : ffgl::BitsFloat(ffgl::kFailure));
         if (result == ffgl::kFailure32) return false;
     }
     return true;

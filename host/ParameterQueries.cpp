@@ -103,7 +103,6 @@ uint64_t AnswerThumbnail(uint64_t input) {
     }
     query->width = static_cast<uint32_t>(picture->width);
     query->height = static_cast<uint32_t>(picture->height);
-    if (query->pixels)
-        std::memcpy(query->pixels, picture->pixels.data(), picture->pixels.size() * sizeof(uint32_t));
+    if (query->pixels) std::memcpy(query->pixels, picture->pixels.data(), picture->pixels.size() * sizeof(uint32_t));
     return 0;
 }

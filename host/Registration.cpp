@@ -19,8 +19,8 @@ constexpr const char* kAbout = "Quillfen Studios";
 
 // Runs at library load, before the host can call anything.
 const bool registered = [] {
-    RegisterPlugin({CreateInstance, "ZQ01", "ZAQ Vigilomatronic", 2, 1, 2, 1, ffgl::kPluginTypeEffect,
-                    kDescription, kAbout, nullptr, nullptr});
+    RegisterPlugin({CreateInstance, "ZQ01", "ZAQ Vigilomatronic", 2, 1, 2, 1, ffgl::kPluginTypeEffect, kDescription,
+                    kAbout, nullptr, nullptr});
     return true;
 }();
 

@@ -7,13 +7,13 @@
 #include <span>
 
 struct GifStructure {
-    bool isGif = false;           // the six signature bytes are there
-    int screenWidth = 0;          // the logical screen, which every decoded frame fills
+    bool isGif = false;   // the six signature bytes are there
+    int screenWidth = 0;  // the logical screen, which every decoded frame fills
     int screenHeight = 0;
-    int widestFrame = 0;          // the largest image descriptor seen
+    int widestFrame = 0;  // the largest image descriptor seen
     int tallestFrame = 0;
-    size_t frameCount = 0;        // at most what the decoder will produce
-    size_t previousDisposals = 0; // graphic controls rewritten from "restore to previous"
+    size_t frameCount = 0;         // at most what the decoder will produce
+    size_t previousDisposals = 0;  // graphic controls rewritten from "restore to previous"
 };
 
 // Reads like the decoder: a byte past the end reads as 0. Stops where the decoder would stop

@@ -42,12 +42,11 @@ std::string AnimationRefusal(const GifStructure& gif) {
     if (std::string refusal = SizeRefusal(gif.screenWidth, gif.screenHeight); !refusal.empty()) return refusal;
     if (std::string refusal = SizeRefusal(gif.widestFrame, gif.tallestFrame); !refusal.empty() && gif.frameCount)
         return refusal;
-    if (gif.frameCount > kMaxAnimationFrames)
-        return Describe("more than %zu frames", kMaxAnimationFrames);
+    if (gif.frameCount > kMaxAnimationFrames) return Describe("more than %zu frames", kMaxAnimationFrames);
     const size_t frameBytes = FrameBytes(gif.screenWidth, gif.screenHeight);
     if (gif.frameCount * frameBytes > kMaxAnimationBytes)
-        return Describe("%zu frames of %dx%d exceed %zu MiB decoded", gif.frameCount, gif.screenWidth,
-                        gif.screenHeight, kMaxAnimationBytes >> 20);
+        return Describe("%zu frames of %dx%d exceed %zu MiB decoded", gif.frameCount, gif.screenWidth, gif.screenHeight,
+                        kMaxAnimationBytes >> 20);
     return {};
 }
 

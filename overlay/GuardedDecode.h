@@ -17,12 +17,12 @@ struct DecodedPicture {
     DecodedPixels pixels;  // width * height * 4 bytes; null on failure
     int width = 0;
     int height = 0;
-    std::string refusal;   // why the checks turned the file down; empty when the decoder failed
+    std::string refusal;  // why the checks turned the file down; empty when the decoder failed
 };
 
 struct DecodedAnimation {
-    DecodedPixels pixels;      // frameCount frames of width * height * 4 bytes; null on failure
-    std::vector<int> delays;   // milliseconds per frame, as the file gives them
+    DecodedPixels pixels;     // frameCount frames of width * height * 4 bytes; null on failure
+    std::vector<int> delays;  // milliseconds per frame, as the file gives them
     int width = 0;
     int height = 0;
     int frameCount = 0;

@@ -67,8 +67,7 @@ bool LooksLikeJpeg(std::span<const uint8_t> bytes) {
 
 bool JpegHuffmanTablesFit(std::span<const uint8_t> bytes) {
     size_t at = 0;
-    for (uint8_t marker = NextMarker(bytes, at); marker != 0 && marker != kEndOfImage;
-         marker = NextMarker(bytes, at)) {
+    for (uint8_t marker = NextMarker(bytes, at); marker != 0 && marker != kEndOfImage; marker = NextMarker(bytes, at)) {
         if (marker == kStartOfImage || IsRestart(marker) || marker == 0x01) continue;
         if (bytes.size() - at < 2) return true;  // the decoder runs out of data here
         const size_t length = (size_t{bytes[at]} << 8) | bytes[at + 1];

@@ -6,10 +6,10 @@
 #include <vector>
 
 struct OverlayFile {
-    bool opened = false;   // false: the file could not be opened at all
-    bool complete = false; // the whole file is in `bytes`
+    bool opened = false;    // false: the file could not be opened at all
+    bool complete = false;  // the whole file is in `bytes`
     std::vector<uint8_t> bytes;
-    std::string problem;   // why an opened file could not be read whole
+    std::string problem;  // why an opened file could not be read whole
 };
 
 // Files above the overlay size limit are measured but not read.

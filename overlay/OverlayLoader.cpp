@@ -70,8 +70,8 @@ void ZaqVigilomatronic::LoadGifOverlay(const std::string& path) {
         const size_t frameBytes = FrameBytes(animation.width, animation.height);
         for (int frame = 0; frame < animation.frameCount; ++frame) {
             overlayFrameDelays[frame] = DisplayDelay(animation.delays[frame]);
-            overlayFrameTextures[frame] = CreateOverlayTexture(animation.width, animation.height,
-                                                               animation.pixels.get() + frameBytes * frame);
+            overlayFrameTextures[frame] =
+                CreateOverlayTexture(animation.width, animation.height, animation.pixels.get() + frameBytes * frame);
         }
         overlayTexture = overlayFrameTextures[0];
         char line[128];

@@ -39,15 +39,14 @@ uint8_t* StbDecodePicture(const uint8_t* bytes, size_t length, int* width, int* 
     return pixels;
 }
 
-uint8_t* StbDecodeGifFrames(const uint8_t* bytes, size_t length, int** delays, int* width, int* height,
-                            int* frames) {
+uint8_t* StbDecodeGifFrames(const uint8_t* bytes, size_t length, int** delays, int* width, int* height, int* frames) {
     int channels = 0;
     // The decoder flips even after a failure, reading these: they must hold zeros then.
     *delays = nullptr;
     *width = *height = *frames = 0;
     stbi_set_flip_vertically_on_load(1);
-    uint8_t* pixels = stbi_load_gif_from_memory(bytes, DecoderLength(length), delays, width, height, frames,
-                                                &channels, 4);
+    uint8_t* pixels =
+        stbi_load_gif_from_memory(bytes, DecoderLength(length), delays, width, height, frames, &channels, 4);
     stbi_set_flip_vertically_on_load(0);
     return pixels;
 }

@@ -14,7 +14,6 @@ uint8_t* StbDecodePicture(const uint8_t* bytes, size_t length, int* width, int* 
 
 // Every frame of a GIF, one after another, with a delay array in milliseconds, or null.
 // After a null result *delays must not be freed: the decoder may already have freed it.
-uint8_t* StbDecodeGifFrames(const uint8_t* bytes, size_t length, int** delays, int* width, int* height,
-                            int* frames);
+uint8_t* StbDecodeGifFrames(const uint8_t* bytes, size_t length, int** delays, int* width, int* height, int* frames);
 
 void StbFree(void* block);

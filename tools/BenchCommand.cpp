@@ -54,19 +54,28 @@ bool Measure(PluginClient& client, const HostOptions& options, const Picture& in
              const std::vector<ParameterSetting>& settings, Measurement* result, std::string* error) {
     RenderSession session(client);
     if (!session.Start(input, options.width, options.height, options.pad, settings, error)) return false;
-    return MeasureFrames(options, [&session](std::string* e) { return session.RenderFrame(e); }, result, error);
+    return MeasureFrames(
+        options, [&session](std::string* e) { return session.RenderFrame(e); }, result, error);
 }
 
 // The same input drawn by a pass-through shader: the floor under any processing pass.
 bool MeasureCopy(const HostOptions& options, const Picture& input, Measurement* result, std::string* error) {
     TextureCopy copy;
     if (!copy.Start(input, options.width, options.height, error)) return false;
-    return MeasureFrames(options, [&copy](std::string*) { copy.RenderFrame(); return true; }, result, error);
+    return MeasureFrames(
+        options,
+        [&copy](std::string*) {
+            copy.RenderFrame();
+            return true;
+        },
+        result, error);
 }
 
 void PrintRow(const char* label, double value, const double* baseline) {
-    if (baseline) std::printf("  %-26s %12.3f %12.3f\n", label, value, *baseline);
-    else std::printf("  %-26s %12.3f\n", label, value);
+    if (baseline)
+        std::printf("  %-26s %12.3f %12.3f\n", label, value, *baseline);
+    else
+        std::printf("  %-26s %12.3f\n", label, value);
 }
 
 void PrintReport(const HostOptions& options, const std::string& library, const Measurement& main,
@@ -74,13 +83,17 @@ void PrintReport(const HostOptions& options, const std::string& library, const M
     std::printf("%s at %dx%d: %d frames after %d warm-up frames\n", library.c_str(), options.width, options.height,
                 options.frames, options.warmupFrames);
     std::printf("  %-26s %12s%s\n", "", "measured",
-                !baseline ? "" : options.copyBaseline ? "  plain copy" : "     baseline");
+                !baseline              ? ""
+                : options.copyBaseline ? "  plain copy"
+                                       : "     baseline");
     PrintRow("median ms/frame", main.wall.median, baseline ? &baseline->wall.median : nullptr);
     PrintRow("minimum ms/frame", main.wall.minimum, baseline ? &baseline->wall.minimum : nullptr);
     PrintRow("maximum ms/frame", main.wall.maximum, baseline ? &baseline->wall.maximum : nullptr);
     PrintRow("median CPU ms/frame", main.cpu.median, baseline ? &baseline->cpu.median : nullptr);
-    if (DrawCallsCounted()) PrintRow("draw calls/frame", main.drawCalls, baseline ? &baseline->drawCalls : nullptr);
-    else std::printf("  draw calls/frame           not counted on this platform\n");
+    if (DrawCallsCounted())
+        PrintRow("draw calls/frame", main.drawCalls, baseline ? &baseline->drawCalls : nullptr);
+    else
+        std::printf("  draw calls/frame           not counted on this platform\n");
     if (baseline && baseline->wall.median > 0.0)
         std::printf("  ratio of medians (measured / baseline): %.3f\n", main.wall.median / baseline->wall.median);
 }
@@ -103,7 +116,7 @@ int RunBench(const HostOptions& options) {
     Measurement main, baseline;
     if (!Measure(client, options, input, settings, &main, &error)) return Fail(error);
     const bool compare = options.copyBaseline || !options.baseline.empty();
-    const bool measured = !compare                ? true
+    const bool measured = !compare               ? true
                           : options.copyBaseline ? MeasureCopy(options, input, &baseline, &error)
                                                  : Measure(client, options, input, baselineSettings, &baseline, &error);
     if (!measured) return Fail(error);

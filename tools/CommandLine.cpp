@@ -37,10 +37,14 @@ bool Accepts(const std::string& command, const std::string& option) {
 }
 
 bool ApplyOption(const std::string& option, const std::string& value, HostOptions* options, std::string* error) {
-    if (option == "--input") options->input = value;
-    else if (option == "--output") options->output = value;
-    else if (option == "--set") options->settings.push_back(value);
-    else if (option == "--baseline") options->baseline.push_back(value);
+    if (option == "--input")
+        options->input = value;
+    else if (option == "--output")
+        options->output = value;
+    else if (option == "--set")
+        options->settings.push_back(value);
+    else if (option == "--baseline")
+        options->baseline.push_back(value);
     else if (option == "--size") {
         if (!ParseSize(value, &options->width, &options->height)) {
             *error = "--size takes WIDTHxHEIGHT, each 1 to " + std::to_string(kMaxSide) + ", not \"" + value + "\"";
@@ -64,8 +68,7 @@ bool ApplyOption(const std::string& option, const std::string& value, HostOption
 }
 
 // Options after the positional arguments; "--name value" or "--name=value".
-bool ParseOptions(const std::vector<std::string>& arguments, size_t first, HostOptions* options,
-                  std::string* error) {
+bool ParseOptions(const std::vector<std::string>& arguments, size_t first, HostOptions* options, std::string* error) {
     for (size_t i = first; i < arguments.size(); ++i) {
         std::string option = arguments[i];
         std::string value;
@@ -119,12 +122,16 @@ bool ParseCommandLine(const std::vector<std::string>& arguments, HostOptions* op
         return false;
     }
     if (static_cast<int>(arguments.size()) < 1 + positional) {
-        *error = options->command + " needs " + (positional == 2 ? "LIBRARY and OUT.png" :
-                 options->command == "font-sheet" ? "OUT.png" : "LIBRARY");
+        *error = options->command + " needs " +
+                 (positional == 2                    ? "LIBRARY and OUT.png"
+                  : options->command == "font-sheet" ? "OUT.png"
+                                                     : "LIBRARY");
         return false;
     }
-    if (options->command == "font-sheet") options->output = arguments[1];
-    else options->library = arguments[1];
+    if (options->command == "font-sheet")
+        options->output = arguments[1];
+    else
+        options->library = arguments[1];
     if (options->command == "thumbnail") options->output = arguments[2];
     if (!ParseOptions(arguments, 1 + positional, options, error)) return false;
     if (options->frames == 0) options->frames = options->command == "bench" ? 300 : 1;

@@ -7,11 +7,11 @@
 struct HostOptions {
     std::string command;  // info, thumbnail, render, bench, font-sheet
     std::string library;
-    std::string output;   // picture to write; may hold one %d-style frame number
+    std::string output;  // picture to write; may hold one %d-style frame number
     std::string input = "testcard";
     int width = 1280;
     int height = 720;
-    int frames = 0;       // 0: the command's default
+    int frames = 0;  // 0: the command's default
     int warmupFrames = 30;
     bool pad = false;
     std::vector<std::string> settings;  // "Name=Value", in order

@@ -7,9 +7,9 @@
 #include "tools/Picture.h"
 
 constexpr int kFontSheetColumns = 16;
-constexpr int kFontSheetRows = 6;    // 96 cells: codes 32..126 and one empty cell
-constexpr int kFontSheetScale = 4;   // pixels per glyph cell
-constexpr int kFontSheetPadding = 8; // pixels between the grid line and the glyph
+constexpr int kFontSheetRows = 6;     // 96 cells: codes 32..126 and one empty cell
+constexpr int kFontSheetScale = 4;    // pixels per glyph cell
+constexpr int kFontSheetPadding = 8;  // pixels between the grid line and the glyph
 constexpr int kFontSheetCellWidth = 16 * kFontSheetScale + 2 * kFontSheetPadding;
 constexpr int kFontSheetCellHeight = 24 * kFontSheetScale + 2 * kFontSheetPadding;
 

@@ -24,9 +24,19 @@ public:
     bool Open(std::string* error) {
         display = OpenDisplay();
         if (!display) return Fail(error, "cannot open the X display (is DISPLAY set? run under xvfb-run -a)");
-        const int configAttributes[] = {GLX_DRAWABLE_TYPE, GLX_PBUFFER_BIT, GLX_RENDER_TYPE, GLX_RGBA_BIT,
-                                        GLX_RED_SIZE, 8, GLX_GREEN_SIZE, 8, GLX_BLUE_SIZE, 8,
-                                        GLX_ALPHA_SIZE, 8, None};
+        const int configAttributes[] = {GLX_DRAWABLE_TYPE,
+                                        GLX_PBUFFER_BIT,
+                                        GLX_RENDER_TYPE,
+                                        GLX_RGBA_BIT,
+                                        GLX_RED_SIZE,
+                                        8,
+                                        GLX_GREEN_SIZE,
+                                        8,
+                                        GLX_BLUE_SIZE,
+                                        8,
+                                        GLX_ALPHA_SIZE,
+                                        8,
+                                        None};
         int count = 0;
         GLXFBConfig* configs = glXChooseFBConfig(display, DefaultScreen(display), configAttributes, &count);
         if (!configs || count == 0) return Fail(error, "no GLX framebuffer configuration with a pbuffer");
@@ -36,8 +46,9 @@ public:
         auto create = reinterpret_cast<CreateContextAttribs>(
             glXGetProcAddressARB(reinterpret_cast<const GLubyte*>("glXCreateContextAttribsARB")));
         if (!create) return Fail(error, "GLX lacks glXCreateContextAttribsARB");
-        const int contextAttributes[] = {GLX_CONTEXT_MAJOR_VERSION_ARB, 4, GLX_CONTEXT_MINOR_VERSION_ARB, 1,
-                                         GLX_CONTEXT_PROFILE_MASK_ARB, GLX_CONTEXT_CORE_PROFILE_BIT_ARB, None};
+        const int contextAttributes[] = {
+            GLX_CONTEXT_MAJOR_VERSION_ARB,    4,   GLX_CONTEXT_MINOR_VERSION_ARB, 1, GLX_CONTEXT_PROFILE_MASK_ARB,
+            GLX_CONTEXT_CORE_PROFILE_BIT_ARB, None};
         context = create(display, config, nullptr, True, contextAttributes);
         if (!context) return Fail(error, "cannot create an OpenGL 4.1 core context");
         const int pbufferAttributes[] = {GLX_PBUFFER_WIDTH, 16, GLX_PBUFFER_HEIGHT, 16, None};

@@ -30,8 +30,9 @@ public:
         }
         auto create = reinterpret_cast<PFNWGLCREATECONTEXTATTRIBSARBPROC>(
             reinterpret_cast<void*>(wglGetProcAddress("wglCreateContextAttribsARB")));
-        const int attributes[] = {WGL_CONTEXT_MAJOR_VERSION_ARB, 4, WGL_CONTEXT_MINOR_VERSION_ARB, 1,
-                                  WGL_CONTEXT_PROFILE_MASK_ARB, WGL_CONTEXT_CORE_PROFILE_BIT_ARB, 0};
+        const int attributes[] = {
+            WGL_CONTEXT_MAJOR_VERSION_ARB,    4, WGL_CONTEXT_MINOR_VERSION_ARB, 1, WGL_CONTEXT_PROFILE_MASK_ARB,
+            WGL_CONTEXT_CORE_PROFILE_BIT_ARB, 0};
         context = create ? create(deviceContext, nullptr, attributes) : nullptr;
         wglMakeCurrent(nullptr, nullptr);
         wglDeleteContext(legacy);
@@ -58,8 +59,8 @@ private:
         windowClass.lpszClassName = kWindowClass;
         // A second context in the same process finds the class already registered.
         if (!RegisterClassA(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return false;
-        window = CreateWindowExA(0, kWindowClass, "vigil-host", WS_OVERLAPPEDWINDOW | WS_CLIPSIBLINGS |
-                                 WS_CLIPCHILDREN, 0, 0, 16, 16, nullptr, nullptr, module, nullptr);
+        window = CreateWindowExA(0, kWindowClass, "vigil-host", WS_OVERLAPPEDWINDOW | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
+                                 0, 0, 16, 16, nullptr, nullptr, module, nullptr);
         if (!window) return false;
         deviceContext = GetDC(window);
         return deviceContext != nullptr;

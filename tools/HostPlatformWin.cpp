@@ -1,8 +1,8 @@
 // The Windows side of the headless host's platform needs: the desktop is always there,
 // draw calls go straight to opengl32.dll, which the host cannot interpose, and the
 // command line is read wide.
-#include <windows.h>
 #include <shellapi.h>
+#include <windows.h>
 
 #include "tools/HostPlatform.h"
 

@@ -56,9 +56,12 @@ bool ResolveOption(const ParameterInfo& parameter, const std::string& text, floa
 
 bool ResolveBoolean(const std::string& text, float* value) {
     const std::string word = Lower(text);
-    if (word == "on" || word == "true" || word == "1") *value = 1.0f;
-    else if (word == "off" || word == "false" || word == "0") *value = 0.0f;
-    else return false;
+    if (word == "on" || word == "true" || word == "1")
+        *value = 1.0f;
+    else if (word == "off" || word == "false" || word == "0")
+        *value = 0.0f;
+    else
+        return false;
     return true;
 }
 
@@ -66,21 +69,21 @@ bool ResolveValue(const ParameterInfo& parameter, const std::string& text, Param
                   std::string* error) {
     const std::string quoted = "\"" + parameter.name + "\"";
     switch (parameter.type) {
-    case ffgl::kTypeOption:
-        if (ResolveOption(parameter, text, &setting->value)) return true;
-        *error = quoted + " has no value \"" + text + "\"; valid values: " + ListOfElements(parameter);
-        return false;
-    case ffgl::kTypeBoolean:
-        if (ResolveBoolean(text, &setting->value)) return true;
-        *error = quoted + " has no value \"" + text + "\"; valid values: on, off, 1, 0";
-        return false;
-    default:
-        if (ParseNumber(text, &setting->value) && setting->value >= parameter.rangeMin &&
-            setting->value <= parameter.rangeMax)
-            return true;
-        *error = quoted + " has no value \"" + text + "\"; valid values: a number from " +
-                 NumberText(parameter.rangeMin) + " to " + NumberText(parameter.rangeMax);
-        return false;
+        case ffgl::kTypeOption:
+            if (ResolveOption(parameter, text, &setting->value)) return true;
+            *error = quoted + " has no value \"" + text + "\"; valid values: " + ListOfElements(parameter);
+            return false;
+        case ffgl::kTypeBoolean:
+            if (ResolveBoolean(text, &setting->value)) return true;
+            *error = quoted + " has no value \"" + text + "\"; valid values: on, off, 1, 0";
+            return false;
+        default:
+            if (ParseNumber(text, &setting->value) && setting->value >= parameter.rangeMin &&
+                setting->value <= parameter.rangeMax)
+                return true;
+            *error = quoted + " has no value \"" + text + "\"; valid values: a number from " +
+                     NumberText(parameter.rangeMin) + " to " + NumberText(parameter.rangeMax);
+            return false;
     }
 }
 

@@ -41,12 +41,12 @@ bool NoPointer(uint64_t result) { return result == 0 || result == ffgl::kFailure
 
 std::string ParameterTypeName(uint32_t type) {
     switch (type) {
-    case ffgl::kTypeBoolean: return "boolean";
-    case ffgl::kTypeStandard: return "standard";
-    case ffgl::kTypeOption: return "option";
-    case ffgl::kTypeFile: return "file";
-    case ffgl::kTypeText: return "text";
-    default: return "type " + std::to_string(type);
+        case ffgl::kTypeBoolean: return "boolean";
+        case ffgl::kTypeStandard: return "standard";
+        case ffgl::kTypeOption: return "option";
+        case ffgl::kTypeFile: return "file";
+        case ffgl::kTypeText: return "text";
+        default: return "type " + std::to_string(type);
     }
 }
 
@@ -178,8 +178,8 @@ bool PluginClient::ReadThumbnail(ThumbnailWords* thumbnail, std::string* error) 
         return false;
     }
     if (query.width == 0 || query.height == 0 || query.width > kMaxThumbnailSide || query.height > kMaxThumbnailSide) {
-        *error = fileName + ": the plug-in reports an implausible thumbnail size " + std::to_string(query.width) +
-                 "x" + std::to_string(query.height);
+        *error = fileName + ": the plug-in reports an implausible thumbnail size " + std::to_string(query.width) + "x" +
+                 std::to_string(query.height);
         return false;
     }
     thumbnail->width = static_cast<int>(query.width);

@@ -30,8 +30,8 @@ struct ParameterInfo {
     uint32_t index = 0;
     std::string name;
     uint32_t type = 0;
-    float defaultValue = 0.0f;     // numeric types
-    std::string defaultText;       // text and file types
+    float defaultValue = 0.0f;  // numeric types
+    std::string defaultText;    // text and file types
     float rangeMin = 0.0f;
     float rangeMax = 1.0f;
     std::vector<OptionElementInfo> elements;  // option types only

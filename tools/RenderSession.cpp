@@ -62,8 +62,8 @@ bool RenderSession::Apply(const std::vector<ParameterSetting>& settings, std::st
 bool RenderSession::RenderFrame(std::string* error) {
     const InputTexture& input = textures.input;
     ffgl::TextureRecord texture{static_cast<uint32_t>(input.width), static_cast<uint32_t>(input.height),
-                                static_cast<uint32_t>(input.hardwareWidth),
-                                static_cast<uint32_t>(input.hardwareHeight), input.texture};
+                                static_cast<uint32_t>(input.hardwareWidth), static_cast<uint32_t>(input.hardwareHeight),
+                                input.texture};
     ffgl::TextureRecord* inputs[] = {&texture};
     const ffgl::ProcessingRecord record{1, 0, inputs, textures.target.framebuffer, 0};
     ++frameNumber;

@@ -15,7 +15,9 @@ constexpr Rgb kBars[] = {{255, 255, 255}, {255, 255, 0}, {0, 255, 255}, {0, 255,
 constexpr int kBarCount = sizeof kBars / sizeof kBars[0];
 constexpr int kGreySteps = 11;
 
-uint8_t Level(float fraction) { return static_cast<uint8_t>(std::lround(std::fmin(std::fmax(fraction, 0.0f), 1.0f) * 255.0f)); }
+uint8_t Level(float fraction) {
+    return static_cast<uint8_t>(std::lround(std::fmin(std::fmax(fraction, 0.0f), 1.0f) * 255.0f));
+}
 
 Rgb Hue(float turn) {
     const float h = turn * 6.0f;

@@ -29,8 +29,8 @@ TEST_F(GlobalQueries, LibraryExportsExactlyTheTwoEntryPoints) {
 TEST_F(GlobalQueries, InfoRecordBytes) {
     const auto* bytes = reinterpret_cast<const unsigned char*>(Call(kGetInfo));
     ASSERT_NE(bytes, nullptr);
-    const unsigned char expected[32] = {2, 0, 0, 0, 1, 0, 0, 0, 'Z', 'Q', '0', '1', 'Z', 'A', 'Q', ' ',
-                                        'V', 'i', 'g', 'i', 'l', 'o', 'm', 'a', 't', 'r', 'o', 'n', 0, 0, 0, 0};
+    const unsigned char expected[32] = {2,   0,   0,   0,   1,   0,   0,   0,   'Z', 'Q', '0', '1', 'Z', 'A', 'Q', ' ',
+                                        'V', 'i', 'g', 'i', 'l', 'o', 'm', 'a', 't', 'r', 'o', 'n', 0,   0,   0,   0};
     EXPECT_EQ(std::vector<unsigned char>(bytes, bytes + 32), std::vector<unsigned char>(expected, expected + 32));
 }
 
@@ -84,9 +84,9 @@ struct Declared {
 };
 
 const Declared kDeclared[] = {
-    {"Color Mode", kTypeOption, 0, 4}, {"HUD Opacity", kTypeStandard, 1, 1}, {"Crosshair", kTypeOption, 0, 4},
-    {"Corners", kTypeBoolean, 1, 1},   {"Scan Line", kTypeOption, 0, 4},     {"Grid", kTypeOption, 0, 4},
-    {"Show Info", kTypeBoolean, 1, 1}, {"Noise", kTypeStandard, 0, 1},       {"Glitch", kTypeStandard, 0, 1},
+    {"Color Mode", kTypeOption, 0, 4},  {"HUD Opacity", kTypeStandard, 1, 1}, {"Crosshair", kTypeOption, 0, 4},
+    {"Corners", kTypeBoolean, 1, 1},    {"Scan Line", kTypeOption, 0, 4},     {"Grid", kTypeOption, 0, 4},
+    {"Show Info", kTypeBoolean, 1, 1},  {"Noise", kTypeStandard, 0, 1},       {"Glitch", kTypeStandard, 0, 1},
     {"Overlay Image", kTypeFile, 0, 0}, {"Hue Shift", kTypeStandard, 0, 1},
 };
 

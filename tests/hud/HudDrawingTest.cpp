@@ -68,8 +68,8 @@ TEST_F(HudDrawing, ThirdsAndRadialGrids) {
     Clear();
     effect.DrawGrid(2);
     Capture();
-    EXPECT_TRUE(LitNear(0.5f, 0.65f));   // inner ring, straight up
-    EXPECT_TRUE(LitNear(0.5f, 0.95f));   // outer ring and spoke
+    EXPECT_TRUE(LitNear(0.5f, 0.65f));                                                   // inner ring, straight up
+    EXPECT_TRUE(LitNear(0.5f, 0.95f));                                                   // outer ring and spoke
     EXPECT_TRUE(LitNear(0.5f + 0.2f * std::sqrt(0.5f), 0.5f + 0.2f * std::sqrt(0.5f)));  // diagonal spoke
     EXPECT_FALSE(LitNear(0.5f + 0.2f * std::cos(0.4f), 0.5f + 0.2f * std::sin(0.4f)));   // between spokes and rings
 }
@@ -104,10 +104,10 @@ TEST_F(HudDrawing, HorizontalAndVerticalScanLines) {
 TEST_F(HudDrawing, RadarSweepFollowsTheFrameCounter) {
     effect.DrawScanSweep(3, 0.0f, 0);
     Capture();
-    EXPECT_TRUE(LitNear(0.9f, 0.5f));                         // sweep along +x
-    EXPECT_TRUE(LitNear(0.5f + 0.1485f, 0.5f + 0.0f));        // inner ring
-    EXPECT_TRUE(LitNear(0.5f, 0.5f + 0.297f));                // middle ring
-    EXPECT_TRUE(LitNear(0.5f - 0.45f, 0.5f));                 // outer ring
+    EXPECT_TRUE(LitNear(0.9f, 0.5f));                   // sweep along +x
+    EXPECT_TRUE(LitNear(0.5f + 0.1485f, 0.5f + 0.0f));  // inner ring
+    EXPECT_TRUE(LitNear(0.5f, 0.5f + 0.297f));          // middle ring
+    EXPECT_TRUE(LitNear(0.5f - 0.45f, 0.5f));           // outer ring
     EXPECT_FALSE(LitNear(0.5f + 0.4f * std::cos(1.0f), 0.5f + 0.4f * std::sin(1.0f)));
 
     Clear();
@@ -123,19 +123,19 @@ TEST_F(HudDrawing, StandardCrosshairLeavesAGapAroundItsDot) {
     EXPECT_FLOAT_EQ(LineWidth(), 1.5f);
     EXPECT_TRUE(LitNear(0.43f, 0.5f));
     EXPECT_TRUE(LitNear(0.5f, 0.57f));
-    EXPECT_TRUE(Lit(100, 100));               // the dot
-    EXPECT_FALSE(LitNear(0.485f, 0.5f));      // the gap
+    EXPECT_TRUE(Lit(100, 100));           // the dot
+    EXPECT_FALSE(LitNear(0.485f, 0.5f));  // the gap
     EXPECT_FALSE(LitNear(0.5f, 0.515f));
-    EXPECT_FALSE(LitNear(0.62f, 0.5f));       // arms end at 0.595
+    EXPECT_FALSE(LitNear(0.62f, 0.5f));  // arms end at 0.595
 }
 
 TEST_F(HudDrawing, TacticalCrosshairCrossesTheCentreInsideTwoRings) {
     effect.DrawCrosshair(1);
     Capture();
     EXPECT_TRUE(LitNear(0.485f, 0.5f));
-    EXPECT_TRUE(LitNear(0.5f, 0.538f));   // outer ring
+    EXPECT_TRUE(LitNear(0.5f, 0.538f));                                                        // outer ring
     EXPECT_TRUE(LitNear(0.5f + 0.01425f * std::cos(0.8f), 0.5f + 0.01425f * std::sin(0.8f)));  // inner ring
-    EXPECT_TRUE(LitNear(0.5715f, 0.506f));  // outermost tick
+    EXPECT_TRUE(LitNear(0.5715f, 0.506f));                                                     // outermost tick
     EXPECT_FALSE(LitNear(0.6f, 0.6f));
 }
 

@@ -51,8 +51,8 @@ protected:
 
     // Processes frames up to and including the given frame number, keeping the last.
     void RenderUpTo(int frame) {
-        TextureRecord texture{static_cast<uint32_t>(width), static_cast<uint32_t>(height),
-                              static_cast<uint32_t>(width), static_cast<uint32_t>(height), input.texture};
+        TextureRecord texture{static_cast<uint32_t>(width), static_cast<uint32_t>(height), static_cast<uint32_t>(width),
+                              static_cast<uint32_t>(height), input.texture};
         TextureRecord* inputs[] = {&texture};
         ProcessingRecord record{1, 0, inputs, target.framebuffer, 0};
         for (; rendered < frame; ++rendered)
@@ -82,8 +82,8 @@ TEST_F(HudFrame, DefaultsShowTheCornerBracketsAndTheInfoBlockOnly) {
     EXPECT_TRUE(RecordingSignShown());
     EXPECT_GT(CommonColor(0.875f, 0.945f, 0.935f, 0.97f).r, 200);
     EXPECT_GT(LitIn(0.715f, 0.035f, 0.84f, 0.06f), 0);  // clock
-    EXPECT_GT(LitIn(0.02f, 0.93f, 0.2f, 0.97f), 0);      // captions 3 and 4
-    EXPECT_EQ(LitIn(0.2f, 0.2f, 0.8f, 0.8f), 0);         // no grid, scan line or crosshair
+    EXPECT_GT(LitIn(0.02f, 0.93f, 0.2f, 0.97f), 0);     // captions 3 and 4
+    EXPECT_EQ(LitIn(0.2f, 0.2f, 0.8f, 0.8f), 0);        // no grid, scan line or crosshair
 }
 
 TEST_F(HudFrame, RecordingSignBlinksOffByFrameFortyFive) {

@@ -45,7 +45,7 @@ TEST(HudPrimitives, FilledRectIsTwoTrianglesSharingTheDiagonal) {
     AppendFilledRect(shape, 0.25f, 0.5f, 0.5f, 0.25f);
     ASSERT_EQ(shape.primitiveCount, 1);
     EXPECT_EQ(shape.primitives[0].mode, HudMode::Triangles);
-    const float expected[6][2] = {{0.25f, 0.5f}, {0.75f, 0.5f}, {0.75f, 0.75f},
+    const float expected[6][2] = {{0.25f, 0.5f}, {0.75f, 0.5f},  {0.75f, 0.75f},
                                   {0.25f, 0.5f}, {0.75f, 0.75f}, {0.25f, 0.75f}};
     for (int i = 0; i < 6; ++i) {
         EXPECT_EQ(shape.vertices[i].x, expected[i][0]) << i;

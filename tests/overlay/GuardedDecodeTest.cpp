@@ -62,7 +62,9 @@ TEST(StillDecode, EveryFormatDecodesUprightAtItsSize) {
         const char* name;
         Bytes bytes;
         int tolerance;
-    } files[] = {{"PNG", EncodePng(picture), 0}, {"BMP", EncodeBmp(picture), 0}, {"TGA", EncodeTga(picture), 0},
+    } files[] = {{"PNG", EncodePng(picture), 0},
+                 {"BMP", EncodeBmp(picture), 0},
+                 {"TGA", EncodeTga(picture), 0},
                  {"JPEG", EncodeJpeg(picture), 40}};
     for (const auto& file : files) {
         SCOPED_TRACE(file.name);
@@ -106,9 +108,12 @@ TEST(StillDecode, TruncatedFilesOfEveryFormatNeverCrash) {
 
 TEST(StillDecode, OversizedPicturesAreRefusedBeforeDecoding) {
     const Picture picture = SolidPicture(8, 8, kRed);
-    const Bytes files[] = {PngClaiming(EncodePng(picture), 20000, 20000), PngClaiming(EncodePng(picture), 9000, 8),
-                           BmpClaiming(EncodeBmp(picture), 8, 20000),     BmpClaiming(EncodeBmp(picture), 8, -20000),
-                           TgaClaiming(EncodeTga(picture), 60000, 60000), JpegClaiming(EncodeJpeg(picture), 8193, 8),
+    const Bytes files[] = {PngClaiming(EncodePng(picture), 20000, 20000),
+                           PngClaiming(EncodePng(picture), 9000, 8),
+                           BmpClaiming(EncodeBmp(picture), 8, 20000),
+                           BmpClaiming(EncodeBmp(picture), 8, -20000),
+                           TgaClaiming(EncodeTga(picture), 60000, 60000),
+                           JpegClaiming(EncodeJpeg(picture), 8193, 8),
                            GifHeaderOnly(16384, 16384)};
     for (const Bytes& bytes : files) {
         ResetDecoderPeak();

@@ -92,9 +92,14 @@ void AppendSubBlocks(Bytes& out, const Bytes& data) {
 
 void AppendFrame(Bytes& out, const GifFrame& frame) {
     if (frame.graphicControl) {
-        const Bytes control = {0x21, 0xF9, 4, static_cast<uint8_t>((frame.disposal & 7) << 2),
+        const Bytes control = {0x21,
+                               0xF9,
+                               4,
+                               static_cast<uint8_t>((frame.disposal & 7) << 2),
                                static_cast<uint8_t>(frame.delayCentiseconds & 0xFF),
-                               static_cast<uint8_t>((frame.delayCentiseconds >> 8) & 0xFF), 0, 0};
+                               static_cast<uint8_t>((frame.delayCentiseconds >> 8) & 0xFF),
+                               0,
+                               0};
         out.insert(out.end(), control.begin(), control.end());
     }
     out.push_back(0x2C);
@@ -189,8 +194,7 @@ Bytes EncodeGif(int screenWidth, int screenHeight, const std::vector<Rgba>& pale
     return out;
 }
 
-Bytes SolidFramesGif(int width, int height, const std::vector<Rgba>& palette, int frameCount,
-                     int delayCentiseconds) {
+Bytes SolidFramesGif(int width, int height, const std::vector<Rgba>& palette, int frameCount, int delayCentiseconds) {
     std::vector<GifFrame> frames;
     for (int i = 0; i < frameCount; ++i) {
         GifFrame frame{0, 0, width, height, {}, delayCentiseconds, 1, true};
@@ -204,8 +208,8 @@ Bytes GifHeaderOnly(int screenWidth, int screenHeight) {
     Bytes out = {'G', 'I', 'F', '8', '9', 'a'};
     Put16(out, screenWidth);
     Put16(out, screenHeight);
-    out.insert(out.end(), {0x80, 0, 0, 0, 0, 0, 255, 255, 255, 0x2C, 0, 0, 0, 0, 1, 0, 1, 0, 0, 2, 2, 0x4C, 1, 0,
-                           0x3B});
+    out.insert(out.end(),
+               {0x80, 0, 0, 0, 0, 0, 255, 255, 255, 0x2C, 0, 0, 0, 0, 1, 0, 1, 0, 0, 2, 2, 0x4C, 1, 0, 0x3B});
     return out;
 }
 

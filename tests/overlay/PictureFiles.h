@@ -42,8 +42,7 @@ struct GifFrame {
 Bytes EncodeGif(int screenWidth, int screenHeight, const std::vector<Rgba>& palette,
                 const std::vector<GifFrame>& frames);
 // An animation of full-screen frames, frame i filled with palette entry i % palette size.
-Bytes SolidFramesGif(int width, int height, const std::vector<Rgba>& palette, int frameCount,
-                     int delayCentiseconds);
+Bytes SolidFramesGif(int width, int height, const std::vector<Rgba>& palette, int frameCount, int delayCentiseconds);
 // Just a header and screen descriptor claiming the given size, then a trailer.
 Bytes GifHeaderOnly(int screenWidth, int screenHeight);
 

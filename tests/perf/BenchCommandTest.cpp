@@ -31,8 +31,7 @@ TEST(BenchAgainstCopy, CountsAFewDrawsForAFullHud) {
 }
 
 TEST(BenchAgainstCopy, TakesOneBaselineNotTwo) {
-    const HostRun run =
-        RunHost({"bench", VIGIL_PLUGIN_PATH, "--copy-baseline", "--baseline", "Corners=off"}, true);
+    const HostRun run = RunHost({"bench", VIGIL_PLUGIN_PATH, "--copy-baseline", "--baseline", "Corners=off"}, true);
     EXPECT_EQ(run.status, 2);
     EXPECT_NE(run.err.find("not both"), std::string::npos) << run.err;
 }

@@ -35,7 +35,8 @@ TEST_F(Frame, WithoutInputNothingHappens) {
     const ffgl::ProcessingRecord noInputs{0, 0, withTexture, target.framebuffer, 0};
     const ffgl::ProcessingRecord nullEntry{1, 0, withNull, target.framebuffer, 0};
     const ffgl::ProcessingRecord nullArray{1, 0, nullptr, target.framebuffer, 0};
-    for (const ffgl::ProcessingRecord* record : {&noInputs, &nullEntry, &nullArray, static_cast<const ffgl::ProcessingRecord*>(nullptr)})
+    for (const ffgl::ProcessingRecord* record :
+         {&noInputs, &nullEntry, &nullArray, static_cast<const ffgl::ProcessingRecord*>(nullptr)})
         EXPECT_EQ(effect->RenderFrame(record), ffgl::kFailure32);
 
     EXPECT_EQ(effect->frameCounter, counter);
@@ -47,12 +48,12 @@ TEST_F(Frame, FirstThreeFramesAreLoggedExactly) {
     UploadSolid(0, 0, 0);
     LogCapture log;
     for (int i = 0; i < 5; ++i) ASSERT_EQ(RenderFrame(), 0u);
-    const std::string tail = ", tex=" + std::to_string(input.texture) + " 16x16, shader=" +
-                             std::to_string(effect->processingShader.ProgramHandle()) +
+    const std::string tail = ", tex=" + std::to_string(input.texture) +
+                             " 16x16, shader=" + std::to_string(effect->processingShader.ProgramHandle()) +
                              ", HostFBO=" + std::to_string(target.framebuffer);
-    EXPECT_EQ(log.lines(), (std::vector<std::string>{"ZaqVigilomatronic v2: frame 1" + tail,
-                                                     "ZaqVigilomatronic v2: frame 2" + tail,
-                                                     "ZaqVigilomatronic v2: frame 3" + tail}));
+    EXPECT_EQ(log.lines(),
+              (std::vector<std::string>{"ZaqVigilomatronic v2: frame 1" + tail, "ZaqVigilomatronic v2: frame 2" + tail,
+                                        "ZaqVigilomatronic v2: frame 3" + tail}));
 }
 
 TEST_F(Frame, CounterWrapsInsteadOfOverflowing) {
@@ -125,9 +126,9 @@ TEST_F(Hud, BracketColourFollowsTheHueShift) {
         float shift;
         Color rough;  // the colour as a designer reads it off the colour wheel
     };
-    for (const Case& c : {Case{0.0f, {0.0f, 1.0f, 0.533f}}, Case{0.0009f, {0.0f, 1.0f, 0.533f}},
-                          Case{0.25f, {0.033f, 0.0f, 1.0f}}, Case{0.5f, {1.0f, 0.0f, 0.467f}},
-                          Case{1.0f, {0.0f, 1.0f, 0.533f}}}) {
+    for (const Case& c :
+         {Case{0.0f, {0.0f, 1.0f, 0.533f}}, Case{0.0009f, {0.0f, 1.0f, 0.533f}}, Case{0.25f, {0.033f, 0.0f, 1.0f}},
+          Case{0.5f, {1.0f, 0.0f, 0.467f}}, Case{1.0f, {0.0f, 1.0f, 0.533f}}}) {
         Set(kParamHueShift, c.shift);
         ASSERT_EQ(RenderFrame(), 0u);
         const Pixels pixels = Read();

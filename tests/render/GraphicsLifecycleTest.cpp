@@ -18,8 +18,8 @@ struct HeldNames {
 
 HeldNames NamesOf(const ZaqVigilomatronic& effect) {
     HeldNames names;
-    for (const ShaderProgram* p : {&effect.processingShader, &effect.lineShader, &effect.texturedQuadShader,
-                                 &effect.plainProcessingShader}) {
+    for (const ShaderProgram* p :
+         {&effect.processingShader, &effect.lineShader, &effect.texturedQuadShader, &effect.plainProcessingShader}) {
         names.shaders.push_back(p->vertexShader);
         names.shaders.push_back(p->fragmentShader);
         names.programs.push_back(p->program);

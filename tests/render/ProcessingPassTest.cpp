@@ -203,7 +203,8 @@ TEST_F(ProcessingPass, NoiseShiftsAllThreeChannelsAlike) {
     ASSERT_EQ(RenderFrame(), 0u);
     const Pixels quiet = Read();
     for (int y = 0; y < quiet.height; y += 5)
-        for (int x = 0; x < quiet.width; x += 5) ASSERT_TRUE(PixelNear(quiet, x, y, FromBytes(120, 130, 140), 1.0f / 255));
+        for (int x = 0; x < quiet.width; x += 5)
+            ASSERT_TRUE(PixelNear(quiet, x, y, FromBytes(120, 130, 140), 1.0f / 255));
 
     Set(kParamNoise, 0.5f);  // offsets in (-0.1, 0.1)
     ASSERT_EQ(RenderFrame(), 0u);

@@ -60,9 +60,8 @@ inline ::testing::AssertionResult PixelNear(const Pixels& pixels, int x, int y, 
     for (int c = 0; c < 3; ++c) {
         const float clamped = std::fmin(std::fmax(want[c], 0.0f), 1.0f);
         if (std::fabs(have[c] - clamped) > tolerance)
-            return ::testing::AssertionFailure()
-                   << "pixel (" << x << ", " << y << ") channel " << c << ": got " << have[c] << ", want " << clamped
-                   << " +- " << tolerance;
+            return ::testing::AssertionFailure() << "pixel (" << x << ", " << y << ") channel " << c << ": got "
+                                                 << have[c] << ", want " << clamped << " +- " << tolerance;
     }
     return ::testing::AssertionSuccess();
 }

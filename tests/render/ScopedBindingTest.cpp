@@ -78,8 +78,8 @@ TEST_F(GlSupportTest, DynamicBuffersHaveTheirSizeUsageAndLayout) {
         uint32_t array, buffer;
         GLint bytes, stride1, enabled1;
     };
-    for (const Expected& e : {Expected{lineArray, lineBuffer, 4096, 0, GL_FALSE},
-                              Expected{quadArray, quadBuffer, 96, 16, GL_TRUE}}) {
+    for (const Expected& e :
+         {Expected{lineArray, lineBuffer, 4096, 0, GL_FALSE}, Expected{quadArray, quadBuffer, 96, 16, GL_TRUE}}) {
         glBindBuffer(GL_ARRAY_BUFFER, e.buffer);
         GLint bytes = 0, usage = 0;
         glGetBufferParameteriv(GL_ARRAY_BUFFER, GL_BUFFER_SIZE, &bytes);

@@ -15,7 +15,7 @@ inline Color Mix(Color a, Color b, float t) {
 inline float Luma(Color c) { return c.r * 0.299f + c.g * 0.587f + c.b * 0.114f; }
 
 inline Color ThermalMap(float t) {
-    const Color stops[6] = {{0.0f, 0.0f, 0.08f}, {0.0f, 0.0f, 0.6f}, {0.7f, 0.0f, 0.7f},
+    const Color stops[6] = {{0.0f, 0.0f, 0.08f}, {0.0f, 0.0f, 0.6f},  {0.7f, 0.0f, 0.7f},
                             {1.0f, 0.15f, 0.0f}, {1.0f, 0.75f, 0.0f}, {1.0f, 1.0f, 0.85f}};
     if (t < 0.15f) return Mix(stops[0], stops[1], t / 0.15f);
     if (t < 0.35f) return Mix(stops[1], stops[2], (t - 0.15f) / 0.2f);

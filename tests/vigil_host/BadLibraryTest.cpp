@@ -37,8 +37,8 @@ TEST(BadLibrary, MissingTextAndEntrylessFilesAreRefused) {
 
 TEST(BadLibrary, APluginThatRefusesAnInstanceFailsTheRender) {
     const auto directory = ScratchDirectory("refusing");
-    const HostRun run = RunHost({"render", VIGIL_REFUSING_PLUGIN, "--size", "64x48", "--output",
-                                 (directory / "out.png").string()});
+    const HostRun run =
+        RunHost({"render", VIGIL_REFUSING_PLUGIN, "--size", "64x48", "--output", (directory / "out.png").string()});
     ExpectRefused(run, "refused to create an instance (function code 18)");
     EXPECT_NE(run.err.find("vigil_refusing_plugin.so: no instances here\n"), std::string::npos) << run.err;
     EXPECT_FALSE(std::filesystem::exists(directory / "out.png"));

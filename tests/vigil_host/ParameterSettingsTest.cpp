@@ -7,8 +7,15 @@ namespace {
 
 // A table shaped like a real effect's: an option, a boolean, a number and a file.
 std::vector<ParameterInfo> Table() {
-    ParameterInfo mode{0, "Color Mode", ffgl::kTypeOption, 0.0f, "", 0.0f, 1.0f,
-                       {{"Normal", 0}, {"Night Vision", 1}, {"Thermal", 2}, {"Negative", 3}}, {}};
+    ParameterInfo mode{0,
+                       "Color Mode",
+                       ffgl::kTypeOption,
+                       0.0f,
+                       "",
+                       0.0f,
+                       1.0f,
+                       {{"Normal", 0}, {"Night Vision", 1}, {"Thermal", 2}, {"Negative", 3}},
+                       {}};
     ParameterInfo corners{1, "Corners", ffgl::kTypeBoolean, 1.0f, "", 0.0f, 1.0f, {}, {}};
     ParameterInfo noise{2, "Noise", ffgl::kTypeStandard, 0.0f, "", 0.0f, 1.0f, {}, {}};
     ParameterInfo overlay{3, "Overlay Image", ffgl::kTypeFile, 0.0f, "", 0.0f, 1.0f, {}, {"png"}};
@@ -36,8 +43,9 @@ TEST(ParameterSettings, OptionsTakeElementNamesOrValues) {
     EXPECT_EQ(Resolve("color mode=thermal").value, 2.0f);
     EXPECT_EQ(Resolve("Color Mode = 3").value, 3.0f);
     EXPECT_EQ(Resolve("Color Mode=3").index, 0u);
-    EXPECT_EQ(Refusal("Color Mode=4"),
-              "\"Color Mode\" has no value \"4\"; valid values: Normal (0), Night Vision (1), Thermal (2), Negative (3)");
+    EXPECT_EQ(
+        Refusal("Color Mode=4"),
+        "\"Color Mode\" has no value \"4\"; valid values: Normal (0), Night Vision (1), Thermal (2), Negative (3)");
 }
 
 TEST(ParameterSettings, BooleansAndNumbers) {
@@ -61,8 +69,9 @@ TEST(ParameterSettings, FilesKeepTheirTextWhole) {
 }
 
 TEST(ParameterSettings, UnknownNamesListTheParameters) {
-    EXPECT_EQ(Refusal("Colour=1"),
-              "unknown parameter \"Colour\"; the parameters are: \"Color Mode\", \"Corners\", \"Noise\", \"Overlay Image\"");
+    EXPECT_EQ(
+        Refusal("Colour=1"),
+        "unknown parameter \"Colour\"; the parameters are: \"Color Mode\", \"Corners\", \"Noise\", \"Overlay Image\"");
     EXPECT_NE(Refusal("Noise").find("Name=Value"), std::string::npos);
     std::vector<ParameterSetting> settings;
     std::string error;

@@ -12,15 +12,15 @@ ffgl::LogCallback log = nullptr;
 
 extern "C" __attribute__((visibility("default"))) uint64_t plugMain(uint32_t code, uint64_t, void*) {
     switch (code) {
-    case ffgl::kInitialise:
-    case ffgl::kDeinitialise: return ffgl::kSuccess;
-    case ffgl::kGetInfo: return ffgl::PointerBits(&info);
-    case ffgl::kGetExtendedInfo: return ffgl::PointerBits(&extended);
-    case ffgl::kGetParameterCount: return 0;
-    case ffgl::kInstantiate:
-        if (log) log("no instances here");
-        return ffgl::kFailure;
-    default: return ffgl::kFailure;
+        case ffgl::kInitialise:
+        case ffgl::kDeinitialise: return ffgl::kSuccess;
+        case ffgl::kGetInfo: return ffgl::PointerBits(&info);
+        case ffgl::kGetExtendedInfo: return ffgl::PointerBits(&extended);
+        case ffgl::kGetParameterCount: return 0;
+        case ffgl::kInstantiate:
+            if (log) log("no instances here");
+            return ffgl::kFailure;
+        default: return ffgl::kFailure;
     }
 }
 

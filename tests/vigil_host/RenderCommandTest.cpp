@@ -45,8 +45,9 @@ TEST(RenderCommand, PaddedInputRendersLikeAnExactOne) {
     std::vector<Picture> frames;
     for (const bool pad : {false, true}) {
         const std::string path = (directory / (pad ? "padded.png" : "exact.png")).string();
-        std::vector<std::string> arguments = {"render", VIGIL_PLUGIN_PATH, "--size", "200x120", "--set",
-                                              "Color Mode=Thermal", "--set", "Show Info=off", "--output", path};
+        std::vector<std::string> arguments = {
+            "render", VIGIL_PLUGIN_PATH, "--size",   "200x120", "--set", "Color Mode=Thermal",
+            "--set",  "Show Info=off",   "--output", path};
         if (pad) arguments.push_back("--pad");
         const HostRun run = RunHost(arguments);
         ASSERT_EQ(run.status, 0) << run.err;

@@ -45,17 +45,25 @@ int main(int argc, char** argv) {
     const std::wstring wideFolder = Widen(folder.c_str());
 
     // Cyrillic and CJK letters exist in no single-byte code page: only the wide API opens them.
-    Check(WriteWide(wideFolder + L"\u043d\u0430\u0431\u043b\u044e\u0434\u0435\u043d\u0438\u0435-\u76e3\u8996.png", "cyrillic"),
+    Check(WriteWide(wideFolder + L"\u043d\u0430\u0431\u043b\u044e\u0434\u0435\u043d\u0438\u0435-\u76e3\u8996.png",
+                    "cyrillic"),
           "wrote a file with a Cyrillic and CJK name");
     Check(ReadsBack(folder + "\xd0\xbd\xd0\xb0\xd0\xb1\xd0\xbb\xd1\x8e\xd0\xb4\xd0\xb5\xd0\xbd\xd0\xb8\xd0\xb5-"
-                             "\xe7\x9b\xa3\xe8\xa6\x96.png", "cyrillic"),
+                             "\xe7\x9b\xa3\xe8\xa6\x96.png",
+                    "cyrillic"),
           "a UTF-8 path with Cyrillic and CJK letters opens");
 
     Check(WriteWide(wideFolder + L"\u00fcberwachung.gif", "umlaut"), "wrote a file with a Latin-1 name");
-    Check(ReadsBack(folder + "\xc3\xbc" "berwachung.gif", "umlaut"), "the same name as UTF-8 opens");
+    Check(ReadsBack(folder + "\xc3\xbc"
+                             "berwachung.gif",
+                    "umlaut"),
+          "the same name as UTF-8 opens");
     // Not valid UTF-8: the byte is taken in the system code page (1252 here) as before.
     if (GetACP() == 1252)
-        Check(ReadsBack(folder + "\xfc" "berwachung.gif", "umlaut"), "the name in code page 1252 still opens");
+        Check(ReadsBack(folder + "\xfc"
+                                 "berwachung.gif",
+                        "umlaut"),
+              "the name in code page 1252 still opens");
 
     Check(OpenFileForReading((folder + "missing.png").c_str()) == nullptr, "a missing file gives null");
     Check(OpenFileForReading(nullptr) == nullptr, "a null path gives null");
