@@ -6,13 +6,14 @@
 #   ./dev.sh windows   cross-build the Windows x64 DLL into build-windows/
 #   ./dev.sh test-windows  cross-build, then check the DLL under Wine against Linux
 #   ./dev.sh fuzz [SECONDS]  fuzz the overlay decoder under ASan+UBSan (default 60 s)
+#   ./dev.sh format    apply the house style (.clang-format) to every C++ file
 set -euo pipefail
 cd "$(dirname "$0")"
 ROOT=$(pwd)
 BUILD=${BUILD:-$ROOT/build}
 
 LINUX_PACKAGES=(cmake ninja-build g++ pkg-config libglew-dev libstb-dev libgtest-dev
-  libx11-dev libgl-dev libgl1-mesa-dri libglx-mesa0 xvfb xauth faketime imagemagick)
+  libx11-dev libgl-dev libgl1-mesa-dri libglx-mesa0 xvfb xauth faketime imagemagick clang-format)
 
 WINDOWS_BUILD=${WINDOWS_BUILD:-$ROOT/build-windows}
 WINDOWS_PACKAGES=(cmake ninja-build libstb-dev dpkg-dev g++-mingw-w64-x86-64-posix
@@ -49,8 +50,30 @@ with_display() {
   xvfb-run -a -s "-screen 0 1280x1024x24" "$@"
 }
 
+# Every tracked C++ file, for the formatter.
+cpp_files() {
+  git -C "$ROOT" ls-files -z '*.cpp' '*.h'
+}
+
+cmd_format() {
+  ensure_packages clang-format
+  cpp_files | (cd "$ROOT" && xargs -0 clang-format -i)
+}
+
+# Fails, naming the files, when any C++ file is not in the house style.
+check_format() {
+  local unformatted
+  unformatted=$(cd "$ROOT" && cpp_files | xargs -0 clang-format --dry-run 2>&1 | grep -o '^[^:]*:[0-9]*:[0-9]*: warning' | cut -d: -f1 | sort -u)
+  if [ -n "$unformatted" ]; then
+    echo "Not in the house style (run ./dev.sh format):" >&2
+    echo "$unformatted" >&2
+    return 1
+  fi
+}
+
 cmd_test() {
   build
+  check_format
   with_display ctest --test-dir "$BUILD" --output-on-failure -j2 "$@"
 }
 
@@ -106,5 +129,6 @@ case "${1:-}" in
   windows) shift; cmd_windows "$@" ;;
   test-windows) shift; cmd_test_windows ;;
   fuzz) shift; cmd_fuzz "$@" ;;
+  format) shift; cmd_format ;;
   *) sed -n '2,/^set /{/^#/p}' "$0"; exit 2 ;;
 esac
