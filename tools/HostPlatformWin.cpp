@@ -1,8 +1,9 @@
 // The Windows side of the headless host's platform needs: the desktop is always there,
 // draw calls go straight to opengl32.dll, which the host cannot interpose, and the
 // command line is read wide.
-#include <shellapi.h>
 #include <windows.h>
+// After windows.h, whose types it uses without including it.
+#include <shellapi.h>
 
 #include "tools/HostPlatform.h"
 
