@@ -5,26 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "tools/CommandLine.h"
-#include "tools/Commands.h"
-#include "tools/HostPlatform.h"
-
-int Fail(const std::string& message) {
-    std::fprintf(stderr, "vigil-host: %s\n", message.c_str());
-    return kExitFailure;
-}
-
-namespace {
-
-int Run(const HostOptions& options) {
-    if (options.command == "info") return RunInfo(options);
-    if (options.command == "thumbnail") return RunThumbnail(options);
-    if (options.command == "render") return RunRender(options);
-    if (options.command == "bench") return RunBench(options);
-    return RunFontSheet(options);
-}
-
-}  // namespace
+#include "tools/commands/Commands.h"
+#include "tools/hostcli/CommandLine.h"
+#include "tools/hostcli/ExitStatus.h"
+#include "tools/hostkit/HostPlatform.h"
 
 int main(int argc, char** argv) {
     const std::vector<std::string> arguments = CommandArguments(argc, argv);
@@ -34,13 +18,10 @@ int main(int argc, char** argv) {
     }
     HostOptions options;
     std::string error;
-    if (!ParseCommandLine(arguments, &options, &error)) {
-        std::fprintf(stderr, "vigil-host: %s\n%s", error.c_str(), UsageText());
-        return kExitUsage;
-    }
+    if (!ParseCommandLine(arguments, &options, &error)) return UsageError(error);
     if (NeedsDisplay(options.command) && !EnsureDisplay(argc, argv, &error)) return Fail(error);
     try {
-        return Run(options);
+        return RunCommand(options);
     } catch (const std::exception& exception) {
         return Fail(exception.what());
     }

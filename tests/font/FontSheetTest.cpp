@@ -8,8 +8,8 @@
 #include <string>
 
 #include "effect/GlyphTable.h"
-#include "tools/FontSheet.h"
-#include "tools/PngWrite.h"
+#include "tools/hostcli/FontSheet.h"
+#include "tools/hostcli/PngWrite.h"
 
 // A private PNG reader to check what was written.
 #define STB_IMAGE_IMPLEMENTATION

@@ -5,8 +5,8 @@
 #include <memory>
 
 #include "tests/host/ProbePlugin.h"
-#include "tools/GlContext.h"
-#include "tools/PluginLibrary.h"
+#include "tools/hostkit/GlContext.h"
+#include "tools/hostkit/PluginLibrary.h"
 
 using namespace ffgl;
 

@@ -2,7 +2,7 @@
 #include <memory>
 
 #include "tests/host/LoadedPlugin.h"
-#include "tools/GlContext.h"
+#include "tools/hostkit/GlContext.h"
 
 using namespace ffgl;
 

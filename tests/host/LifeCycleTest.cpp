@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "tests/host/ProbePlugin.h"
-#include "tools/GlContext.h"
+#include "tools/hostkit/GlContext.h"
 
 using namespace ffgl;
 

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "abi/ffgl_abi.h"
-#include "tools/PluginLibrary.h"
+#include "tools/hostkit/PluginLibrary.h"
 
 class LoadedPlugin : public ::testing::Test {
 protected:

@@ -7,8 +7,10 @@
 
 #include "abi/ffgl_abi.h"
 #include "tests/hud/PixelTest.h"
-#include "tools/GlContext.h"
-#include "tools/PluginLibrary.h"
+#include "tools/hostkit/GlContext.h"
+#include "tools/hostkit/InputTexture.h"
+#include "tools/hostkit/PluginLibrary.h"
+#include "tools/hostkit/RenderTarget.h"
 
 using namespace ffgl;
 

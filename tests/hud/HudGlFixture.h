@@ -11,7 +11,8 @@
 
 #include "effect/ZaqVigilomatronic.h"
 #include "tests/hud/PixelTest.h"
-#include "tools/GlContext.h"
+#include "tools/hostkit/GlContext.h"
+#include "tools/hostkit/RenderTarget.h"
 
 class HudGl : public PixelTest {
 protected:

@@ -5,7 +5,9 @@
 
 #include "tests/host/LoadedPlugin.h"
 #include "tests/overlay/PictureFiles.h"
-#include "tools/GlContext.h"
+#include "tools/hostkit/GlContext.h"
+#include "tools/hostkit/InputTexture.h"
+#include "tools/hostkit/RenderTarget.h"
 
 using namespace ffgl;
 using namespace overlay_test;

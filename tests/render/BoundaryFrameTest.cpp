@@ -13,8 +13,10 @@
 
 #include "Pictures.h"
 #include "abi/ffgl_abi.h"
-#include "tools/GlContext.h"
-#include "tools/PluginLibrary.h"
+#include "tools/hostkit/GlContext.h"
+#include "tools/hostkit/InputTexture.h"
+#include "tools/hostkit/PluginLibrary.h"
+#include "tools/hostkit/RenderTarget.h"
 
 namespace {
 

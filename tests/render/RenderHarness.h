@@ -20,7 +20,9 @@
 #include "Pictures.h"
 #include "effect/ZaqVigilomatronic.h"
 #include "host/Log.h"
-#include "tools/GlContext.h"
+#include "tools/hostkit/GlContext.h"
+#include "tools/hostkit/InputTexture.h"
+#include "tools/hostkit/RenderTarget.h"
 
 namespace render_test {
 

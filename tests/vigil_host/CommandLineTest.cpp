@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "tools/CommandLine.h"
-#include "tools/FramePath.h"
+#include "tools/hostcli/CommandLine.h"
+#include "tools/hostcli/FramePath.h"
 
 namespace {
 

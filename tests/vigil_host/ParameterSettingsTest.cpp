@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "abi/ffgl_abi.h"
-#include "tools/ParameterSettings.h"
+#include "tools/hostcli/ParameterSettings.h"
 
 namespace {
 

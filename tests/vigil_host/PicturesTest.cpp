@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "tools/FrameStatistics.h"
-#include "tools/Picture.h"
-#include "tools/RenderSession.h"
-#include "tools/TestCard.h"
+#include "tools/hostcli/FrameStatistics.h"
+#include "tools/hostcli/Picture.h"
+#include "tools/hostcli/RenderSession.h"
+#include "tools/hostcli/TestCard.h"
 
 namespace {
 

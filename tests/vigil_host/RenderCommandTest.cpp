@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "HostProcess.h"
-#include "tools/Picture.h"
+#include "tools/hostcli/PictureLoad.h"
 
 namespace {
 

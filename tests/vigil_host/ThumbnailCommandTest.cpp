@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "HostProcess.h"
-#include "tools/Picture.h"
+#include "tools/hostcli/PictureLoad.h"
 
 namespace {
 

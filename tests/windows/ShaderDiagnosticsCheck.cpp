@@ -7,7 +7,7 @@
 #include <string>
 
 #include "gl/ShaderProgram.h"
-#include "tools/GlContext.h"
+#include "tools/hostkit/GlContext.h"
 
 int main() {
     std::string error;

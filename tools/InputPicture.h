@@ -1,9 +1,0 @@
-// The picture a render or bench feeds the plug-in: the test card or a file.
-#pragma once
-
-#include <string>
-
-#include "tools/Picture.h"
-
-// "testcard" makes the built-in card at the output size; anything else is a file.
-bool LoadInputPicture(const std::string& input, int width, int height, Picture* picture, std::string* error);

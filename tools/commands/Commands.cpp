@@ -1,0 +1,29 @@
+#include "tools/commands/Commands.h"
+
+#include <string_view>
+
+#include "tools/commands/BenchCommand.h"
+#include "tools/commands/FontSheetCommand.h"
+#include "tools/commands/InfoCommand.h"
+#include "tools/commands/RenderCommand.h"
+#include "tools/commands/ThumbnailCommand.h"
+
+namespace {
+
+struct Command {
+    std::string_view name;
+    int (*run)(const HostOptions& options);
+};
+
+constexpr Command kCommands[] = {
+    {"info", RunInfo},   {"thumbnail", RunThumbnail},  {"render", RunRender},
+    {"bench", RunBench}, {"font-sheet", RunFontSheet},
+};
+
+}  // namespace
+
+int RunCommand(const HostOptions& options) {
+    for (const Command& command : kCommands)
+        if (command.name == options.command) return command.run(options);
+    return RunFontSheet(options);
+}

@@ -1,0 +1,17 @@
+#include "tools/commands/ThumbnailCommand.h"
+
+#include "tools/hostcli/ExitStatus.h"
+#include "tools/hostcli/Picture.h"
+#include "tools/hostcli/PngWrite.h"
+#include "tools/hostkit/PluginClient.h"
+
+int RunThumbnail(const HostOptions& options) {
+    PluginClient client;
+    std::string error;
+    ThumbnailWords thumbnail;
+    if (!client.Open(options.library, &error) || !client.ReadThumbnail(&thumbnail, &error)) return Fail(error);
+    const Picture picture = PictureFromPackedWords(thumbnail.width, thumbnail.height, thumbnail.words);
+    if (!WritePng(options.output, picture.width, picture.height, picture.rgba.data()))
+        return Fail("cannot write " + options.output);
+    return kExitOk;
+}

@@ -1,0 +1,15 @@
+// How vigil-host ends: its exit statuses and the two kinds of error it reports on
+// standard error.
+#pragma once
+
+#include <string>
+
+constexpr int kExitOk = 0;
+constexpr int kExitFailure = 1;
+constexpr int kExitUsage = 2;
+
+// Prints "vigil-host: message" on standard error and answers kExitFailure.
+int Fail(const std::string& message);
+
+// Prints "vigil-host: message" and the usage text on standard error and answers kExitUsage.
+int UsageError(const std::string& message);

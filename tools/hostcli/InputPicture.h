@@ -1,0 +1,9 @@
+// The picture a render or bench feeds the plug-in: the test card or a file.
+#pragma once
+
+#include <string>
+
+#include "tools/hostcli/Picture.h"
+
+// "testcard" makes the built-in card at the output size; anything else is a file.
+bool LoadInputPicture(const std::string& input, int width, int height, Picture* picture, std::string* error);

@@ -1,0 +1,85 @@
+#include "tools/hostcli/RenderSession.h"
+
+#include <GL/glew.h>
+
+#include <algorithm>
+
+namespace {
+
+// Loud colour for the padding, so a plug-in that samples past the picture shows it.
+constexpr uint8_t kPaddingColour[4] = {255, 0, 255, 255};
+
+void FillPadding(const InputTexture& texture) {
+    const int rightWidth = texture.hardwareWidth - texture.width;
+    const int topHeight = texture.hardwareHeight - texture.height;
+    const size_t rightPixels = static_cast<size_t>(rightWidth) * texture.hardwareHeight;
+    const size_t topPixels = static_cast<size_t>(texture.width) * topHeight;
+    std::vector<uint8_t> fill(std::max(rightPixels, topPixels) * 4);
+    for (size_t i = 0; i < fill.size(); i += 4)
+        for (int c = 0; c < 4; ++c) fill[i + c] = kPaddingColour[c];
+    glBindTexture(GL_TEXTURE_2D, texture.texture);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    if (rightWidth > 0)
+        glTexSubImage2D(GL_TEXTURE_2D, 0, texture.width, 0, rightWidth, texture.hardwareHeight, GL_RGBA,
+                        GL_UNSIGNED_BYTE, fill.data());
+    if (topHeight > 0)
+        glTexSubImage2D(GL_TEXTURE_2D, 0, 0, texture.height, texture.width, topHeight, GL_RGBA, GL_UNSIGNED_BYTE,
+                        fill.data());
+    glBindTexture(GL_TEXTURE_2D, 0);
+}
+
+}  // namespace
+
+int PaddedSide(int size) {
+    int side = 1;
+    while (side <= size) side *= 2;
+    return side;
+}
+
+bool RenderSession::Start(const Picture& picture, int width, int height, bool pad,
+                          const std::vector<ParameterSetting>& settings, std::string* error) {
+    const int hardwareWidth = pad ? PaddedSide(picture.width) : picture.width;
+    const int hardwareHeight = pad ? PaddedSide(picture.height) : picture.height;
+    if (!textures.Create(picture, hardwareWidth, hardwareHeight, width, height, error)) return false;
+    if (pad) FillPadding(textures.input);
+    instance = client.Instantiate(width, height, error);
+    return instance && Apply(settings, error);
+}
+
+bool RenderSession::Apply(const std::vector<ParameterSetting>& settings, std::string* error) {
+    for (const ParameterSetting& setting : settings) {
+        const bool applied = setting.isText ? client.SetParameterText(instance, setting.index, setting.text)
+                                            : client.SetParameterValue(instance, setting.index, setting.value);
+        if (!applied) {
+            *error = client.FileName() + ": the plug-in refused the value of parameter " +
+                     std::to_string(setting.index) + " (function code 8)";
+            return false;
+        }
+    }
+    return true;
+}
+
+bool RenderSession::RenderFrame(std::string* error) {
+    const InputTexture& input = textures.input;
+    ffgl::TextureRecord texture{static_cast<uint32_t>(input.width), static_cast<uint32_t>(input.height),
+                                static_cast<uint32_t>(input.hardwareWidth), static_cast<uint32_t>(input.hardwareHeight),
+                                input.texture};
+    ffgl::TextureRecord* inputs[] = {&texture};
+    const ffgl::ProcessingRecord record{1, 0, inputs, textures.target.framebuffer, 0};
+    ++frameNumber;
+    textures.Bind();
+    if (client.ProcessFrame(instance, record)) return true;
+    *error = client.FileName() + ": frame " + std::to_string(frameNumber) + " failed (function code 17)";
+    return false;
+}
+
+Picture RenderSession::ReadOutput() const {
+    const RenderTarget& target = textures.target;
+    return PictureFromBottomUpRows(target.width, target.height, target.ReadPixels());
+}
+
+void RenderSession::Stop() {
+    client.Deinstantiate(instance);
+    instance = nullptr;
+    textures.Release();
+}

@@ -1,0 +1,90 @@
+#include <GL/glew.h>
+#include <GL/glx.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <thread>
+
+#include "tools/hostkit/GlContext.h"
+
+namespace {
+
+using CreateContextAttribs = GLXContext (*)(Display*, GLXFBConfig, GLXContext, Bool, const int*);
+
+class GlxContext final : public GlContext {
+public:
+    ~GlxContext() override {
+        if (!display) return;
+        glXMakeContextCurrent(display, None, None, nullptr);
+        if (context) glXDestroyContext(display, context);
+        if (pbuffer) glXDestroyPbuffer(display, pbuffer);
+        XCloseDisplay(display);
+    }
+
+    bool Open(std::string* error) {
+        display = OpenDisplay();
+        if (!display) return Fail(error, "cannot open the X display (is DISPLAY set? run under xvfb-run -a)");
+        const int configAttributes[] = {GLX_DRAWABLE_TYPE,
+                                        GLX_PBUFFER_BIT,
+                                        GLX_RENDER_TYPE,
+                                        GLX_RGBA_BIT,
+                                        GLX_RED_SIZE,
+                                        8,
+                                        GLX_GREEN_SIZE,
+                                        8,
+                                        GLX_BLUE_SIZE,
+                                        8,
+                                        GLX_ALPHA_SIZE,
+                                        8,
+                                        None};
+        int count = 0;
+        GLXFBConfig* configs = glXChooseFBConfig(display, DefaultScreen(display), configAttributes, &count);
+        if (!configs || count == 0) return Fail(error, "no GLX framebuffer configuration with a pbuffer");
+        GLXFBConfig config = configs[0];
+        XFree(configs);
+
+        auto create = reinterpret_cast<CreateContextAttribs>(
+            glXGetProcAddressARB(reinterpret_cast<const GLubyte*>("glXCreateContextAttribsARB")));
+        if (!create) return Fail(error, "GLX lacks glXCreateContextAttribsARB");
+        const int contextAttributes[] = {
+            GLX_CONTEXT_MAJOR_VERSION_ARB,    4,   GLX_CONTEXT_MINOR_VERSION_ARB, 1, GLX_CONTEXT_PROFILE_MASK_ARB,
+            GLX_CONTEXT_CORE_PROFILE_BIT_ARB, None};
+        context = create(display, config, nullptr, True, contextAttributes);
+        if (!context) return Fail(error, "cannot create an OpenGL 4.1 core context");
+        const int pbufferAttributes[] = {GLX_PBUFFER_WIDTH, 16, GLX_PBUFFER_HEIGHT, 16, None};
+        pbuffer = glXCreatePbuffer(display, config, pbufferAttributes);
+        if (!pbuffer) return Fail(error, "cannot create a GLX pbuffer");
+        glXMakeContextCurrent(display, pbuffer, pbuffer, context);
+        glewExperimental = GL_TRUE;
+        if (glewInit() != GLEW_OK) return Fail(error, "glewInit failed in the host");
+        return true;
+    }
+
+private:
+    // A busy Xvfb now and then refuses a connection for a moment; try again briefly.
+    static Display* OpenDisplay() {
+        for (int attempt = 0; attempt < 20; ++attempt) {
+            if (Display* opened = XOpenDisplay(nullptr)) return opened;
+            if (!std::getenv("DISPLAY")) break;
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        }
+        return nullptr;
+    }
+
+    static bool Fail(std::string* error, const char* text) {
+        *error = text;
+        return false;
+    }
+
+    Display* display = nullptr;
+    GLXContext context = nullptr;
+    GLXPbuffer pbuffer = 0;
+};
+
+}  // namespace
+
+std::unique_ptr<GlContext> GlContext::Create(std::string* error) {
+    auto context = std::make_unique<GlxContext>();
+    if (!context->Open(error)) return nullptr;
+    return context;
+}
