@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
+#include "tools/commands/Commands.h"
 #include "tools/hostcli/CommandLine.h"
+#include "tools/hostcli/ExitStatus.h"
 #include "tools/hostcli/FramePath.h"
 
 namespace {
@@ -64,6 +68,19 @@ TEST(CommandLine, RefusesWhatNoCommandCanRunWith) {
         EXPECT_FALSE(Parse(arguments, &options, &error)) << (arguments.empty() ? "" : arguments[0]);
         EXPECT_FALSE(error.empty());
     }
+}
+
+TEST(CommandLine, ANameThatIsNoCommandRunsNothing) {
+    HostOptions options;
+    options.command = "paint";
+    options.output = (std::filesystem::temp_directory_path() / "vigil-host-paint.png").string();
+    std::filesystem::remove(options.output);
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(RunCommand(options), kExitUsage);
+    const std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_NE(err.find("unknown command \"paint\""), std::string::npos) << err;
+    EXPECT_NE(err.find(UsageText()), std::string::npos) << err;
+    EXPECT_FALSE(std::filesystem::exists(options.output));
 }
 
 TEST(FramePath, OnlyOneFrameNumberReachesTheFormat) {

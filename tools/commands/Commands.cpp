@@ -7,6 +7,7 @@
 #include "tools/commands/InfoCommand.h"
 #include "tools/commands/RenderCommand.h"
 #include "tools/commands/ThumbnailCommand.h"
+#include "tools/hostcli/ExitStatus.h"
 
 namespace {
 
@@ -25,5 +26,5 @@ constexpr Command kCommands[] = {
 int RunCommand(const HostOptions& options) {
     for (const Command& command : kCommands)
         if (command.name == options.command) return command.run(options);
-    return RunFontSheet(options);
+    return UsageError("unknown command \"" + options.command + "\"");
 }
