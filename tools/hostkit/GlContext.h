@@ -5,9 +5,16 @@
 #include <memory>
 #include <string>
 
+struct GlContextOptions {
+    // Forward-compatible, as some hosts (and every macOS host) give: no line wider than 1.
+    bool forwardCompatible = false;
+};
+
 class GlContext {
 public:
     // Creates the context, makes it current and loads the host's GL entry points.
-    static std::unique_ptr<GlContext> Create(std::string* error);
+    static std::unique_ptr<GlContext> Create(std::string* error, const GlContextOptions& options = {});
     virtual ~GlContext() = default;
+    // Makes this context current again, for hosts that switch between several.
+    virtual bool MakeCurrent() = 0;
 };

@@ -21,7 +21,9 @@ public:
         XCloseDisplay(display);
     }
 
-    bool Open(std::string* error) {
+    bool MakeCurrent() override { return glXMakeContextCurrent(display, pbuffer, pbuffer, context); }
+
+    bool Open(const GlContextOptions& options, std::string* error) {
         display = OpenDisplay();
         if (!display) return Fail(error, "cannot open the X display (is DISPLAY set? run under xvfb-run -a)");
         const int configAttributes[] = {GLX_DRAWABLE_TYPE,
@@ -46,9 +48,16 @@ public:
         auto create = reinterpret_cast<CreateContextAttribs>(
             glXGetProcAddressARB(reinterpret_cast<const GLubyte*>("glXCreateContextAttribsARB")));
         if (!create) return Fail(error, "GLX lacks glXCreateContextAttribsARB");
-        const int contextAttributes[] = {
-            GLX_CONTEXT_MAJOR_VERSION_ARB,    4,   GLX_CONTEXT_MINOR_VERSION_ARB, 1, GLX_CONTEXT_PROFILE_MASK_ARB,
-            GLX_CONTEXT_CORE_PROFILE_BIT_ARB, None};
+        const int flags = options.forwardCompatible ? GLX_CONTEXT_FORWARD_COMPATIBLE_BIT_ARB : 0;
+        const int contextAttributes[] = {GLX_CONTEXT_MAJOR_VERSION_ARB,
+                                         4,
+                                         GLX_CONTEXT_MINOR_VERSION_ARB,
+                                         1,
+                                         GLX_CONTEXT_PROFILE_MASK_ARB,
+                                         GLX_CONTEXT_CORE_PROFILE_BIT_ARB,
+                                         GLX_CONTEXT_FLAGS_ARB,
+                                         flags,
+                                         None};
         context = create(display, config, nullptr, True, contextAttributes);
         if (!context) return Fail(error, "cannot create an OpenGL 4.1 core context");
         const int pbufferAttributes[] = {GLX_PBUFFER_WIDTH, 16, GLX_PBUFFER_HEIGHT, 16, None};
@@ -83,8 +92,8 @@ private:
 
 }  // namespace
 
-std::unique_ptr<GlContext> GlContext::Create(std::string* error) {
+std::unique_ptr<GlContext> GlContext::Create(std::string* error, const GlContextOptions& options) {
     auto context = std::make_unique<GlxContext>();
-    if (!context->Open(error)) return nullptr;
+    if (!context->Open(options, error)) return nullptr;
     return context;
 }

@@ -19,7 +19,9 @@ public:
         if (window) DestroyWindow(window);
     }
 
-    bool Open(std::string* error) {
+    bool MakeCurrent() override { return wglMakeCurrent(deviceContext, context) != FALSE; }
+
+    bool Open(const GlContextOptions& options, std::string* error) {
         if (!OpenWindow()) return Fail(error, "cannot create the hidden window for OpenGL");
         if (!ChooseFormat()) return Fail(error, "no RGBA8 OpenGL pixel format");
         // wglCreateContextAttribsARB is only reachable through a current legacy context.
@@ -30,9 +32,16 @@ public:
         }
         auto create = reinterpret_cast<PFNWGLCREATECONTEXTATTRIBSARBPROC>(
             reinterpret_cast<void*>(wglGetProcAddress("wglCreateContextAttribsARB")));
-        const int attributes[] = {
-            WGL_CONTEXT_MAJOR_VERSION_ARB,    4, WGL_CONTEXT_MINOR_VERSION_ARB, 1, WGL_CONTEXT_PROFILE_MASK_ARB,
-            WGL_CONTEXT_CORE_PROFILE_BIT_ARB, 0};
+        const int flags = options.forwardCompatible ? WGL_CONTEXT_FORWARD_COMPATIBLE_BIT_ARB : 0;
+        const int attributes[] = {WGL_CONTEXT_MAJOR_VERSION_ARB,
+                                  4,
+                                  WGL_CONTEXT_MINOR_VERSION_ARB,
+                                  1,
+                                  WGL_CONTEXT_PROFILE_MASK_ARB,
+                                  WGL_CONTEXT_CORE_PROFILE_BIT_ARB,
+                                  WGL_CONTEXT_FLAGS_ARB,
+                                  flags,
+                                  0};
         context = create ? create(deviceContext, nullptr, attributes) : nullptr;
         wglMakeCurrent(nullptr, nullptr);
         wglDeleteContext(legacy);
@@ -86,8 +95,8 @@ private:
 
 }  // namespace
 
-std::unique_ptr<GlContext> GlContext::Create(std::string* error) {
+std::unique_ptr<GlContext> GlContext::Create(std::string* error, const GlContextOptions& options) {
     auto context = std::make_unique<WglContext>();
-    if (!context->Open(error)) return nullptr;
+    if (!context->Open(options, error)) return nullptr;
     return context;
 }

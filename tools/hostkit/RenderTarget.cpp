@@ -2,12 +2,25 @@
 
 #include <GL/glew.h>
 
-bool RenderTarget::Create(int w, int h) {
+namespace {
+
+GLint InternalFormat(TargetFormat format) {
+    switch (format) {
+        case TargetFormat::Rgba16F: return GL_RGBA16F;
+        case TargetFormat::Rgba32F: return GL_RGBA32F;
+        default: return GL_RGBA8;
+    }
+}
+
+}  // namespace
+
+bool RenderTarget::Create(int w, int h, TargetFormat targetFormat) {
     width = w;
     height = h;
+    format = targetFormat;
     glGenTextures(1, &colorTexture);
     glBindTexture(GL_TEXTURE_2D, colorTexture);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, w, h, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
+    glTexImage2D(GL_TEXTURE_2D, 0, InternalFormat(format), w, h, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
     glBindTexture(GL_TEXTURE_2D, 0);
@@ -33,5 +46,13 @@ std::vector<uint8_t> RenderTarget::ReadPixels() const {
     glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+    return pixels;
+}
+
+std::vector<float> RenderTarget::ReadFloatPixels() const {
+    std::vector<float> pixels(static_cast<size_t>(width) * height * 4);
+    glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
+    glPixelStorei(GL_PACK_ALIGNMENT, 4);
+    glReadPixels(0, 0, width, height, GL_RGBA, GL_FLOAT, pixels.data());
     return pixels;
 }
