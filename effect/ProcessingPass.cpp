@@ -2,71 +2,10 @@
 
 #include <GL/glew.h>
 
-#include <bit>
-#include <cmath>
-#include <cstdio>
-
-#include "effect/Rounding.h"
 #include "gl/Scoped.h"
-#include "gl/ScreenQuad.h"
-#include "gl/ShaderProgram.h"
+#include "host/Log.h"
 
 namespace {
-
-// One float step above the float nearest 0.9: the scan speed the effect has always had.
-const float kScanSpeed = std::bit_cast<float>(0x3F666667u);
-
-float UsedFraction(uint32_t size, uint32_t hardwareSize) {
-    // A host that reports no allocation gets the whole texture rather than a division by zero.
-    if (hardwareSize == 0) return 1.0f;
-    return static_cast<float>(size) / static_cast<float>(hardwareSize);
-}
-
-}  // namespace
-
-FrameValues ComputeFrameValues(int32_t frameCounter, float scanLineMode) {
-    FrameValues frame;
-    frame.frameTime = static_cast<float>(frameCounter) / 60.0f;
-    frame.scanMode = RoundOption(scanLineMode);
-    if (frame.scanMode >= 1) {
-        frame.scanPosition = std::fmod((frame.frameTime * kScanSpeed) * 0.3f, 1.0f);
-        // Only a counter that wrapped past its largest value runs negative.
-        if (frame.scanPosition < 0.0f) frame.scanPosition += 1.0f;
-        frame.scanIntensity = 0.5f;
-    }
-    return frame;
-}
-
-ProcessingUniforms ComputeProcessingUniforms(const FrameValues& frame, const ffgl::TextureRecord& input,
-                                             const ProcessingParameters& parameters) {
-    ProcessingUniforms uniforms;
-    uniforms.inputTexture = 0;
-    uniforms.maxU = UsedFraction(input.width, input.hardwareWidth);
-    uniforms.maxV = UsedFraction(input.height, input.hardwareHeight);
-    uniforms.colorMode = RoundOption(parameters.colorMode);
-    uniforms.noiseAmount = parameters.noiseAmount;
-    uniforms.glitchAmount = parameters.glitchAmount;
-    uniforms.time = frame.frameTime;
-    uniforms.scanLinePos = frame.scanPosition;
-    uniforms.scanIntensity = frame.scanIntensity;
-    return uniforms;
-}
-
-bool NeedsFullProcessing(const ProcessingUniforms& uniforms) {
-    const bool recoloured = uniforms.colorMode >= 1 && uniforms.colorMode <= 3;
-    return recoloured || uniforms.glitchAmount > 0.001f || uniforms.noiseAmount > 0.001f ||
-           uniforms.scanIntensity > 0.001f;
-}
-
-bool FormatFirstFrameLine(char* buffer, size_t size, int32_t frameCounter, const ffgl::TextureRecord& input,
-                          uint32_t program, uint32_t hostFramebuffer) {
-    // A counter that wrapped to negative values is not a first frame.
-    if (frameCounter < 1 || frameCounter > 3) return false;
-    std::snprintf(buffer, size, "ZaqVigilomatronic v2: frame %d, tex=%u %ux%u, shader=%u, HostFBO=%u",
-                  static_cast<int>(frameCounter), input.handle, input.hardwareWidth, input.hardwareHeight, program,
-                  hostFramebuffer);
-    return true;
-}
 
 ProcessingLocations FindProcessingLocations(const ShaderProgram& shader) {
     ProcessingLocations at;
@@ -81,8 +20,36 @@ ProcessingLocations FindProcessingLocations(const ShaderProgram& shader) {
     return at;
 }
 
-void DrawProcessingPass(const ShaderProgram& shader, const ProcessingLocations& at, const ScreenQuad& quad,
-                        uint32_t inputTexture, uint32_t hostFramebuffer, const ProcessingUniforms& uniforms) {
+}  // namespace
+
+bool ProcessingPass::Create(const ShaderSource& full, const ShaderSource& plain) {
+    if (!processingShader.Compile(full) || !plainProcessingShader.Compile(plain)) {
+        LogMessage("Failed to compile processing shader");
+        return false;
+    }
+    processingLocations = FindProcessingLocations(processingShader);
+    plainProcessingLocations = FindProcessingLocations(plainProcessingShader);
+    return screenQuad.Create();
+}
+
+void ProcessingPass::Release() {
+    processingShader.Release();
+    plainProcessingShader.Release();
+    processingLocations = {};
+    plainProcessingLocations = {};
+    screenQuad.Release();
+}
+
+void ProcessingPass::Draw(uint32_t inputTexture, uint32_t hostFramebuffer, const ProcessingUniforms& uniforms) const {
+    DrawWith(NeedsFullProcessing(uniforms) ? ProcessingProgram::Full : ProcessingProgram::Plain, inputTexture,
+             hostFramebuffer, uniforms);
+}
+
+void ProcessingPass::DrawWith(ProcessingProgram which, uint32_t inputTexture, uint32_t hostFramebuffer,
+                              const ProcessingUniforms& uniforms) const {
+    const bool full = which == ProcessingProgram::Full;
+    const ShaderProgram& shader = full ? processingShader : plainProcessingShader;
+    const ProcessingLocations& at = full ? processingLocations : plainProcessingLocations;
     glBindFramebuffer(GL_FRAMEBUFFER, hostFramebuffer);
     ScopedProgramUse programScope(shader.ProgramHandle());
     ScopedActiveTextureUnit unitScope(0);
@@ -95,5 +62,5 @@ void DrawProcessingPass(const ShaderProgram& shader, const ProcessingLocations& 
     glUniform1f(at.time, uniforms.time);
     glUniform1f(at.scanLinePos, uniforms.scanLinePos);
     glUniform1f(at.scanIntensity, uniforms.scanIntensity);
-    quad.Draw();
+    screenQuad.Draw();
 }

@@ -151,3 +151,10 @@ void main() {
     fragColor = vec4(texel.rgb, texel.a * Alpha);
 }
 )";
+
+EffectShaderSources BuiltInShaderSources() {
+    return {{kProcessingVertexSource, kProcessingFragmentSource},
+            {kProcessingVertexSource, kPlainProcessingFragmentSource},
+            {kLineVertexSource, kLineFragmentSource},
+            {kQuadVertexSource, kQuadFragmentSource}};
+}

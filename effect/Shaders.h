@@ -1,6 +1,8 @@
 // GLSL sources of the effect's programs, for a 4.1 core context.
 #pragma once
 
+#include "gl/ShaderProgram.h"
+
 // Full-screen recolouring of the input picture.
 extern const char* const kProcessingVertexSource;
 extern const char* const kProcessingFragmentSource;
@@ -14,3 +16,14 @@ extern const char* const kLineFragmentSource;
 // The overlay picture, uniforms "OverlayTexture" and "Alpha".
 extern const char* const kQuadVertexSource;
 extern const char* const kQuadFragmentSource;
+
+// Every program of the effect, by the component that compiles it.
+struct EffectShaderSources {
+    ShaderSource processing;
+    ShaderSource plainProcessing;
+    ShaderSource line;
+    ShaderSource texturedQuad;
+};
+
+// The sources the effect ships with.
+EffectShaderSources BuiltInShaderSources();

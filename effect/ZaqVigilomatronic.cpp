@@ -1,65 +1,33 @@
 #include "effect/ZaqVigilomatronic.h"
 
+#include <GL/glew.h>
+
 #include <algorithm>
 #include <cstring>
+
+#include "effect/Rounding.h"
+#include "effect/Shaders.h"
+#include "effect/hud/InfoBlock.h"
+#include "effect/hud/RotateHue.h"
+#include "host/Log.h"
 
 namespace {
 
 // Shared by every instance: the text getter's answer, valid until the next call.
 char textParameterBuffer[512];
 
-struct OptionDeclaration {
-    uint32_t index;
-    const char* name;
-    const char* elements[4];
-};
-
-constexpr OptionDeclaration kOptions[] = {
-    {kParamColorMode, "Color Mode", {"Normal", "Night Vision", "Thermal", "Negative"}},
-    {kParamCrosshair, "Crosshair", {"Off", "Standard", "Tactical", "Minimal"}},
-    {kParamScanLine, "Scan Line", {"Off", "Horizontal", "Vertical", "Radar"}},
-    {kParamGrid, "Grid", {"Off", "Square", "Thirds", "Radial"}},
-};
-
-const OptionDeclaration* FindOption(uint32_t index) {
-    for (const OptionDeclaration& option : kOptions)
-        if (option.index == index) return &option;
-    return nullptr;
+const ffgl::TextureRecord* FirstInput(const ffgl::ProcessingRecord* record) {
+    if (!record || record->inputCount < 1 || !record->inputTextures) return nullptr;
+    return record->inputTextures[0];
 }
 
-struct ValueDeclaration {
-    uint32_t index;
-    const char* name;
-    uint32_t type;
-};
-
-constexpr ValueDeclaration kValues[] = {
-    {kParamHudOpacity, "HUD Opacity", ffgl::kTypeStandard}, {kParamCorners, "Corners", ffgl::kTypeBoolean},
-    {kParamShowInfo, "Show Info", ffgl::kTypeBoolean},      {kParamNoise, "Noise", ffgl::kTypeStandard},
-    {kParamGlitch, "Glitch", ffgl::kTypeStandard},          {kParamHueShift, "Hue Shift", ffgl::kTypeStandard},
-};
-
-const ValueDeclaration* FindValue(uint32_t index) {
-    for (const ValueDeclaration& value : kValues)
-        if (value.index == index) return &value;
-    return nullptr;
-}
+// Signed overflow is undefined: step through unsigned arithmetic so the counter wraps.
+int32_t NextFrame(int32_t frameCounter) { return static_cast<int32_t>(static_cast<uint32_t>(frameCounter) + 1u); }
 
 }  // namespace
 
-ZaqVigilomatronic::ZaqVigilomatronic() : CFFGLPlugin(false) {
-    for (uint32_t index = 0; index <= kParamHueShift; ++index) {
-        if (const OptionDeclaration* option = FindOption(index)) {
-            DeclareOptionParameter(index, option->name, 4, 0.0f);
-            for (uint32_t element = 0; element < 4; ++element)
-                SetOptionElement(index, element, option->elements[element], static_cast<float>(element));
-        } else if (const ValueDeclaration* value = FindValue(index)) {
-            DeclareParameter(index, value->name, value->type, ReadParameterValue(index));
-        } else {
-            std::vector<std::string> extensions = {"png", "jpg", "jpeg", "bmp", "tga", "gif"};
-            DeclareFileParameter(index, "Overlay Image", extensions, "");
-        }
-    }
+ZaqVigilomatronic::ZaqVigilomatronic(HudBatching hudBatching) : CFFGLPlugin(false), hud(hudBatching) {
+    DeclareEffectParameters(*this);
     SetMinimumInputCount(1);
     SetMaximumInputCount(1);
 }
@@ -67,50 +35,93 @@ ZaqVigilomatronic::ZaqVigilomatronic() : CFFGLPlugin(false) {
 // GL names still held here are not deleted: only the GL teardown may touch GL.
 ZaqVigilomatronic::~ZaqVigilomatronic() = default;
 
-namespace {
-
-float* ParameterField(ZaqVigilomatronic& effect, uint32_t index) {
-    switch (index) {
-        case kParamColorMode: return &effect.colorMode;
-        case kParamHudOpacity: return &effect.hudOpacity;
-        case kParamCrosshair: return &effect.crosshairStyle;
-        case kParamCorners: return &effect.cornersOn;
-        case kParamScanLine: return &effect.scanLineMode;
-        case kParamGrid: return &effect.gridStyle;
-        case kParamShowInfo: return &effect.showInfo;
-        case kParamNoise: return &effect.noiseAmount;
-        case kParamGlitch: return &effect.glitchAmount;
-        case kParamHueShift: return &effect.hueShift;
-        default: return nullptr;
-    }
+uint32_t ZaqVigilomatronic::SetUpGraphics(const ffgl::ViewportRecord* viewportRecord) {
+    if (!CreateGraphics(BuiltInShaderSources())) return ffgl::kFailure32;
+    StoreViewport(viewportRecord);
+    return 0;
 }
 
-}  // namespace
+bool ZaqVigilomatronic::CreateGraphics(const EffectShaderSources& sources) {
+    return pass.Create(sources.processing, sources.plainProcessing) && hud.Create(sources.line) &&
+           overlay.Create(sources.texturedQuad);
+}
+
+uint32_t ZaqVigilomatronic::TearDownGraphics() {
+    pass.Release();
+    hud.Release();
+    overlay.Release();
+    return 0;
+}
 
 uint32_t ZaqVigilomatronic::ApplyParameterValue(uint32_t index, float value) {
-    float* field = ParameterField(*this, index);
-    if (!field) return ffgl::kFailure32;
-    *field = value;
-    return 0;
+    return parameters.Apply(index, value) ? 0 : ffgl::kFailure32;
 }
 
 uint32_t ZaqVigilomatronic::ApplyParameterText(uint32_t index, const char* text) {
     if (index != kParamOverlayImage) return ffgl::kFailure32;
-    overlayPath = text ? text : "";
-    overlayReloadPending = true;
+    overlay.SetPath(text);
     return 0;
 }
 
-float ZaqVigilomatronic::ReadParameterValue(uint32_t index) {
-    const float* field = ParameterField(*this, index);
-    return field ? *field : 0.0f;
-}
+float ZaqVigilomatronic::ReadParameterValue(uint32_t index) { return parameters.Read(index); }
 
 const char* ZaqVigilomatronic::ReadParameterText(uint32_t index) {
     if (index != kParamOverlayImage) return nullptr;
-    const size_t count = std::min(overlayPath.size(), sizeof textParameterBuffer - 1);
-    std::memcpy(textParameterBuffer, overlayPath.data(), count);
+    const std::string& path = overlay.Path();
+    const size_t count = std::min(path.size(), sizeof textParameterBuffer - 1);
+    std::memcpy(textParameterBuffer, path.data(), count);
     textParameterBuffer[count] = '\0';
     textParameterBuffer[sizeof textParameterBuffer - 1] = '\0';
     return textParameterBuffer;
+}
+
+// One frame: the processing pass over the whole viewport, then, blended on top, the
+// overlay picture and the HUD stages in fixed order.
+uint32_t ZaqVigilomatronic::RenderFrame(const ffgl::ProcessingRecord* record) {
+    const ffgl::TextureRecord* input = FirstInput(record);
+    if (!input) return ffgl::kFailure32;
+    frameCounter = NextFrame(frameCounter);
+
+    AdvanceOverlayAnimation();
+    overlay.LoadPending();
+
+    const FrameValues frame = ComputeFrameValues(frameCounter, parameters.scanLineMode);
+    char line[256];
+    if (FormatFirstFrameLine(line, sizeof line, frameCounter, *input, pass.ProgramHandle(), record->hostFbo))
+        LogMessage(line);
+    pass.Draw(input->handle, record->hostFbo, ComputeProcessingUniforms(frame, *input, parameters.Processing()));
+
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    DrawOverlay();
+    DrawHud(frame);
+    glDisable(GL_BLEND);
+    glLineWidth(1.0f);
+    return 0;
+}
+
+// Each stage sets its own colour and alpha; a skipped stage sets nothing.
+void ZaqVigilomatronic::DrawHud(const FrameValues& frame) {
+    HudFrameScope scope(hud);
+    const EffectParameters& p = parameters;
+    const HudColor color = RotateHue(kHudBaseColor, p.hueShift);
+    if (IsOn(p.cornersOn)) {
+        hud.SetColor(color, p.hudOpacity * 1.0f);
+        hud.SetLineWidth(2.0f);
+        DrawCornerBrackets();
+    }
+    if (const int grid = RoundOption(p.gridStyle); grid > 0) {
+        hud.SetColor(color, p.hudOpacity * 0.3f);
+        DrawGrid(grid - 1);
+    }
+    if (frame.scanMode > 0) {
+        hud.SetColor(color, p.hudOpacity * 0.8f);
+        hud.SetLineWidth(1.5f);
+        DrawScanSweep(frame.scanMode, frame.scanPosition, frameCounter);
+    }
+    if (const int crosshair = RoundOption(p.crosshairStyle); crosshair > 0) {
+        hud.SetColor(color, p.hudOpacity * 1.0f);
+        DrawCrosshair(crosshair - 1);
+    }
+    if (IsOn(p.showInfo)) DrawInfoBlock(hud, color, p.hudOpacity, p.hueShift, frameCounter);
 }

@@ -3,6 +3,7 @@
 #include <GL/glew.h>
 
 #include "gl/ByteOffset.h"
+#include "gl/ReleaseName.h"
 #include "gl/Scoped.h"
 
 namespace {
@@ -16,6 +17,7 @@ constexpr GLsizei kStride = 5 * sizeof(float);
 }  // namespace
 
 bool ScreenQuad::Create() {
+    Release();
     glGenVertexArrays(1, &vertexArray);
     glGenBuffers(1, &vertexBuffer);
     if (vertexArray == 0 || vertexBuffer == 0) {
@@ -39,9 +41,6 @@ void ScreenQuad::Draw() const {
 }
 
 void ScreenQuad::Release() {
-    // GL ignores name 0, so a second release deletes nothing.
-    glDeleteBuffers(1, &vertexBuffer);
-    vertexBuffer = 0;
-    glDeleteVertexArrays(1, &vertexArray);
-    vertexArray = 0;
+    ReleaseBuffer(vertexBuffer);
+    ReleaseVertexArray(vertexArray);
 }

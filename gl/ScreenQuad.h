@@ -5,10 +5,20 @@
 
 class ScreenQuad {
 public:
+    ScreenQuad() = default;
+    ScreenQuad(const ScreenQuad&) = delete;
+    ScreenQuad& operator=(const ScreenQuad&) = delete;
+
+    // Releases a quad held from before; false, with nothing held, when GL gives no names.
     bool Create();
+    // Draws nothing unless created.
     void Draw() const;
     void Release();
 
+    uint32_t VertexArray() const { return vertexArray; }
+    uint32_t VertexBuffer() const { return vertexBuffer; }
+
+private:
     uint32_t vertexArray = 0;
     uint32_t vertexBuffer = 0;
 };

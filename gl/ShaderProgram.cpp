@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "gl/ReleaseName.h"
 #include "platform/Platform.h"
 
 namespace {
@@ -26,6 +27,7 @@ void WriteDiagnostic(const char* prefix, const char* text) {
 bool ShaderProgram::Compile(const char* vertexSource, const char* fragmentSource) {
     if (!vertexSource || vertexSource[0] == '\0') return false;
     if (!fragmentSource || fragmentSource[0] == '\0') return false;
+    Release();  // a program compiled before would otherwise keep its names for ever
     if (!CompileStage(GL_VERTEX_SHADER, vertexSource, "Vertex Shader error: ") ||
         !CompileStage(GL_FRAGMENT_SHADER, fragmentSource, "Fragment Shader error: ") || !Link()) {
         Release();
@@ -73,18 +75,9 @@ bool ShaderProgram::Link() {
 
 void ShaderProgram::Release() {
     // Attached shaders are freed together with the program.
-    if (vertexShader != 0) {
-        glDeleteShader(vertexShader);
-        vertexShader = 0;
-    }
-    if (fragmentShader != 0) {
-        glDeleteShader(fragmentShader);
-        fragmentShader = 0;
-    }
-    if (program != 0) {
-        glDeleteProgram(program);
-        program = 0;
-    }
+    ReleaseShader(vertexShader);
+    ReleaseShader(fragmentShader);
+    ReleaseProgram(program);
 }
 
 int32_t ShaderProgram::UniformLocation(const char* name) const { return glGetUniformLocation(program, name); }

@@ -4,21 +4,38 @@
 
 #include <cstdint>
 
+// The two sources of one program, GLSL text for a 4.1 core context.
+struct ShaderSource {
+    const char* vertex;
+    const char* fragment;
+};
+
 class ShaderProgram {
 public:
+    ShaderProgram() = default;
+    ShaderProgram(const ShaderProgram&) = delete;
+    ShaderProgram& operator=(const ShaderProgram&) = delete;
+
+    // Releases a program held from before, then builds the new one; a failure leaves
+    // nothing held. Missing sources fail before any GL call and keep what is held.
     bool Compile(const char* vertexSource, const char* fragmentSource);
+    bool Compile(const ShaderSource& source) { return Compile(source.vertex, source.fragment); }
     void Release();
+
     uint32_t ProgramHandle() const { return program; }
+    uint32_t VertexShaderHandle() const { return vertexShader; }
+    uint32_t FragmentShaderHandle() const { return fragmentShader; }
+
     int32_t UniformLocation(const char* name) const;
     void SetInt(const char* name, int32_t value) const;
     void SetFloat(const char* name, float value) const;
     void SetVec2(const char* name, float x, float y) const;
 
-    uint32_t vertexShader = 0;
-    uint32_t fragmentShader = 0;
-    uint32_t program = 0;
-
 private:
     bool CompileStage(uint32_t kind, const char* source, const char* errorPrefix);
     bool Link();
+
+    uint32_t vertexShader = 0;
+    uint32_t fragmentShader = 0;
+    uint32_t program = 0;
 };

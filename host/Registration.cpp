@@ -1,10 +1,15 @@
 #include "host/Registration.h"
 
-#include "effect/ZaqVigilomatronic.h"
+#include "host/Plugin.h"
 
 namespace {
 
-PluginRegistration registration;
+// Made on first use, so that a registration run by another file's static initialiser
+// finds it ready whatever the order of initialisation.
+PluginRegistration& Storage() {
+    static PluginRegistration registration{};
+    return registration;
+}
 PluginRegistration* published = nullptr;
 
 // Copies up to width bytes, stopping after the terminator; the rest of the field is zero.
@@ -13,16 +18,6 @@ void CopyFixedField(char* field, size_t width, const char* text) {
     for (; text && i < width && text[i] != '\0'; ++i) field[i] = text[i];
     for (; i < width; ++i) field[i] = '\0';
 }
-
-constexpr const char* kDescription = "ZAQ OLM surveillance HUD \xE2\x80\x94 simplified 10-param version";
-constexpr const char* kAbout = "Quillfen Studios";
-
-// Runs at library load, before the host can call anything.
-const bool registered = [] {
-    RegisterPlugin({CreateInstance, "ZQ01", "ZAQ Vigilomatronic", 2, 1, 2, 1, ffgl::kPluginTypeEffect, kDescription,
-                    kAbout, nullptr, nullptr});
-    return true;
-}();
 
 }  // namespace
 
@@ -51,21 +46,11 @@ void FillRegistration(PluginRegistration& target, const RegistrationDetails& det
 }
 
 void RegisterPlugin(const RegistrationDetails& details) {
-    FillRegistration(registration, details);
-    published = &registration;
+    FillRegistration(Storage(), details);
+    published = &Storage();
 }
 
 PluginRegistration* RegisteredPlugin() { return published; }
-
-uint32_t CreateInstance(CFFGLPlugin** instance) {
-    try {
-        *instance = new ZaqVigilomatronic();
-        return 0;
-    } catch (...) {
-        *instance = nullptr;
-        return ffgl::kFailure32;
-    }
-}
 
 std::unique_ptr<CFFGLPlugin> MakeFromFactory(const PluginRegistration& registration) {
     if (!registration.factory) return nullptr;

@@ -1,5 +1,6 @@
 // The plug-in's one registration: the two records the host reads (codes 0 and 13),
-// the texts they point to, and the factory that makes the prototype and instances.
+// the texts they point to, and the factory that makes the prototype and instances. The
+// plug-in registers itself at library load; nothing here knows which plug-in it is.
 #pragma once
 
 #include <cstdint>
@@ -52,7 +53,5 @@ void RegisterPlugin(const RegistrationDetails& details);
 // Null until registration has run: then the library has nothing registered.
 PluginRegistration* RegisteredPlugin();
 
-// The factory: a new effect on the heap, or null and failure.
-uint32_t CreateInstance(CFFGLPlugin** instance);
 // Runs the registration's factory; null when there is none or it fails.
 std::unique_ptr<CFFGLPlugin> MakeFromFactory(const PluginRegistration& registration);

@@ -14,10 +14,3 @@ uint32_t CreateOverlayTexture(int width, int height, const uint8_t* pixels) {
     glBindTexture(GL_TEXTURE_2D, 0);
     return texture;
 }
-
-void DeleteOverlayTexture(uint32_t& texture) {
-    if (texture == 0) return;
-    const GLuint name = texture;
-    glDeleteTextures(1, &name);
-    texture = 0;
-}

@@ -3,8 +3,6 @@
 
 #include <cstdint>
 
-// Uploads width x height RGBA pixels, bottom row first; leaves GL_TEXTURE_2D unbound.
+// Uploads width x height RGBA pixels, bottom row first; leaves GL_TEXTURE_2D unbound. The
+// caller owns the name and releases it with ReleaseTexture.
 uint32_t CreateOverlayTexture(int width, int height, const uint8_t* pixels);
-
-// Deletes a non-zero name and zeroes it, so a second call does nothing.
-void DeleteOverlayTexture(uint32_t& texture);

@@ -1,6 +1,7 @@
-# The GL support layer, the processing pass and the frame: pure frame values without GL,
-# and pictures rendered in a real GL context (run under xvfb-run) and read back.
-vigil_test(render_values_tests render/ProcessingValuesTest.cpp LINKS vigil_core)
+# The GL support layer, the processing pass and the frame: pure frame values and the GL
+# holders' single ownership without GL, and pictures rendered in a real GL context (run
+# under xvfb-run) and read back.
+vigil_test(render_values_tests render/ProcessingValuesTest.cpp render/HolderTraitsTest.cpp LINKS vigil_core)
 vigil_test(render_gl_tests render/ShaderProgramTest.cpp render/ScopedBindingTest.cpp
   render/GraphicsLifecycleTest.cpp render/ProcessingPassTest.cpp render/FrameCompositionTest.cpp
   LINKS vigil_core vigil_hostkit)

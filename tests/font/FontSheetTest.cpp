@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <string>
 
-#include "effect/GlyphTable.h"
+#include "effect/font/GlyphTable.h"
 #include "tools/hostcli/FontSheet.h"
 #include "tools/hostcli/PngWrite.h"
 

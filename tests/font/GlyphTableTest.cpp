@@ -7,7 +7,7 @@
 #include <set>
 #include <string>
 
-#include "effect/GlyphTable.h"
+#include "effect/font/GlyphTable.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <set>
 #include <vector>
 
-#include "tests/host/LoadedPlugin.h"
+#include "tests/support/HostedPlugin.h"
 
 using namespace ffgl;
 

@@ -7,11 +7,11 @@
 #include <limits>
 
 #include "effect/Rounding.h"
-#include "effect/ZaqVigilomatronic.h"
 #include "host/Log.h"
 #include "host/Plugin.h"
 #include "host/Registration.h"
 #include "host/Thumbnail.h"
+#include "tests/support/EffectTestAccess.h"
 
 using namespace ffgl;
 
@@ -110,8 +110,8 @@ TEST(EffectParameters, NumbersAndTheFilePathDoNotMix) {
     EXPECT_EQ(effect.ApplyParameterText(kParamNoise, "x"), kFailure32);
     EXPECT_EQ(effect.ReadParameterText(kParamColorMode), nullptr);
     EXPECT_EQ(effect.ApplyParameterText(kParamOverlayImage, nullptr), 0u);
-    EXPECT_TRUE(effect.overlayReloadPending);
-    EXPECT_EQ(effect.overlayPath, "");
+    EXPECT_TRUE(EffectTestAccess::Overlay(effect).ReloadPending());
+    EXPECT_EQ(EffectTestAccess::Overlay(effect).Path(), "");
 }
 
 std::string NameField(const char* name, const char* identifier = "ZQ01") {

@@ -1,43 +1,14 @@
 // An instance's life through plugMain with a real GL context current, as a host drives it.
-#include <memory>
-
-#include "tests/host/LoadedPlugin.h"
-#include "tools/hostkit/GlContext.h"
+#include "tests/support/HostedPlugin.h"
 
 using namespace ffgl;
 
 namespace {
 
-class Instance : public LoadedPlugin {
+class Instance : public HostedInstance {
 protected:
-    void SetUp() override {
-        std::string error;
-        context = GlContext::Create(&error);
-        ASSERT_NE(context, nullptr) << error;
-        ViewportRecord viewport{0, 0, 64, 48};
-        const uint64_t handle = CallWith(kInstantiate, &viewport);
-        ASSERT_NE(handle, kFailure);
-        ASSERT_NE(handle, 0u);
-        instance = BitsPointer<void>(handle);
-    }
-    void TearDown() override {
-        if (instance) {
-            EXPECT_EQ(Call(kDeinstantiate, 0, instance), kSuccess);
-        }
-    }
-
-    uint64_t SetValue(uint32_t index, float value) {
-        SetParameterRecord record{index, 0, FloatBits(value)};
-        return CallWith(kSetParameter, &record, instance);
-    }
-    uint64_t SetText(uint32_t index, const char* text) {
-        SetParameterRecord record{index, 0, PointerBits(text)};
-        return CallWith(kSetParameter, &record, instance);
-    }
+    Instance() { height = 48; }
     std::string Display(uint32_t index) { return std::string(Text(Call(kGetParameterDisplay, index, instance)), 16); }
-
-    std::unique_ptr<GlContext> context;
-    void* instance = nullptr;
 };
 
 TEST_F(Instance, CreationNeedsAViewport) { EXPECT_EQ(Call(kInstantiate, 0), kFailure); }

@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "tests/host/LoadedPlugin.h"
+#include "tests/support/HostedPlugin.h"
 
 using namespace ffgl;
 

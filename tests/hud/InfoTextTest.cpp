@@ -5,10 +5,10 @@
 #include <cstring>
 #include <vector>
 
-#include "effect/Clock.h"
-#include "effect/ClockText.h"
-#include "effect/GlyphCells.h"
-#include "effect/InfoBlockLayout.h"
+#include "effect/font/GlyphCells.h"
+#include "effect/hud/Clock.h"
+#include "effect/hud/ClockText.h"
+#include "effect/hud/InfoBlockLayout.h"
 
 namespace {
 

@@ -20,8 +20,8 @@ TEST_F(OverlayDrawing, WidePictureIsCentredUprightAndSixteenHundredthsWide) {
     EXPECT_NEAR(box.left + box.right, 249, 1);
     EXPECT_NEAR(box.bottom + box.top, 249, 1);
     // Upright: the picture's upper half (red) is in the upper rows of the output.
-    EXPECT_TRUE(SameColor(PixelAt(125, box.top - 2), kRed));
-    EXPECT_TRUE(SameColor(PixelAt(125, box.bottom + 2), kBlue));
+    EXPECT_TRUE(SameColor(Read().PixelAt(125, box.top - 2), kRed));
+    EXPECT_TRUE(SameColor(Read().PixelAt(125, box.bottom + 2), kBlue));
 }
 
 TEST_F(OverlayDrawing, TallAndSquarePicturesKeepTheLongerSideAtSixteenHundredths) {
@@ -47,7 +47,7 @@ TEST_F(OverlayDrawing, ThePicturesOwnAlphaDecidesNotTheHudOpacity) {
 
 TEST_F(OverlayDrawing, HundredMillisecondGifAdvancesOnTheSixthProcessedFrame) {
     Show(folder.Write("clip.gif", SolidFramesGif(8, 8, {kRed, kBlue}, 2, 10)));
-    ASSERT_EQ(effect->overlayFrameCount, 2);
+    ASSERT_EQ(Overlay().FrameCount(), 2);
     for (int frame = 1; frame <= 5; ++frame) {
         ASSERT_EQ(RenderFrame(), 0u);
         EXPECT_TRUE(SameColor(Centre(), kRed)) << frame;
@@ -61,13 +61,13 @@ TEST_F(OverlayDrawing, TenMillisecondGifSkipsFramesAndWraps) {
     const Rgba expected[] = {kGreen, kRed, kBlue, kRed, kBlue, kGreen};
     for (const Rgba& color : expected) {
         ASSERT_EQ(RenderFrame(), 0u);
-        EXPECT_TRUE(SameColor(Centre(), color)) << effect->overlayFrameIndex;
+        EXPECT_TRUE(SameColor(Centre(), color)) << Overlay().FrameIndex();
     }
 }
 
 TEST_F(OverlayDrawing, DelayZeroPlaysForAHundredMilliseconds) {
     Show(folder.Write("zero.gif", SolidFramesGif(8, 8, {kRed, kBlue}, 2, 0)));
-    EXPECT_EQ(effect->overlayFrameDelays, (std::vector<int32_t>{100, 100}));
+    EXPECT_EQ(Overlay().FrameDelays(), (std::vector<int32_t>{100, 100}));
     for (int frame = 1; frame <= 5; ++frame) ASSERT_EQ(RenderFrame(), 0u);
     EXPECT_TRUE(SameColor(Centre(), kRed));
     ASSERT_EQ(RenderFrame(), 0u);
@@ -75,14 +75,14 @@ TEST_F(OverlayDrawing, DelayZeroPlaysForAHundredMilliseconds) {
 }
 
 TEST_F(OverlayDrawing, SingleFrameGifIsShownAsAStill) {
-    render_test::LogCapture log;
+    LogCapture log;
     Show(folder.Write("one.gif", SolidFramesGif(12, 6, {kGreen}, 1, 10)));
-    ASSERT_EQ(effect->overlayFrameCount, 1);
-    ASSERT_EQ(effect->overlayFrameTextures.size(), 1u);
-    EXPECT_EQ(effect->overlayTexture, effect->overlayFrameTextures[0]);
+    ASSERT_EQ(Overlay().FrameCount(), 1);
+    ASSERT_EQ(Overlay().FrameTextures().size(), 1u);
+    EXPECT_EQ(Overlay().Texture(), Overlay().FrameTextures()[0]);
     EXPECT_EQ(log.lines().back(), "Loaded GIF: 12x6, 1 frames");
     for (int frame = 0; frame < 20; ++frame) ASSERT_EQ(RenderFrame(), 0u);
-    EXPECT_EQ(effect->overlayFrameIndex, 0);
+    EXPECT_EQ(Overlay().FrameIndex(), 0);
     EXPECT_TRUE(SameColor(Centre(), kGreen));
     EXPECT_NEAR(LitBox().Height(), 20, 1);
 }

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "tests/overlay/PictureFiles.h"
-#include "tests/render/RenderHarness.h"
+#include "tests/support/EffectRender.h"
 
 namespace overlay_test {
 
@@ -15,13 +15,13 @@ constexpr Rgba kBlue{0, 0, 255, 255};
 
 // The processed input is black and every HUD element has alpha 0, so only the overlay
 // shows; a 250-pixel target makes the 0.16 side 40 pixels.
-class OverlayRender : public render_test::EffectRender {
+class OverlayRender : public EffectRender {
 protected:
     OverlayRender() { targetWidth = targetHeight = 250; }
 
     void SetUp() override {
         EffectRender::SetUp();
-        if (!effect) return;
+        if (IsSkipped() || HasFatalFailure()) return;
         HideHud();
         UploadSolid(0, 0, 0);
         // Past the frames that log themselves, so the log holds only overlay lines.
@@ -36,12 +36,7 @@ protected:
 
     std::string PathReadBack() { return effect->ReadParameterText(kParamOverlayImage); }
 
-    // A pixel's colour, 8 bits per channel; rows count from the bottom.
-    Rgba PixelAt(int x, int y) {
-        const uint8_t* p = Read().At(x, y);
-        return {p[0], p[1], p[2], p[3]};
-    }
-    Rgba Centre() { return PixelAt(targetWidth / 2, targetHeight / 2); }
+    Rgba Centre() { return Read().PixelAt(targetWidth / 2, targetHeight / 2); }
 
     struct Box {
         int left = -1, bottom = -1, right = -1, top = -1;  // inclusive, GL rows from the bottom
@@ -51,7 +46,7 @@ protected:
 
     // Bounds of every pixel brighter than the black background.
     Box LitBox() {
-        const render_test::Pixels pixels = Read();
+        const Pixels pixels = Read();
         Box box;
         for (int y = 0; y < pixels.height; ++y)
             for (int x = 0; x < pixels.width; ++x) {

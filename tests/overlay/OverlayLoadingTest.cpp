@@ -34,7 +34,7 @@ protected:
     void ExpectFailed(const std::vector<std::string>& lines, const char* failure) {
         EXPECT_EQ(effect->CurrentOverlayTexture(), 0u);
         EXPECT_EQ(PathReadBack(), "");
-        EXPECT_FALSE(effect->overlayReloadPending);
+        EXPECT_FALSE(Overlay().ReloadPending());
         EXPECT_EQ(LitBox().Width(), 0);
         ASSERT_FALSE(lines.empty());
         EXPECT_EQ(lines.back(), failure);
@@ -53,22 +53,22 @@ TEST_F(OverlayLoading, PathsTakeTheGifBranchOnlyForAFinalDotGif) {
     } cases[] = {{"clip.GIF", true}, {"clip.Gif", true}, {"clip.gif.png", false}, {"clip", false}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        render_test::LogCapture log;
+        LogCapture log;
         Show(folder.Write(c.name, Gif()));  // a GIF's first frame also decodes as a still
         EXPECT_EQ(PathReadBack(), folder.Path(c.name));
-        EXPECT_EQ(effect->overlayFrameCount, c.gif ? 2 : 0);
+        EXPECT_EQ(Overlay().FrameCount(), c.gif ? 2 : 0);
         EXPECT_EQ(log.lines().empty() ? "" : log.lines().back(), c.gif ? "Loaded GIF: 8x8, 2 frames" : "");
         EXPECT_TRUE(SameColor(Centre(), kRed));
     }
     // A dot in a folder name is the last dot when the file name has none.
     ASSERT_EQ(mkdir(folder.Path("my.folder").c_str(), 0700), 0);
     Show(folder.Write("my.folder/clip", Png()));
-    EXPECT_EQ(effect->overlayFrameCount, 0);
+    EXPECT_EQ(Overlay().FrameCount(), 0);
     EXPECT_TRUE(SameColor(Centre(), kGreen));
 }
 
 TEST_F(OverlayLoading, MissingFilesFail) {
-    render_test::LogCapture log;
+    LogCapture log;
     Show(folder.Path("missing.png"));
     ExpectFailed(log.lines(), "Failed to load overlay image");
     // A GIF that cannot be opened says nothing.
@@ -101,7 +101,7 @@ TEST_F(OverlayLoading, WrongEmptyTruncatedAndRandomFilesFailAndLeaveNothing) {
         SCOPED_TRACE(c.name);
         Show(folder.Write("shown.png", Png()));  // something on screen to lose
         ASSERT_NE(effect->CurrentOverlayTexture(), 0u);
-        render_test::LogCapture log;
+        LogCapture log;
         Show(folder.Write(c.name, c.bytes));
         ExpectFailed(log.lines(), c.failure);
         EXPECT_EQ(log.lines().size(), 1u);
@@ -123,7 +123,7 @@ TEST_F(OverlayLoading, RefusedFilesSayWhy) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        render_test::LogCapture log;
+        LogCapture log;
         Show(folder.Write(c.name, c.bytes));
         ExpectFailed(log.lines(), c.failure);
         EXPECT_EQ(log.lines(), (std::vector<std::string>{c.reason, c.failure}));
@@ -142,13 +142,13 @@ TEST_F(OverlayLoading, LoadsAgainAfterAFailure) {
 TEST_F(OverlayLoading, EmptyPathKeepsTheOverlayAndTheFlagRaised) {
     Show(folder.Write("good.png", Png()));
     Show("");
-    EXPECT_TRUE(effect->overlayReloadPending);
+    EXPECT_TRUE(Overlay().ReloadPending());
     EXPECT_TRUE(SameColor(Centre(), kGreen));
 }
 
 TEST_F(OverlayLoading, EveryTextureIsDeletedExactlyOnce) {
     Show(folder.Write("clip.gif", SolidFramesGif(8, 8, {kRed, kGreen, kBlue}, 3, 10)));
-    const std::vector<uint32_t> frames = effect->overlayFrameTextures;
+    const std::vector<uint32_t> frames = Overlay().FrameTextures();
     ASSERT_EQ(frames.size(), 3u);
     for (uint32_t name : frames) EXPECT_TRUE(glIsTexture(name));
 
@@ -157,15 +157,15 @@ TEST_F(OverlayLoading, EveryTextureIsDeletedExactlyOnce) {
     for (uint32_t name : frames) {
         EXPECT_EQ(Deletions()[name], 1) << name;
         // GL may hand a freed name to the new picture; no other texture keeps it.
-        EXPECT_TRUE(!glIsTexture(name) || name == effect->overlayTexture) << name;
+        EXPECT_TRUE(!glIsTexture(name) || name == Overlay().Texture()) << name;
     }
-    const uint32_t still = effect->overlayTexture;
+    const uint32_t still = Overlay().Texture();
     ASSERT_TRUE(glIsTexture(still));
 
     Deletions().clear();
     Show(folder.Write("again.gif", Gif()));
     EXPECT_EQ(Deletions()[still], 1);
-    const std::vector<uint32_t> again = effect->overlayFrameTextures;
+    const std::vector<uint32_t> again = Overlay().FrameTextures();
 
     Deletions().clear();
     effect->TearDownGraphics();
@@ -173,8 +173,8 @@ TEST_F(OverlayLoading, EveryTextureIsDeletedExactlyOnce) {
         EXPECT_EQ(Deletions()[name], 1) << name;
         EXPECT_FALSE(glIsTexture(name));
     }
-    EXPECT_EQ(effect->overlayTexture, 0u);
-    EXPECT_EQ(effect->overlayFrameCount, 0);
-    EXPECT_TRUE(effect->overlayFrameTextures.empty());
+    EXPECT_EQ(Overlay().Texture(), 0u);
+    EXPECT_EQ(Overlay().FrameCount(), 0);
+    EXPECT_TRUE(Overlay().FrameTextures().empty());
     EXPECT_EQ(PathReadBack(), "");
 }

@@ -6,13 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/Color.h"
+
 namespace overlay_test {
 
 using Bytes = std::vector<uint8_t>;
-
-struct Rgba {
-    uint8_t r, g, b, a;
-};
 
 // Pixels top row first, as files store them.
 struct Picture {

@@ -7,8 +7,7 @@
 #include <cstdlib>
 #include <new>
 
-#include "effect/Clock.h"
-#include "tests/render/RenderHarness.h"
+#include "tests/support/EffectRender.h"
 
 namespace {
 
@@ -39,8 +38,6 @@ void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
 
 namespace {
-
-using render_test::EffectRender;
 
 class FrameAllocation : public EffectRender {
 protected:
@@ -76,13 +73,11 @@ TEST_F(FrameAllocation, NorWithTheOtherStylesAndTheClockWithoutLocalTime) {
     Set(kParamScanLine, 1.0f);
     ASSERT_EQ(RenderFrame(), 0u);
     EXPECT_EQ(AllocationsOver(50), 0);
-    const LocalTimeSource saved = localTimeSource;
-    localTimeSource = nullptr;
+    PinnedClock noClock(nullptr);
     Set(kParamCrosshair, 3.0f);
     Set(kParamGrid, 2.0f);
     Set(kParamScanLine, 2.0f);
     EXPECT_EQ(AllocationsOver(50), 0);
-    localTimeSource = saved;
 }
 
 TEST_F(FrameAllocation, TheCounterSeesAllocations) {

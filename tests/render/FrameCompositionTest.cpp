@@ -4,10 +4,10 @@
 
 #include <climits>
 
-#include "RenderHarness.h"
 #include "ShaderReference.h"
-#include "effect/ProcessingPass.h"
-#include "effect/RotateHue.h"
+#include "effect/ProcessingValues.h"
+#include "effect/hud/RotateHue.h"
+#include "tests/support/EffectRender.h"
 
 namespace render_test {
 namespace {
@@ -26,7 +26,7 @@ TEST_F(Frame, WithoutInputNothingHappens) {
     UploadSolid(10, 20, 30);
     ASSERT_EQ(RenderFrame(), 0u);
     const Pixels before = Read();
-    const int32_t counter = effect->frameCounter;
+    const int32_t counter = FrameCounter();
     LogCapture log;
 
     ffgl::TextureRecord texture{16, 16, 16, 16, input.texture};
@@ -39,7 +39,7 @@ TEST_F(Frame, WithoutInputNothingHappens) {
          {&noInputs, &nullEntry, &nullArray, static_cast<const ffgl::ProcessingRecord*>(nullptr)})
         EXPECT_EQ(effect->RenderFrame(record), ffgl::kFailure32);
 
-    EXPECT_EQ(effect->frameCounter, counter);
+    EXPECT_EQ(FrameCounter(), counter);
     EXPECT_TRUE(log.lines().empty());
     EXPECT_EQ(Read().bytes, before.bytes);
 }
@@ -49,7 +49,7 @@ TEST_F(Frame, FirstThreeFramesAreLoggedExactly) {
     LogCapture log;
     for (int i = 0; i < 5; ++i) ASSERT_EQ(RenderFrame(), 0u);
     const std::string tail = ", tex=" + std::to_string(input.texture) +
-                             " 16x16, shader=" + std::to_string(effect->processingShader.ProgramHandle()) +
+                             " 16x16, shader=" + std::to_string(Pass().ProgramHandle()) +
                              ", HostFBO=" + std::to_string(target.framebuffer);
     EXPECT_EQ(log.lines(),
               (std::vector<std::string>{"ZaqVigilomatronic v2: frame 1" + tail, "ZaqVigilomatronic v2: frame 2" + tail,
@@ -60,16 +60,16 @@ TEST_F(Frame, CounterWrapsInsteadOfOverflowing) {
     UploadSolid(90, 60, 30);
     Set(kParamScanLine, 1.0f);
     Set(kParamHudOpacity, 0.0f);
-    effect->frameCounter = INT32_MAX;
+    FrameCounter() = INT32_MAX;
     LogCapture log;
     ASSERT_EQ(RenderFrame(), 0u);
-    EXPECT_EQ(effect->frameCounter, INT32_MIN);
+    EXPECT_EQ(FrameCounter(), INT32_MIN);
     EXPECT_TRUE(log.lines().empty()) << "a wrapped counter is not one of the first frames";
     const FrameValues frame = ComputeFrameValues(INT32_MIN, 1.0f);
     const Pixels pixels = Read();
     EXPECT_TRUE(PixelNear(pixels, 5, 5, {90 / 255.0f, 60 / 255.0f, 30 / 255.0f}, 0.35f));
     ASSERT_EQ(RenderFrame(), 0u);
-    EXPECT_EQ(effect->frameCounter, INT32_MIN + 1);
+    EXPECT_EQ(FrameCounter(), INT32_MIN + 1);
     EXPECT_GE(frame.scanPosition, 0.0f);
 }
 
@@ -81,7 +81,7 @@ TEST_F(Frame, LeavesBlendOffLineWidthOneAndNothingBound) {
     // Whatever the host left bound before the frame.
     GLuint otherArray = 0;
     glGenVertexArrays(1, &otherArray);
-    glUseProgram(effect->texturedQuadShader.ProgramHandle());
+    glUseProgram(Overlay().Program().ProgramHandle());
     glBindVertexArray(otherArray);
     glActiveTexture(GL_TEXTURE3);
     glLineWidth(3.0f);
@@ -146,7 +146,7 @@ TEST_F(Hud, OpacityZeroLeavesOnlyTheProcessedPicture) {
     Set(kParamCrosshair, 2.0f);
     ASSERT_EQ(RenderFrame(), 0u);
     // Black input: what remains is the radar mode's scan glow, part of the processed picture.
-    const FrameValues frame = ComputeFrameValues(effect->frameCounter, 3.0f);
+    const FrameValues frame = ComputeFrameValues(FrameCounter(), 3.0f);
     const Pixels pixels = Read();
     for (int y = 0; y < pixels.height; ++y)
         for (int x = 0; x < pixels.width; ++x)
@@ -174,7 +174,7 @@ TEST_F(Hud, EachStageScalesTheOpacityByItsOwnFactor) {
 
 TEST_F(Hud, ScanLineIsBlendedAtEightTenthsOverItsGlow) {
     Set(kParamScanLine, 1.0f);
-    effect->frameCounter = 99;  // frame 100: the line at y = 0.45, row 90 of 200
+    FrameCounter() = 99;  // frame 100: the line at y = 0.45, row 90 of 200
     ASSERT_EQ(RenderFrame(), 0u);
     const FrameValues frame = ComputeFrameValues(100, 1.0f);
     const float glow = std::exp(-std::fabs(V(90) - frame.scanPosition) * 40.0f) * 0.5f * 0.6f;

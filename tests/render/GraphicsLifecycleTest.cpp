@@ -4,8 +4,9 @@
 
 #include <vector>
 
-#include "RenderHarness.h"
-#include "effect/GraphicsSetup.h"
+#include "effect/Shaders.h"
+#include "tests/support/EffectRender.h"
+#include "tests/support/StdoutCapture.h"
 
 namespace render_test {
 namespace {
@@ -16,16 +17,18 @@ struct HeldNames {
     std::vector<GLuint> shaders, programs, buffers, arrays;
 };
 
-HeldNames NamesOf(const ZaqVigilomatronic& effect) {
+HeldNames NamesOf(ZaqVigilomatronic& effect) {
+    const ProcessingPass& pass = EffectTestAccess::Pass(effect);
+    const HudRenderer& hud = EffectTestAccess::Hud(effect);
+    const OverlayPicture& overlay = EffectTestAccess::Overlay(effect);
     HeldNames names;
-    for (const ShaderProgram* p :
-         {&effect.processingShader, &effect.lineShader, &effect.texturedQuadShader, &effect.plainProcessingShader}) {
-        names.shaders.push_back(p->vertexShader);
-        names.shaders.push_back(p->fragmentShader);
-        names.programs.push_back(p->program);
+    for (const ShaderProgram* p : {&pass.FullProgram(), &hud.Program(), &overlay.Program(), &pass.PlainProgram()}) {
+        names.shaders.push_back(p->VertexShaderHandle());
+        names.shaders.push_back(p->FragmentShaderHandle());
+        names.programs.push_back(p->ProgramHandle());
     }
-    names.buffers = {effect.screenQuad.vertexBuffer, effect.lineVertexBuffer, effect.quadVertexBuffer};
-    names.arrays = {effect.screenQuad.vertexArray, effect.lineVertexArray, effect.quadVertexArray};
+    names.buffers = {pass.Quad().VertexBuffer(), hud.Buffer().VertexBuffer(), overlay.Buffer().VertexBuffer()};
+    names.arrays = {pass.Quad().VertexArray(), hud.Buffer().VertexArray(), overlay.Buffer().VertexArray()};
     return names;
 }
 
@@ -91,66 +94,62 @@ TEST_F(GraphicsLifecycle, SetUpAgainAfterTeardownRendersAsBefore) {
     EXPECT_EQ(Read().bytes, first.bytes);
 }
 
-class SetUpFailure : public ::testing::Test {
+class SetUpFailure : public EffectRender {
 protected:
     void SetUp() override {
-        if (!SharedContext()) GTEST_SKIP() << "no OpenGL 4.1 core context (run under xvfb-run -a)";
+        EffectRender::SetUp();
+        if (IsSkipped() || HasFatalFailure()) return;
+        effect->TearDownGraphics();
         liveBefore = LiveShaderObjects();
     }
-    // Compiles with one program's fragment source broken; returns the host messages.
-    std::vector<std::string> CompileWithBroken(ShaderSource EffectShaderSources::*broken) {
+    // Sets up with one program's fragment source broken; returns the host messages.
+    std::vector<std::string> SetUpWithBroken(ShaderSource EffectShaderSources::*broken) {
         EffectShaderSources sources = BuiltInShaderSources();
-        (sources.*broken).fragment = kBroken;
+        if (broken) (sources.*broken).fragment = kBroken;
         LogCapture log;
         StdoutCapture out;
-        EXPECT_FALSE(CompileEffectPrograms(sources, processing, plain, line, quad));
+        EXPECT_EQ(EffectTestAccess::CreateGraphics(*effect, sources), !broken);
         diagnostics = out.Finish();
         return log.lines();
     }
-    void ReleaseAll() {
-        processing.Release();
-        plain.Release();
-        line.Release();
-        quad.Release();
-    }
-    ShaderProgram processing, plain, line, quad;
+    uint32_t Processing() { return Pass().ProgramHandle(); }
+    uint32_t Line() { return Hud().Program().ProgramHandle(); }
+    uint32_t Quad() { return Overlay().Program().ProgramHandle(); }
+    void ReleaseAll() { effect->TearDownGraphics(); }
     std::string diagnostics;
     int liveBefore = 0;
 };
 
 TEST_F(SetUpFailure, ProcessingProgramFailureCompilesNothingElse) {
-    EXPECT_EQ(CompileWithBroken(&EffectShaderSources::processing),
+    EXPECT_EQ(SetUpWithBroken(&EffectShaderSources::processing),
               std::vector<std::string>{"Failed to compile processing shader"});
     EXPECT_EQ(diagnostics.rfind("Fragment Shader error: ", 0), 0u) << diagnostics;
-    EXPECT_EQ(processing.program + line.program + quad.program, 0u);
+    EXPECT_EQ(Processing() + Line() + Quad(), 0u);
     EXPECT_EQ(LiveShaderObjects(), liveBefore);
 }
 
 TEST_F(SetUpFailure, LineProgramFailureKeepsTheProcessingProgramUntilTeardown) {
-    EXPECT_EQ(CompileWithBroken(&EffectShaderSources::line),
+    EXPECT_EQ(SetUpWithBroken(&EffectShaderSources::line),
               std::vector<std::string>{"Failed to compile overlay shader"});
-    EXPECT_NE(processing.program, 0u);
-    EXPECT_EQ(line.program + quad.program, 0u);
+    EXPECT_NE(Processing(), 0u);
+    EXPECT_EQ(Line() + Quad(), 0u);
     ReleaseAll();
     EXPECT_EQ(LiveShaderObjects(), liveBefore);
 }
 
 TEST_F(SetUpFailure, TexturedQuadProgramFailureSendsItsOwnMessage) {
-    EXPECT_EQ(CompileWithBroken(&EffectShaderSources::texturedQuad),
+    EXPECT_EQ(SetUpWithBroken(&EffectShaderSources::texturedQuad),
               std::vector<std::string>{"Failed to compile textured quad shader"});
-    EXPECT_NE(processing.program, 0u);
-    EXPECT_NE(line.program, 0u);
-    EXPECT_EQ(quad.program, 0u);
+    EXPECT_NE(Processing(), 0u);
+    EXPECT_NE(Line(), 0u);
+    EXPECT_EQ(Quad(), 0u);
     ReleaseAll();
     EXPECT_EQ(LiveShaderObjects(), liveBefore);
 }
 
 TEST_F(SetUpFailure, BuiltInSourcesCompileSilently) {
-    LogCapture log;
-    StdoutCapture out;
-    EXPECT_TRUE(CompileEffectPrograms(BuiltInShaderSources(), processing, plain, line, quad));
-    EXPECT_EQ(out.Finish(), "");
-    EXPECT_TRUE(log.lines().empty());
+    EXPECT_TRUE(SetUpWithBroken(nullptr).empty());
+    EXPECT_EQ(diagnostics, "");
     ReleaseAll();
 }
 

@@ -6,9 +6,9 @@
 #include <set>
 #include <vector>
 
-#include "RenderHarness.h"
 #include "ShaderReference.h"
 #include "effect/ProcessingPass.h"
+#include "tests/support/EffectRender.h"
 
 namespace render_test {
 namespace {
@@ -48,7 +48,7 @@ protected:
         Set(kParamGlitch, g);
         EXPECT_EQ(RenderFrame(), 0u);
         const Pixels pixels = Read();
-        const float time = ComputeFrameValues(effect->frameCounter, 0.0f).frameTime;
+        const float time = ComputeFrameValues(FrameCounter(), 0.0f).frameTime;
         for (int y = 0; y < pixels.height; ++y)
             for (int x = 0; x < pixels.width; x += 3)
                 if (auto match = PixelNear(pixels, x, y, GlitchShading(c, g, time, y, U(x), V(y)), kByteTolerance);
@@ -80,11 +80,9 @@ TEST_F(ProcessingPass, PlainProgramDrawsExactlyWhatTheFullShaderDraws) {
                                          static_cast<uint32_t>(height + padding), input.texture};
         const ProcessingUniforms uniforms = ComputeProcessingUniforms(ComputeFrameValues(7, 0.0f), record, {});
         ASSERT_FALSE(NeedsFullProcessing(uniforms));
-        DrawProcessingPass(effect->processingShader, effect->processingLocations, effect->screenQuad, input.texture,
-                           target.framebuffer, uniforms);
+        Pass().DrawWith(ProcessingProgram::Full, input.texture, target.framebuffer, uniforms);
         const Pixels full = Read();
-        DrawProcessingPass(effect->plainProcessingShader, effect->plainProcessingLocations, effect->screenQuad,
-                           input.texture, target.framebuffer, uniforms);
+        Pass().DrawWith(ProcessingProgram::Plain, input.texture, target.framebuffer, uniforms);
         EXPECT_EQ(Read().bytes, full.bytes) << "padding " << padding;
     }
 }
@@ -176,7 +174,7 @@ TEST_F(RampPass, GlitchAtItsThresholdChangesNothing) {
     Set(kParamGlitch, 0.001f);
     for (int frame = 0; frame < 3; ++frame) {
         ASSERT_EQ(RenderFrame(), 0u);
-        EXPECT_EQ(Read().bytes, normal.bytes) << "frame " << effect->frameCounter;
+        EXPECT_EQ(Read().bytes, normal.bytes) << "frame " << FrameCounter();
     }
 }
 
@@ -189,7 +187,7 @@ TEST_F(ProcessingPass, GlitchAtOneTenthVignettesWithoutInterlace) {
 
 TEST_F(ProcessingPass, GlitchAboveOneTenthDarkensTwoRowsInThree) {
     UploadSolid(180, 200, 160);
-    effect->frameCounter = 49;  // frame 50: the rows have moved on from frame 1's pattern
+    FrameCounter() = 49;  // frame 50: the rows have moved on from frame 1's pattern
     const Pixels pixels = RenderGlitchShading(0.6f, FromBytes(180, 200, 160));
     // Neighbouring rows at the centre: the interlace is visible, not only in the formula.
     std::set<int> levels;
@@ -230,7 +228,7 @@ TEST_F(ProcessingPass, ScanGlowIsAHorizontalBandAtTheScanPositionInEveryMode) {
     const Color c = FromBytes(50, 50, 50);
     for (float mode : {1.0f, 2.0f, 3.0f}) {
         Set(kParamScanLine, mode);
-        effect->frameCounter = 99;  // frame 100: the band sits near the middle
+        FrameCounter() = 99;  // frame 100: the band sits near the middle
         ASSERT_EQ(RenderFrame(), 0u);
         const FrameValues frame = ComputeFrameValues(100, mode);
         ASSERT_NEAR(frame.scanPosition, 0.45f, 1e-4f);
@@ -249,7 +247,7 @@ TEST_F(ProcessingPass, ScanGlowIsAHorizontalBandAtTheScanPositionInEveryMode) {
 TEST_F(ProcessingPass, PaddedTextureShowsOnlyItsUsedAreaTheRightWayUp) {
     // A 48 x 40 picture in a 64 x 64 allocation whose padding is blue; the picture's
     // quadrants: red top left, green top right, yellow bottom left, black bottom right.
-    const std::vector<uint8_t> padding = SolidPicture(64, 64, 0, 0, 255);
+    const std::vector<uint8_t> padding = SolidPixels(64, 64, {0, 0, 255, 255});
     ASSERT_TRUE(input.Create(64, 64, 64, 64, padding.data()));
     std::vector<uint8_t> picture(48 * 40 * 4);
     for (int row = 0; row < 40; ++row)

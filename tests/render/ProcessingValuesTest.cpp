@@ -6,7 +6,7 @@
 #include <cstring>
 #include <string>
 
-#include "effect/ProcessingPass.h"
+#include "effect/ProcessingValues.h"
 
 namespace {
 

@@ -2,10 +2,10 @@
 // view of its state.
 #include <gtest/gtest.h>
 
-#include "RenderHarness.h"
-#include "gl/DynamicBuffers.h"
+#include "gl/DynamicBuffer.h"
 #include "gl/Scoped.h"
 #include "gl/ScreenQuad.h"
+#include "tests/support/EffectRender.h"
 
 namespace render_test {
 namespace {
@@ -68,9 +68,11 @@ TEST_F(GlSupportTest, ProgramScopeEndsWithNoProgramInUse) {
 }
 
 TEST_F(GlSupportTest, DynamicBuffersHaveTheirSizeUsageAndLayout) {
-    uint32_t lineArray = 0, lineBuffer = 0, quadArray = 0, quadBuffer = 0;
-    CreateLineBuffer(lineArray, lineBuffer);
-    CreateQuadBuffer(quadArray, quadBuffer);
+    DynamicBuffer line, quad;
+    line.Create(VertexLayout::Line, kLineBufferBytes);
+    quad.Create(VertexLayout::Quad, kQuadBufferBytes);
+    const uint32_t lineArray = line.VertexArray(), lineBuffer = line.VertexBuffer();
+    const uint32_t quadArray = quad.VertexArray(), quadBuffer = quad.VertexBuffer();
     ASSERT_NE(lineArray * lineBuffer * quadArray * quadBuffer, 0u);
     EXPECT_EQ(Integer(GL_VERTEX_ARRAY_BINDING), 0);
 
@@ -107,9 +109,9 @@ TEST_F(GlSupportTest, DynamicBuffersHaveTheirSizeUsageAndLayout) {
     }
     glBindBuffer(GL_ARRAY_BUFFER, 0);
 
-    ReleaseDynamicBuffer(lineArray, lineBuffer);
-    ReleaseDynamicBuffer(quadArray, quadBuffer);
-    EXPECT_EQ(lineArray + lineBuffer + quadArray + quadBuffer, 0u);
+    line.Release();
+    quad.Release();
+    EXPECT_EQ(line.VertexArray() + line.VertexBuffer() + quad.VertexArray() + quad.VertexBuffer(), 0u);
 }
 
 TEST_F(GlSupportTest, QuadDrawsNothingOnceReleased) {
@@ -118,13 +120,13 @@ TEST_F(GlSupportTest, QuadDrawsNothingOnceReleased) {
     ScreenQuad quad;
     quad.Draw();  // never created
     ASSERT_TRUE(quad.Create());
-    const GLuint array = quad.vertexArray, buffer = quad.vertexBuffer;
+    const GLuint array = quad.VertexArray(), buffer = quad.VertexBuffer();
     EXPECT_TRUE(glIsVertexArray(array));
     EXPECT_TRUE(glIsBuffer(buffer));
     EXPECT_EQ(Integer(GL_VERTEX_ARRAY_BINDING), 0);
     EXPECT_EQ(Integer(GL_ARRAY_BUFFER_BINDING), 0);
     quad.Release();
-    EXPECT_EQ(quad.vertexArray + quad.vertexBuffer, 0u);
+    EXPECT_EQ(quad.VertexArray() + quad.VertexBuffer(), 0u);
     EXPECT_FALSE(glIsVertexArray(array));
     EXPECT_FALSE(glIsBuffer(buffer));
     while (glGetError() != GL_NO_ERROR) {

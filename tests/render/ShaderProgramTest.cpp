@@ -1,8 +1,9 @@
 // Compiling, linking and releasing programs in a real context; diagnostics on stdout.
 #include <gtest/gtest.h>
 
-#include "RenderHarness.h"
 #include "gl/ShaderProgram.h"
+#include "tests/support/EffectRender.h"
+#include "tests/support/StdoutCapture.h"
 
 namespace render_test {
 namespace {
@@ -33,9 +34,9 @@ protected:
         liveBefore = LiveShaderObjects();
     }
     void ExpectEmpty(const ShaderProgram& program) {
-        EXPECT_EQ(program.vertexShader, 0u);
-        EXPECT_EQ(program.fragmentShader, 0u);
-        EXPECT_EQ(program.program, 0u);
+        EXPECT_EQ(program.VertexShaderHandle(), 0u);
+        EXPECT_EQ(program.FragmentShaderHandle(), 0u);
+        EXPECT_EQ(program.ProgramHandle(), 0u);
         EXPECT_EQ(LiveShaderObjects(), liveBefore) << "objects leaked or deleted twice";
     }
     int liveBefore = 0;
@@ -55,13 +56,12 @@ TEST_F(ShaderProgramTest, MissingSourcesFailWithoutGlObjectsOrOutput) {
 TEST_F(ShaderProgramTest, CompiledProgramHoldsThreeLiveNamesUntilReleasedOnce) {
     ShaderProgram program;
     ASSERT_TRUE(program.Compile(kVertex, kFragment));
-    EXPECT_TRUE(glIsShader(program.vertexShader));
-    EXPECT_TRUE(glIsShader(program.fragmentShader));
-    EXPECT_TRUE(glIsProgram(program.program));
-    EXPECT_EQ(program.ProgramHandle(), program.program);
+    EXPECT_TRUE(glIsShader(program.VertexShaderHandle()));
+    EXPECT_TRUE(glIsShader(program.FragmentShaderHandle()));
+    EXPECT_TRUE(glIsProgram(program.ProgramHandle()));
     EXPECT_EQ(LiveShaderObjects(), liveBefore + 3);
 
-    const GLuint name = program.program;
+    const GLuint name = program.ProgramHandle();
     program.Release();
     EXPECT_FALSE(glIsProgram(name));
     ExpectEmpty(program);

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "RenderHarness.h"
+#include "tests/support/Color.h"
 
 namespace render_test {
 

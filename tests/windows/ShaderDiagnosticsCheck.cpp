@@ -20,6 +20,6 @@ int main() {
     const bool compiled = program.Compile("#version 410 core\nvoid main() { gl_Position = nonsense; }\n",
                                           "#version 410 core\nout vec4 c;\nvoid main() { c = vec4(1.0); }\n");
     std::printf("%s: a broken vertex shader fails without leaving GL names\n",
-                !compiled && program.program == 0 && program.vertexShader == 0 ? "ok" : "FAIL");
+                !compiled && program.ProgramHandle() == 0 && program.VertexShaderHandle() == 0 ? "ok" : "FAIL");
     return compiled ? 1 : 0;
 }

@@ -5,7 +5,7 @@
 #include <iterator>
 #include <limits>
 
-#include "effect/GlyphTable.h"
+#include "effect/font/GlyphTable.h"
 #include "tools/hostcli/PngWrite.h"
 
 namespace {

@@ -1,0 +1,64 @@
+#include "effect/ProcessingValues.h"
+
+#include <bit>
+#include <cmath>
+#include <cstdio>
+
+#include "effect/Rounding.h"
+
+namespace {
+
+// One float step above the float nearest 0.9: the scan speed the effect has always had.
+const float kScanSpeed = std::bit_cast<float>(0x3F666667u);
+
+float UsedFraction(uint32_t size, uint32_t hardwareSize) {
+    // A host that reports no allocation gets the whole texture rather than a division by zero.
+    if (hardwareSize == 0) return 1.0f;
+    return static_cast<float>(size) / static_cast<float>(hardwareSize);
+}
+
+}  // namespace
+
+FrameValues ComputeFrameValues(int32_t frameCounter, float scanLineMode) {
+    FrameValues frame;
+    frame.frameTime = static_cast<float>(frameCounter) / 60.0f;
+    frame.scanMode = RoundOption(scanLineMode);
+    if (frame.scanMode >= 1) {
+        frame.scanPosition = std::fmod((frame.frameTime * kScanSpeed) * 0.3f, 1.0f);
+        // Only a counter that wrapped past its largest value runs negative.
+        if (frame.scanPosition < 0.0f) frame.scanPosition += 1.0f;
+        frame.scanIntensity = 0.5f;
+    }
+    return frame;
+}
+
+ProcessingUniforms ComputeProcessingUniforms(const FrameValues& frame, const ffgl::TextureRecord& input,
+                                             const ProcessingParameters& parameters) {
+    ProcessingUniforms uniforms;
+    uniforms.inputTexture = 0;
+    uniforms.maxU = UsedFraction(input.width, input.hardwareWidth);
+    uniforms.maxV = UsedFraction(input.height, input.hardwareHeight);
+    uniforms.colorMode = RoundOption(parameters.colorMode);
+    uniforms.noiseAmount = parameters.noiseAmount;
+    uniforms.glitchAmount = parameters.glitchAmount;
+    uniforms.time = frame.frameTime;
+    uniforms.scanLinePos = frame.scanPosition;
+    uniforms.scanIntensity = frame.scanIntensity;
+    return uniforms;
+}
+
+bool NeedsFullProcessing(const ProcessingUniforms& uniforms) {
+    const bool recoloured = uniforms.colorMode >= 1 && uniforms.colorMode <= 3;
+    return recoloured || uniforms.glitchAmount > 0.001f || uniforms.noiseAmount > 0.001f ||
+           uniforms.scanIntensity > 0.001f;
+}
+
+bool FormatFirstFrameLine(char* buffer, size_t size, int32_t frameCounter, const ffgl::TextureRecord& input,
+                          uint32_t program, uint32_t hostFramebuffer) {
+    // A counter that wrapped to negative values is not a first frame.
+    if (frameCounter < 1 || frameCounter > 3) return false;
+    std::snprintf(buffer, size, "ZaqVigilomatronic v2: frame %d, tex=%u %ux%u, shader=%u, HostFBO=%u",
+                  static_cast<int>(frameCounter), input.handle, input.hardwareWidth, input.hardwareHeight, program,
+                  hostFramebuffer);
+    return true;
+}

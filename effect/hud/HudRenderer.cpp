@@ -1,0 +1,173 @@
+#include "effect/hud/HudRenderer.h"
+
+#include <GL/glew.h>
+
+#include <cstring>
+
+#include "effect/font/GlyphCells.h"
+#include "effect/font/GlyphRuns.h"
+#include "effect/font/GlyphTable.h"
+#include "effect/hud/GlyphEdges.h"
+#include "effect/hud/HudCapacity.h"
+#include "host/Log.h"
+
+bool HudRenderer::Create(const ShaderSource& line) {
+    // The line program's message names the overlay: hosts and users know it by that text.
+    if (!lineShader.Compile(line)) {
+        LogMessage("Failed to compile overlay shader");
+        return false;
+    }
+    hudColorLocation = lineShader.UniformLocation("Color");
+    lineBuffer.Create(VertexLayout::Line, HudLineBufferBytes());
+    batch.Allocate(kHudLineVertexCapacity, HudTriangleVertexCapacity());
+    open = false;
+    return true;
+}
+
+void HudRenderer::Release() {
+    lineShader.Release();
+    hudColorLocation = -1;
+    lineBuffer.Release();
+    batch.Release();
+    open = false;
+}
+
+void HudRenderer::Open() { open = batching; }
+
+void HudRenderer::Close() {
+    Flush();
+    open = false;
+}
+
+void HudRenderer::SetColor(const HudColor& c, float alpha) {
+    if (!open) return glUniform4f(hudColorLocation, c.r, c.g, c.b, alpha);
+    // A full list goes out first; an empty one always takes the change.
+    if (!batch.AddColor(hudColorLocation, c.r, c.g, c.b, alpha)) {
+        Flush();
+        batch.AddColor(hudColorLocation, c.r, c.g, c.b, alpha);
+    }
+}
+
+void HudRenderer::SetLineWidth(float width) {
+    if (!open) return glLineWidth(width);
+    if (!batch.AddLineWidth(width)) {
+        Flush();
+        batch.AddLineWidth(width);
+    }
+}
+
+void HudRenderer::Add(HudMode mode, const HudVertex* vertices, int count) {
+    HudVertex* room = open ? batch.Reserve(mode, count) : nullptr;
+    if (open && !room) {
+        // Full: what is recorded goes out first, so the order of drawing holds.
+        Flush();
+        room = batch.Reserve(mode, count);
+    }
+    if (room)
+        std::memcpy(room, vertices, sizeof(HudVertex) * static_cast<size_t>(count));
+    else
+        lineBuffer.UploadAndDraw(vertices, static_cast<uint32_t>(count * sizeof(HudVertex)),
+                                 static_cast<uint32_t>(mode), count);
+}
+
+void HudRenderer::AddRect(const HudEdges& edges) {
+    HudVertex rect[6];
+    WriteRectVertices(rect, edges);
+    Add(HudMode::Triangles, rect, 6);
+}
+
+void HudRenderer::AddShape(const HudShape& shape) {
+    for (int i = 0; i < shape.primitiveCount; ++i) {
+        const HudPrimitive& primitive = shape.primitives[i];
+        Add(primitive.mode, shape.VerticesOf(primitive), primitive.count);
+    }
+}
+
+void HudRenderer::Flush() {
+    if (batch.Empty()) return;
+    if (const int span = batch.UsedSpan(); span > 0) {
+        glBindBuffer(GL_ARRAY_BUFFER, lineBuffer.VertexBuffer());
+        glBufferSubData(GL_ARRAY_BUFFER, 0, static_cast<GLsizeiptr>(span * sizeof(HudVertex)), batch.Vertices());
+    }
+    for (int i = 0; i < batch.CommandCount(); ++i) {
+        const HudCommand& c = batch.Commands()[i];
+        switch (c.kind) {
+            case HudCommand::Kind::Color:
+                glUniform4f(c.location, c.values[0], c.values[1], c.values[2], c.values[3]);
+                break;
+            case HudCommand::Kind::LineWidth: glLineWidth(c.values[0]); break;
+            case HudCommand::Kind::Draw: glDrawArrays(static_cast<GLenum>(c.mode), c.first, c.count); break;
+        }
+    }
+    batch.Clear();
+}
+
+void HudRenderer::DrawLine(float x1, float y1, float x2, float y2) {
+    const HudVertex line[2] = {{x1, y1}, {x2, y2}};
+    Add(HudMode::Lines, line, 2);
+}
+
+void HudRenderer::DrawFilledRect(float x, float y, float width, float height) {
+    AddRect({x, y, x + width, y + height});
+}
+
+void HudRenderer::DrawCircle(float cx, float cy, float radius, int segments) {
+    HudShape shape;
+    AppendCircle(shape, cx, cy, radius, segments);
+    AddShape(shape);
+}
+
+void HudRenderer::DrawCrosshair(int style) {
+    // Set for every style, so an unknown one still leaves the crosshair's width behind.
+    SetLineWidth(1.5f);
+    HudShape shape;
+    AppendCrosshair(shape, style);
+    AddShape(shape);
+}
+
+void HudRenderer::DrawGrid(int style) {
+    SetLineWidth(1.0f);
+    HudShape shape;
+    AppendGrid(shape, style);
+    AddShape(shape);
+}
+
+// The frame sets the brackets' and the sweep's line widths before these two.
+void HudRenderer::DrawCornerBrackets() {
+    HudShape shape;
+    AppendCornerBrackets(shape);
+    AddShape(shape);
+}
+
+void HudRenderer::DrawScanSweep(int mode, float scanPosition, int32_t frameCounter) {
+    HudShape shape;
+    AppendScanSweep(shape, mode, scanPosition, frameCounter);
+    AddShape(shape);
+}
+
+void HudRenderer::DrawGlyph(unsigned char code, float x, float y, float size) {
+    const int glyph = GlyphIndex(code);
+    // A batch takes each run of lit cells as one rectangle over the same pixels.
+    if (open) {
+        const GlyphBox box(x, y, size);
+        const GlyphRuns& runs = BuiltInGlyphRuns(glyph);
+        for (int i = 0; i < runs.count; ++i) AddRect(RunEdges(box, runs.runs[i]));
+        return;
+    }
+    ForEachGlyphCell(GlyphTable[glyph], x, y, size,
+                     [this](const CellRect& cell) { DrawFilledRect(cell.x, cell.y, cell.width, cell.height); });
+}
+
+void HudRenderer::DrawText(const char* text, float x, float y, float size) {
+    if (!text) return;
+    for (int i = 0; text[i] != '\0'; ++i)
+        DrawGlyph(static_cast<unsigned char>(text[i]), CharacterX(x, i, size), y, size);
+}
+
+HudFrameScope::HudFrameScope(HudRenderer& renderer)
+    : hud(renderer), program(renderer.lineShader.ProgramHandle()), array(renderer.lineBuffer.VertexArray()) {
+    hud.Open();
+}
+
+// The members end after the body, in reverse order: vertex array 0, then no program.
+HudFrameScope::~HudFrameScope() { hud.Close(); }

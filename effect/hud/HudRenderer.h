@@ -1,0 +1,79 @@
+// The HUD on the GPU: the line program with its colour uniform, the line buffer, and the
+// list that batches a frame's HUD. Within a HudFrameScope a batched renderer records
+// primitives, colours and line widths and sends them at the scope's end with one upload
+// and one draw per run and mode. Outside one, or made to draw per primitive, it uploads
+// and draws every primitive at once, and colours and widths go straight to GL: the
+// drawing that the batched frame must match pixel for pixel.
+#pragma once
+
+#include <cstdint>
+
+#include "effect/hud/HudColor.h"
+#include "effect/hud/HudCommandList.h"
+#include "effect/hud/HudGeometry.h"
+#include "gl/DynamicBuffer.h"
+#include "gl/Scoped.h"
+#include "gl/ShaderProgram.h"
+
+enum class HudBatching { Batched, PerPrimitive };
+
+class HudRenderer {
+public:
+    explicit HudRenderer(HudBatching drawing = HudBatching::Batched) : batching(drawing == HudBatching::Batched) {}
+    HudRenderer(const HudRenderer&) = delete;
+    HudRenderer& operator=(const HudRenderer&) = delete;
+
+    // Compiles the line program and makes the line buffer, large enough for a frame's
+    // whole HUD. A failed compile sends its one message to the host's log.
+    bool Create(const ShaderSource& line);
+    void Release();
+
+    void SetColor(const HudColor& color, float alpha);
+    void SetLineWidth(float width);
+
+    // Primitives and elements in HUD space; the elements' styles and modes are those of
+    // the HUD geometry, and one they do not know draws nothing.
+    void DrawLine(float x1, float y1, float x2, float y2);
+    void DrawFilledRect(float x, float y, float width, float height);
+    void DrawCircle(float cx, float cy, float radius, int segments);
+    void DrawCrosshair(int style);  // sets line width 1.5 for every style
+    void DrawGrid(int style);       // sets line width 1.0 for every style
+    void DrawCornerBrackets();
+    void DrawScanSweep(int mode, float scanPosition, int32_t frameCounter);
+    void DrawGlyph(unsigned char code, float x, float y, float size);
+    void DrawText(const char* text, float x, float y, float size);
+
+    const ShaderProgram& Program() const { return lineShader; }
+    const DynamicBuffer& Buffer() const { return lineBuffer; }
+
+private:
+    friend class HudFrameScope;
+    void Open();
+    void Close();
+    void Add(HudMode mode, const HudVertex* vertices, int count);
+    void AddRect(const HudEdges& edges);
+    void AddShape(const HudShape& shape);
+    void Flush();
+
+    ShaderProgram lineShader;
+    int32_t hudColorLocation = -1;  // the line program's "Color", found at set-up
+    DynamicBuffer lineBuffer;
+    HudCommandList batch;
+    bool batching;
+    bool open = false;
+};
+
+// The HUD of one frame: the line program in use and the line vertex array bound for the
+// scope's length. At its end the batch goes out, then vertex array 0, then no program.
+class HudFrameScope {
+public:
+    explicit HudFrameScope(HudRenderer& hud);
+    ~HudFrameScope();
+    HudFrameScope(const HudFrameScope&) = delete;
+    HudFrameScope& operator=(const HudFrameScope&) = delete;
+
+private:
+    HudRenderer& hud;
+    ScopedProgramUse program;
+    ScopedVertexArrayBinding array;
+};

@@ -1,0 +1,35 @@
+#include "gl/DynamicBuffer.h"
+
+#include <GL/glew.h>
+
+#include "gl/ByteOffset.h"
+#include "gl/ReleaseName.h"
+
+void DynamicBuffer::Create(VertexLayout layout, uint32_t bytes) {
+    Release();
+    glGenVertexArrays(1, &vertexArray);
+    glGenBuffers(1, &vertexBuffer);
+    glBindVertexArray(vertexArray);
+    glBindBuffer(GL_ARRAY_BUFFER, vertexBuffer);
+    glBufferData(GL_ARRAY_BUFFER, bytes, nullptr, GL_DYNAMIC_DRAW);
+    glEnableVertexAttribArray(0);
+    if (layout == VertexLayout::Line) {
+        glVertexAttribPointer(0, 2, GL_FLOAT, GL_FALSE, 0, ByteOffset(0));
+    } else {
+        glVertexAttribPointer(0, 2, GL_FLOAT, GL_FALSE, 16, ByteOffset(0));
+        glEnableVertexAttribArray(1);
+        glVertexAttribPointer(1, 2, GL_FLOAT, GL_FALSE, 16, ByteOffset(8));
+    }
+    glBindVertexArray(0);
+}
+
+void DynamicBuffer::Release() {
+    ReleaseVertexArray(vertexArray);
+    ReleaseBuffer(vertexBuffer);
+}
+
+void DynamicBuffer::UploadAndDraw(const void* vertices, uint32_t bytes, uint32_t mode, int32_t count) const {
+    glBindBuffer(GL_ARRAY_BUFFER, vertexBuffer);
+    glBufferSubData(GL_ARRAY_BUFFER, 0, bytes, vertices);
+    glDrawArrays(mode, 0, count);
+}

@@ -1,0 +1,162 @@
+// The effect in this process, set up in one GL context that the whole test program
+// shares, drawing into a target that stands in for the host's framebuffer: frames as
+// the host calls them, and the HUD drawn on its own the way the frame draws it.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <GL/glew.h>
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "effect/ZaqVigilomatronic.h"
+#include "effect/hud/Clock.h"
+#include "tests/support/EffectTestAccess.h"
+#include "tests/support/LogCapture.h"
+#include "tests/support/Pixels.h"
+#include "tools/hostkit/GlContext.h"
+#include "tools/hostkit/InputTexture.h"
+#include "tools/hostkit/RenderTarget.h"
+
+// Sets the clock the info block reads for the object's life, then gives the last one back.
+class PinnedClock {
+public:
+    explicit PinnedClock(LocalTimeSource source) : saved(localTimeSource) { localTimeSource = source; }
+    ~PinnedClock() { localTimeSource = saved; }
+    PinnedClock(const PinnedClock&) = delete;
+    PinnedClock& operator=(const PinnedClock&) = delete;
+
+private:
+    LocalTimeSource saved;
+};
+
+// 14:03:09, the time the clock tests read.
+inline std::optional<ClockTime> PinnedTime() { return ClockTime{14, 3, 9}; }
+
+inline GlContext* SharedContext() {
+    static std::unique_ptr<GlContext> context;
+    static std::string error;
+    if (!context && error.empty()) {
+        context = GlContext::Create(&error);
+        if (!context && error.empty()) error = "no GL context";
+    }
+    return context.get();
+}
+
+inline GLint Integer(GLenum name) {
+    GLint value = -1;
+    glGetIntegerv(name, &value);
+    return value;
+}
+
+// How many shader and program objects live among the first names: GL gives freed names
+// out again, so a leak or a double deletion shows up as a changed count.
+inline int LiveShaderObjects() {
+    int count = 0;
+    for (GLuint name = 1; name < 2048; ++name) count += (glIsShader(name) || glIsProgram(name)) ? 1 : 0;
+    return count;
+}
+
+class EffectRender : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!SharedContext()) GTEST_SKIP() << "no OpenGL 4.1 core context (run under xvfb-run -a)";
+        ASSERT_TRUE(target.Create(targetWidth, targetHeight));
+        effect = MakeEffect();
+        ASSERT_NE(effect, nullptr);
+        if (hudOnItsOwn) BeginHudDrawing();
+    }
+
+    void TearDown() override {
+        if (!SharedContext()) return;
+        glBindVertexArray(0);
+        glUseProgram(0);
+        glDisable(GL_BLEND);
+        glLineWidth(1.0f);
+        for (ZaqVigilomatronic* made : {effect.get(), reference.get()})
+            if (made) made->TearDownGraphics();
+        input.Release();
+        target.Release();
+    }
+
+    // An effect with its GL set up over the target's viewport; null when that fails.
+    std::unique_ptr<ZaqVigilomatronic> MakeEffect(HudBatching hud = HudBatching::Batched) {
+        auto made = std::make_unique<ZaqVigilomatronic>(hud);
+        const ffgl::ViewportRecord viewport{0, 0, static_cast<uint32_t>(targetWidth),
+                                            static_cast<uint32_t>(targetHeight)};
+        if (made->SetUpGraphics(&viewport) != 0) return nullptr;
+        return made;
+    }
+
+    void Set(uint32_t index, float value) { ASSERT_EQ(effect->ApplyParameterValue(index, value), 0u); }
+    // Only the processed picture: every HUD element blended with alpha 0.
+    void HideHud() { Set(kParamHudOpacity, 0.0f); }
+
+    void UploadSolid(uint8_t r, uint8_t g, uint8_t b, int width = 16, int height = 16) {
+        input.Release();
+        const std::vector<uint8_t> picture = SolidPixels(width, height, {r, g, b, 255});
+        ASSERT_TRUE(input.Create(width, height, width, height, picture.data()));
+    }
+
+    // One frame as the host calls it, with the input texture as input 0.
+    uint32_t RenderFrame() { return RenderFrame(*effect); }
+    uint32_t RenderFrame(ZaqVigilomatronic& instance) {
+        ffgl::TextureRecord texture{static_cast<uint32_t>(input.width), static_cast<uint32_t>(input.height),
+                                    static_cast<uint32_t>(input.hardwareWidth),
+                                    static_cast<uint32_t>(input.hardwareHeight), input.texture};
+        ffgl::TextureRecord* inputs[1] = {&texture};
+        ffgl::ProcessingRecord record{1, 0, inputs, target.framebuffer, 0};
+        return instance.RenderFrame(&record);
+    }
+
+    Pixels Read() const { return {target.width, target.height, target.ReadPixels()}; }
+
+    // Pixel centre in the quad's texture coordinates.
+    float U(int x) const { return (static_cast<float>(x) + 0.5f) / static_cast<float>(target.width); }
+    float V(int y) const { return (static_cast<float>(y) + 0.5f) / static_cast<float>(target.height); }
+
+    // The HUD outside a frame, drawing each primitive at once: the line program in use,
+    // the line vertex array bound, the colour white, the target cleared.
+    void BeginHudDrawing() {
+        glUseProgram(Hud().Program().ProgramHandle());
+        colorLocation = Hud().Program().UniformLocation("Color");
+        ASSERT_GE(colorLocation, 0);
+        glBindVertexArray(Hud().Buffer().VertexArray());
+        SetColor(1.0f, 1.0f, 1.0f, 1.0f);
+        Clear();
+    }
+    void SetColor(float r, float g, float b, float a) { glUniform4f(colorLocation, r, g, b, a); }
+    void Clear() {
+        glBindFramebuffer(GL_FRAMEBUFFER, target.framebuffer);
+        glViewport(0, 0, target.width, target.height);
+        glClearColor(0, 0, 0, 1);
+        glClear(GL_COLOR_BUFFER_BIT);
+    }
+    // Reads the target back into `pixels`.
+    void Capture() { pixels = Read(); }
+    float LineWidth() const {
+        float value = 0.0f;
+        glGetFloatv(GL_LINE_WIDTH, &value);
+        return value;
+    }
+
+    ProcessingPass& Pass() { return EffectTestAccess::Pass(*effect); }
+    HudRenderer& Hud() { return EffectTestAccess::Hud(*effect); }
+    OverlayPicture& Overlay() { return EffectTestAccess::Overlay(*effect); }
+    int32_t& FrameCounter() { return EffectTestAccess::FrameCounter(*effect); }
+
+    // Fixtures that need another size, or the HUD on its own, set these in their constructor.
+    int targetWidth = 64;
+    int targetHeight = 64;
+    bool hudOnItsOwn = false;
+    std::unique_ptr<ZaqVigilomatronic> effect;
+    std::unique_ptr<ZaqVigilomatronic> reference;  // a second instance, when a test makes one
+    RenderTarget target;
+    InputTexture input;
+    Pixels pixels;
+    int32_t colorLocation = -1;
+};
