@@ -4,17 +4,7 @@
 
 #include "tests/support/EffectRender.h"
 
-namespace {
-
-class HudDrawing : public EffectRender {
-protected:
-    HudDrawing() {
-        targetWidth = targetHeight = 200;
-        hudOnItsOwn = true;
-    }
-};
-
-}  // namespace
+using HudDrawing = HudRender;
 
 TEST_F(HudDrawing, LineAndRectLandWhereHudSpaceSays) {
     effect->DrawLine(0.1f, 0.3f, 0.9f, 0.3f);

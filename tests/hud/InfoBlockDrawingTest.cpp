@@ -9,13 +9,7 @@ namespace {
 
 std::optional<ClockTime> NoTime() { return std::nullopt; }
 
-class GlyphDrawing : public EffectRender {
-protected:
-    GlyphDrawing() {
-        targetWidth = targetHeight = 200;
-        hudOnItsOwn = true;
-    }
-};
+using GlyphDrawing = HudRender;
 
 }  // namespace
 
@@ -56,7 +50,7 @@ TEST_F(GlyphDrawing, TextAdvancesByItsSizeThroughASpace) {
     EXPECT_TRUE(text == pixels.bytes);
 }
 
-class InfoBlockDrawing : public GlyphDrawing {
+class InfoBlockDrawing : public HudRender {
 protected:
     InfoBlockDrawing() {
         targetWidth = 1280;

@@ -12,14 +12,12 @@ protected:
     DriverCalls() {
         targetWidth = 320;
         targetHeight = 180;
+        withReference = true;
     }
 
     void SetUp() override {
         EffectRender::SetUp();
-        if (IsSkipped() || HasFatalFailure()) return;
-        reference = MakeEffect(HudBatching::PerPrimitive);
-        ASSERT_NE(reference, nullptr);
-        UploadSolid(70, 110, 90, 32, 18);
+        if (!IsSkipped() && !HasFatalFailure()) UploadSolid(70, 110, 90, 32, 18);
     }
 
     // Everything on: the tactical crosshair, the square grid, the radar and the info block.

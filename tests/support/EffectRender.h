@@ -68,7 +68,10 @@ protected:
         ASSERT_TRUE(target.Create(targetWidth, targetHeight));
         effect = MakeEffect();
         ASSERT_NE(effect, nullptr);
-        if (hudOnItsOwn) BeginHudDrawing();
+        if (withReference) {
+            reference = MakeEffect(HudBatching::PerPrimitive);
+            ASSERT_NE(reference, nullptr);
+        }
     }
 
     void TearDown() override {
@@ -149,14 +152,26 @@ protected:
     OverlayPicture& Overlay() { return EffectTestAccess::Overlay(*effect); }
     int32_t& FrameCounter() { return EffectTestAccess::FrameCounter(*effect); }
 
-    // Fixtures that need another size, or the HUD on its own, set these in their constructor.
+    // Fixtures that need another size, or the reference, set these in their constructor.
     int targetWidth = 64;
     int targetHeight = 64;
-    bool hudOnItsOwn = false;
+    bool withReference = false;
     std::unique_ptr<ZaqVigilomatronic> effect;
-    std::unique_ptr<ZaqVigilomatronic> reference;  // a second instance, when a test makes one
+    // A second instance that draws its HUD primitive by primitive: what the batched HUD of
+    // `effect` must match pixel for pixel.
+    std::unique_ptr<ZaqVigilomatronic> reference;
     RenderTarget target;
     InputTexture input;
     Pixels pixels;
     int32_t colorLocation = -1;
+};
+
+// The HUD on its own, drawn into a 200 x 200 target the way the frame draws it.
+class HudRender : public EffectRender {
+protected:
+    HudRender() { targetWidth = targetHeight = 200; }
+    void SetUp() override {
+        EffectRender::SetUp();
+        if (!IsSkipped() && !HasFatalFailure()) BeginHudDrawing();
+    }
 };
