@@ -2,16 +2,23 @@
 
 #include "effect/ZaqVigilomatronic.h"
 #include "host/Registration.h"
+#include "overlay/OverlayLoader.h"
 
 namespace {
 
 constexpr const char* kDescription = "ZAQ OLM surveillance HUD \xE2\x80\x94 simplified 10-param version";
 constexpr const char* kAbout = "Quillfen Studios";
 
+// Global de-initialisation leaves no loading thread running, so the library can be unloaded.
+uint32_t StopOverlayLoaders() {
+    OverlayLoader::StopAll();
+    return 0;
+}
+
 // Runs at library load, before the host can call anything.
 const bool registered = [] {
     RegisterPlugin({CreateInstance, "ZQ01", "ZAQ Vigilomatronic", 2, 1, 2, 1, ffgl::kPluginTypeEffect, kDescription,
-                    kAbout, nullptr, nullptr});
+                    kAbout, nullptr, StopOverlayLoaders});
     return true;
 }();
 

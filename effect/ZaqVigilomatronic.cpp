@@ -83,7 +83,7 @@ uint32_t ZaqVigilomatronic::RenderFrame(const ffgl::ProcessingRecord* record) {
     frameCounter = NextFrame(frameCounter);
 
     AdvanceOverlayAnimation();
-    overlay.LoadPending();
+    overlay.Update();
 
     const FrameValues frame = ComputeFrameValues(frameCounter, parameters.scanLineMode);
     char line[256];

@@ -30,9 +30,9 @@ public:
     const char* ReadParameterText(uint32_t index) override;
     uint32_t RenderFrame(const ffgl::ProcessingRecord* record) override;
 
-    // The overlay picture.
+    // The overlay picture. Loading runs on the instance's loading thread; the frames that
+    // follow upload the picture and show it once it is all there.
     void LoadOverlay(const std::string& path) { overlay.Load(path); }
-    void LoadGifOverlay(const std::string& path) { overlay.LoadGif(path); }
     void ReleaseOverlay() { overlay.ReleasePicture(); }
     void AdvanceOverlayAnimation() { overlay.Advance(); }
     uint32_t CurrentOverlayTexture() const { return overlay.CurrentTexture(); }

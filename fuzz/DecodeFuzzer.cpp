@@ -1,15 +1,23 @@
-// libFuzzer entry: any bytes through both guarded decodes, the way an overlay file goes.
+// libFuzzer entry: any bytes through both guarded decodes, the way an overlay file goes,
+// each picture and frame then fitted and cut into texture levels.
 #include <cstddef>
 #include <cstdint>
 #include <vector>
 
 #include "overlay/GuardedDecode.h"
+#include "overlay/PictureScale.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::vector<uint8_t> bytes(data, data + size);
     const DecodedPicture picture = DecodePicture(bytes);
     if (picture.pixels && (picture.width <= 0 || picture.height <= 0)) __builtin_trap();
-    const DecodedAnimation animation = DecodeAnimation(bytes);
-    if (animation.pixels && animation.delays.size() != static_cast<size_t>(animation.frameCount)) __builtin_trap();
+    if (picture.pixels && MakeMipChain(picture.pixels.get(), {picture.width, picture.height}).back().size.width != 1)
+        __builtin_trap();
+    int frames = 0;
+    const DecodedAnimation animation = DecodeAnimation(bytes, [&](const uint8_t* pixels, int width, int height, int) {
+        ++frames;
+        return !MakeMipChain(pixels, {width, height}).empty();
+    });
+    if (animation.complete && animation.frameCount != frames) __builtin_trap();
     return 0;
 }

@@ -11,7 +11,7 @@ SECONDS_TO_RUN=${2:-60}
 mkdir -p "$OUT/corpus" "$OUT/seeds" "$OUT/findings"
 
 DECODE_SOURCES=(overlay/GuardedDecode.cpp overlay/GifStructure.cpp overlay/JpegCheck.cpp
-  overlay/StbImage.cpp overlay/DecodeBudget.cpp)
+  overlay/StbImage.cpp overlay/DecodeBudget.cpp overlay/PictureScale.cpp)
 FLAGS=(-std=c++20 -g -O1 -I"$ROOT" -isystem /usr/include/stb)
 
 cd "$ROOT"

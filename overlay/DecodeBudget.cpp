@@ -13,8 +13,10 @@ constexpr size_t kHeaderBytes = alignof(std::max_align_t) > sizeof(size_t) ? ali
 thread_local size_t bytesInUse = 0;
 thread_local size_t peakBytes = 0;
 thread_local size_t limitBytes = 0;
+thread_local const std::atomic<bool>* cancelFlag = nullptr;
 
 bool WithinBudget(size_t heldBefore, size_t wanted) {
+    if (DecodeCancelled()) return false;
     if (wanted > SIZE_MAX - kHeaderBytes) return false;
     const size_t others = bytesInUse - heldBefore;
     return others <= limitBytes && wanted <= limitBytes - others;
@@ -65,6 +67,14 @@ void BudgetedFree(void* block) {
     Count(SizeOf(block), 0);
     std::free(HeaderOf(block));
 }
+
+bool DecodeCancelled() { return cancelFlag && cancelFlag->load(std::memory_order_relaxed); }
+
+ScopedDecodeCancel::ScopedDecodeCancel(const std::atomic<bool>& cancelled) : previous(cancelFlag) {
+    cancelFlag = &cancelled;
+}
+
+ScopedDecodeCancel::~ScopedDecodeCancel() { cancelFlag = previous; }
 
 size_t DecoderBytesInUse() { return bytesInUse; }
 size_t DecoderPeakBytes() { return peakBytes; }

@@ -3,6 +3,7 @@
 // allocation failure instead of exhausting memory. Outside a budget nothing is granted.
 #pragma once
 
+#include <atomic>
 #include <cstddef>
 
 void* BudgetedAllocate(size_t bytes);
@@ -13,6 +14,22 @@ void BudgetedFree(void* block);
 size_t DecoderBytesInUse();
 size_t DecoderPeakBytes();
 void ResetDecoderPeak();
+
+// While the scope lives, every allocation on this thread fails once `cancelled` is set:
+// a decode that is no longer wanted then stops at its next allocation.
+class ScopedDecodeCancel {
+public:
+    explicit ScopedDecodeCancel(const std::atomic<bool>& cancelled);
+    ~ScopedDecodeCancel();
+    ScopedDecodeCancel(const ScopedDecodeCancel&) = delete;
+    ScopedDecodeCancel& operator=(const ScopedDecodeCancel&) = delete;
+
+private:
+    const std::atomic<bool>* previous;
+};
+
+// Whether the decode on this thread has been called off.
+bool DecodeCancelled();
 
 // Grants `bytes` more than the decoder holds now, for the life of the scope.
 class ScopedDecodeBudget {

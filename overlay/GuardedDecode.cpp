@@ -9,6 +9,7 @@
 #include "overlay/GifStructure.h"
 #include "overlay/JpegCheck.h"
 #include "overlay/OverlayLimits.h"
+#include "overlay/PictureScale.h"
 #include "overlay/StbImage.h"
 #include "platform/PrintfFormat.h"
 
@@ -43,10 +44,11 @@ std::string AnimationRefusal(const GifStructure& gif) {
     if (std::string refusal = SizeRefusal(gif.widestFrame, gif.tallestFrame); !refusal.empty() && gif.frameCount)
         return refusal;
     if (gif.frameCount > kMaxAnimationFrames) return Describe("more than %zu frames", kMaxAnimationFrames);
-    const size_t frameBytes = FrameBytes(gif.screenWidth, gif.screenHeight);
-    if (gif.frameCount * frameBytes > kMaxAnimationBytes)
-        return Describe("%zu frames of %dx%d exceed %zu MiB decoded", gif.frameCount, gif.screenWidth, gif.screenHeight,
-                        kMaxAnimationBytes >> 20);
+    // Frames are kept at their texture size, so that is what the limit counts.
+    const PictureSize kept = FitWithin({gif.screenWidth, gif.screenHeight}, kMaxTextureSide);
+    if (gif.frameCount * FrameBytes(kept.width, kept.height) > kMaxAnimationBytes)
+        return Describe("%zu frames of %dx%d exceed %zu MiB at %dx%d", gif.frameCount, gif.screenWidth,
+                        gif.screenHeight, kMaxAnimationBytes >> 20, kept.width, kept.height);
     return {};
 }
 
@@ -103,7 +105,7 @@ DecodedPicture DecodePicture(std::vector<uint8_t> bytes) {
     return picture;
 }
 
-DecodedAnimation DecodeAnimation(std::vector<uint8_t> bytes) {
+DecodedAnimation DecodeAnimation(std::vector<uint8_t> bytes, const AnimationFrameVisitor& visit) {
     DecodedAnimation animation;
     animation.refusal = FileSizeRefusal(bytes.size());
     if (!animation.refusal.empty()) return animation;
@@ -113,22 +115,21 @@ DecodedAnimation DecodeAnimation(std::vector<uint8_t> bytes) {
     animation.refusal = AnimationRefusal(gif);
     if (!animation.refusal.empty()) return animation;
 
-    const size_t frameBytes = FrameBytes(gif.screenWidth, gif.screenHeight);
-    // The frames, the decoder's canvas, background and history, and the delay array.
-    ScopedDecodeBudget budget(kDecoderSlack + (gif.frameCount + 3) * frameBytes + gif.frameCount * 8);
-    int* delays = nullptr;
-    int width = 0, height = 0, frames = 0;
-    DecodedPixels pixels(StbDecodeGifFrames(bytes.data(), bytes.size(), &delays, &width, &height, &frames));
-    // After a null result the delay array is the decoder's business (it may be freed already).
-    if (!pixels) return animation;
-    DecodedPixels delayBlock(reinterpret_cast<uint8_t*>(delays));
-    if (frames < 1 || size_t(frames) > gif.frameCount || width != gif.screenWidth || height != gif.screenHeight ||
-        !delays)
-        return animation;
-    animation.delays.assign(delays, delays + frames);
-    animation.pixels = std::move(pixels);
-    animation.width = width;
-    animation.height = height;
-    animation.frameCount = frames;
+    // The decoder's screen, the background it restores from and its per-pixel history.
+    const size_t pixels = size_t(gif.screenWidth) * size_t(gif.screenHeight);
+    ScopedDecodeBudget budget(kDecoderSlack + 9 * pixels);
+    StbGifDecoder decoder(bytes.data(), bytes.size());
+    int delay = 0;
+    // Frames allocate nothing after the first, so a cancelled load is noticed here.
+    while (const uint8_t* frame = DecodeCancelled() ? nullptr : decoder.Next(&delay)) {
+        // The decode must agree with what the walk measured; anything else is not trusted.
+        if (size_t(animation.frameCount) == gif.frameCount || decoder.Width() != gif.screenWidth ||
+            decoder.Height() != gif.screenHeight || !visit(frame, gif.screenWidth, gif.screenHeight, delay))
+            return animation;
+        ++animation.frameCount;
+    }
+    animation.width = gif.screenWidth;
+    animation.height = gif.screenHeight;
+    animation.complete = animation.frameCount > 0 && !DecodeCancelled();
     return animation;
 }

@@ -2,31 +2,12 @@
 
 #include <GL/glew.h>
 
-#include <cstdio>
-#include <exception>
-
+#include "gl/PixelStore.h"
 #include "gl/ReleaseName.h"
 #include "gl/Scoped.h"
 #include "host/Log.h"
-#include "overlay/GuardedDecode.h"
 #include "overlay/OverlayAnimation.h"
-#include "overlay/OverlayFile.h"
-#include "overlay/OverlayPath.h"
 #include "overlay/OverlayQuad.h"
-#include "overlay/OverlayTexture.h"
-
-namespace {
-
-constexpr const char* kStillFailure = "Failed to load overlay image";
-constexpr const char* kGifFailure = "Failed to load GIF";
-
-// The failure line, preceded by the reason when the checks (not the decoder) said no.
-void LogFailure(const char* failure, const std::string& reason) {
-    if (!reason.empty()) LogMessage(("Overlay refused: " + reason).c_str());
-    LogMessage(failure);
-}
-
-}  // namespace
 
 bool OverlayPicture::Create(const ShaderSource& texturedQuad) {
     if (!texturedQuadShader.Compile(texturedQuad)) {
@@ -45,6 +26,9 @@ bool OverlayPicture::Create(const ShaderSource& texturedQuad) {
 }
 
 void OverlayPicture::Release() {
+    loader.Stop();
+    incoming.Release();
+    outcome.reset();
     texturedQuadShader.Release();
     quadBuffer.Release();
     ReleasePicture();
@@ -62,10 +46,21 @@ void OverlayPicture::Advance() {
     overlayFrameTime = next.frameTime;
 }
 
-void OverlayPicture::LoadPending() {
-    if (!overlayReloadPending || overlayPath.empty()) return;
-    Load(overlayPath);
-    overlayReloadPending = false;
+void OverlayPicture::Update() {
+    if (overlayReloadPending && !overlayPath.empty()) {
+        Load(overlayPath);
+        overlayReloadPending = false;
+    }
+    if (!loader.Busy() && incoming.Empty()) return;
+    LoaderDelivery delivery = loader.Collect();
+    incoming.Add(std::move(delivery.frames));
+    if (delivery.outcome) outcome = std::move(delivery.outcome);
+    if (outcome && !outcome->succeeded) return Fail(*outcome);
+    if (!incoming.Uploaded()) {
+        ResetUnpackState();
+        loader.Uploaded(incoming.Upload(kUploadBytesPerFrame));
+    }
+    if (outcome && incoming.Uploaded()) Show(*outcome);
 }
 
 void OverlayPicture::Draw() const {
@@ -88,67 +83,48 @@ uint32_t OverlayPicture::CurrentTexture() const {
     return overlayFrameTextures[overlayFrameIndex];
 }
 
-void OverlayPicture::Load(const std::string& requested) {
-    // Releasing empties overlayPath, which may be where `requested` lives.
-    const std::string path = requested;
-    ReleasePicture();
-    if (path.empty()) return;
-    if (HasGifExtension(path)) {
-        LoadGif(path);
-        return;
-    }
-    try {
-        OverlayFile file = ReadOverlayFile(path);
-        if (!file.complete) return LogFailure(kStillFailure, file.problem);
-        const DecodedPicture picture = DecodePicture(std::move(file.bytes));
-        if (!picture.pixels) return LogFailure(kStillFailure, picture.refusal);
-        overlayTexture = CreateOverlayTexture(picture.width, picture.height, picture.pixels.get());
-        overlayWidth = picture.width;
-        overlayHeight = picture.height;
-        overlayPath = path;
-        overlayReloadPending = false;
-    } catch (const std::exception& error) {
-        ReleasePicture();
-        LogFailure(kStillFailure, error.what());
-    }
+void OverlayPicture::Load(const std::string& path) {
+    incoming.Release();
+    outcome.reset();
+    overlayPath = path;
+    overlayReloadPending = false;
+    if (!path.empty()) loader.Request(path);
 }
 
-void OverlayPicture::LoadGif(const std::string& path) {
-    try {
-        OverlayFile file = ReadOverlayFile(path);
-        if (!file.opened) return;
-        if (!file.complete) return LogFailure(kGifFailure, file.problem);
-        const DecodedAnimation animation = DecodeAnimation(std::move(file.bytes));
-        if (!animation.pixels || animation.frameCount < 1) return LogFailure(kGifFailure, animation.refusal);
-
-        // Sized before any texture exists, so a failed allocation leaves nothing behind.
-        overlayFrameTextures.assign(animation.frameCount, 0);
-        overlayFrameDelays.assign(animation.frameCount, 0);
-        overlayWidth = animation.width;
-        overlayHeight = animation.height;
-        overlayFrameCount = animation.frameCount;
-        overlayFrameIndex = 0;
-        overlayFrameTime = 0.0f;
-        overlayPath = path;
-        overlayReloadPending = false;
-        const size_t frameBytes = FrameBytes(animation.width, animation.height);
-        for (int frame = 0; frame < animation.frameCount; ++frame) {
-            overlayFrameDelays[frame] = DisplayDelay(animation.delays[frame]);
-            overlayFrameTextures[frame] =
-                CreateOverlayTexture(animation.width, animation.height, animation.pixels.get() + frameBytes * frame);
-        }
-        overlayTexture = overlayFrameTextures[0];
-        char line[128];
-        std::snprintf(line, sizeof line, "Loaded GIF: %dx%d, %d frames", animation.width, animation.height,
-                      animation.frameCount);
-        LogMessage(line);
-    } catch (const std::exception& error) {
-        ReleasePicture();
-        LogFailure(kGifFailure, error.what());
+void OverlayPicture::Show(const PreparedOutcome& shown) {
+    std::vector<int32_t> delays;
+    std::vector<uint32_t> textures = incoming.TakeTextures(&delays);
+    ReleaseTextures();
+    overlayWidth = shown.width;
+    overlayHeight = shown.height;
+    if (shown.animated) {
+        overlayFrameCount = static_cast<int32_t>(textures.size());
+        overlayFrameTextures = std::move(textures);
+        overlayFrameDelays = std::move(delays);
+        overlayTexture = overlayFrameTextures.empty() ? 0 : overlayFrameTextures[0];
+    } else {
+        overlayTexture = textures.empty() ? 0 : textures[0];
+        for (size_t i = 1; i < textures.size(); ++i) ReleaseTexture(textures[i]);
     }
+    for (const std::string& line : shown.logLines) LogMessage(line.c_str());
+    outcome.reset();  // last: `shown` may be it
+}
+
+// A file that cannot be used leaves no overlay at all, and an empty path.
+void OverlayPicture::Fail(const PreparedOutcome& failed) {
+    const std::vector<std::string> lines = failed.logLines;  // `failed` may be the outcome reset here
+    incoming.Release();
+    outcome.reset();
+    ReleasePicture();
+    for (const std::string& line : lines) LogMessage(line.c_str());
 }
 
 void OverlayPicture::ReleasePicture() {
+    ReleaseTextures();
+    overlayPath.clear();
+}
+
+void OverlayPicture::ReleaseTextures() {
     if (!overlayFrameTextures.empty()) {
         // overlayTexture is frame 0's name, deleted with the frames, not again.
         for (uint32_t& texture : overlayFrameTextures) ReleaseTexture(texture);
@@ -163,5 +139,4 @@ void OverlayPicture::ReleasePicture() {
     }
     overlayWidth = 0;
     overlayHeight = 0;
-    overlayPath.clear();
 }

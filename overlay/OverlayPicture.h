@@ -1,16 +1,24 @@
-// The overlay picture: the file named by the "Overlay Image" parameter, decoded into one
+// The overlay picture: the file named by the "Overlay Image" parameter, shown as one
 // texture or one texture per GIF frame, played at a nominal 60 frames a second and drawn
-// small in the centre of the output. It owns the textured-quad program, the quad buffer
-// and every texture of the picture; loading runs in the frame, on the host's GL thread,
-// and every load starts from an empty overlay.
+// small in the centre of the output. Files are read and decoded by the instance's loading
+// thread; the render thread only uploads, a band at a time, and swaps the new picture in
+// at the start of a frame once all of it is there. Until then the old picture stays. It
+// owns the textured-quad program, the quad buffer and every texture of the picture.
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "gl/DynamicBuffer.h"
 #include "gl/ShaderProgram.h"
+#include "overlay/IncomingPicture.h"
+#include "overlay/OverlayLoader.h"
+
+// Pixels uploaded per frame while a picture comes in: about a millisecond of the render
+// thread on a software rasteriser.
+constexpr size_t kUploadBytesPerFrame = size_t{1} << 20;
 
 class OverlayPicture {
 public:
@@ -21,23 +29,27 @@ public:
     // Compiles the textured-quad program and makes the quad buffer. A failed compile
     // sends its one message to the host's log.
     bool Create(const ShaderSource& texturedQuad);
-    // The program and the quad buffer, then the picture, which empties the path too.
+    // Calls off any load and ends the loading thread, then releases the program, the quad
+    // buffer and the picture, which empties the path too.
     void Release();
 
-    // The parameter's text, a null text counting as empty: stored, and loaded by the next
-    // frame that finds it not empty. An empty text keeps the picture on screen.
+    // The parameter's text, a null text counting as empty: stored, and loaded from the
+    // next frame that finds it not empty. An empty text keeps the picture on screen.
     void SetPath(const char* text);
     const std::string& Path() const { return overlayPath; }
     bool ReloadPending() const { return overlayReloadPending; }
 
     // Once per processed frame, in this order.
     void Advance();
-    void LoadPending();
+    // Starts loading a pending path, uploads a share of the picture coming in, and swaps
+    // it in, or removes the overlay when its file could not be used.
+    void Update();
     void Draw() const;
 
-    // Releases the picture, then reads the file: a GIF (by its extension) or a still.
+    // Starts loading `path` on the loading thread, calling off any load in progress.
     void Load(const std::string& path);
-    void LoadGif(const std::string& path);
+    // Whether a load is under way: asked for, and neither shown nor failed yet.
+    bool Loading() const { return loader.Busy() || !incoming.Empty(); }
     // Deletes every texture and forgets the picture and its path.
     void ReleasePicture();
     // The texture to show now; 0 when there is nothing to show.
@@ -52,6 +64,11 @@ public:
     const DynamicBuffer& Buffer() const { return quadBuffer; }
 
 private:
+    // Deletes the picture's textures and forgets its size and frames, keeping the path.
+    void ReleaseTextures();
+    void Show(const PreparedOutcome& outcome);
+    void Fail(const PreparedOutcome& outcome);
+
     ShaderProgram texturedQuadShader;
     DynamicBuffer quadBuffer;
     // For a GIF, frame 0's texture, which overlayFrameTextures also holds.
@@ -65,4 +82,8 @@ private:
     std::vector<int32_t> overlayFrameDelays;  // milliseconds, every one above 0
     int32_t overlayFrameIndex = 0;
     float overlayFrameTime = 0.0f;  // milliseconds towards the next frame
+
+    OverlayLoader loader;
+    IncomingPicture incoming;
+    std::optional<PreparedOutcome> outcome;  // of the load coming in, once it is known
 };

@@ -2,15 +2,29 @@
 
 #include <GL/glew.h>
 
-uint32_t CreateOverlayTexture(int width, int height, const uint8_t* pixels) {
+uint32_t CreateOverlayTexture(const MipChain& chain) {
     GLuint texture = 0;
     glGenTextures(1, &texture);
     glBindTexture(GL_TEXTURE_2D, texture);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, pixels);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_BASE_LEVEL, 0);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, static_cast<GLint>(chain.size()) - 1);
+    for (size_t index = 0; index < chain.size(); ++index) {
+        const PictureSize size = chain[index].size;
+        glTexImage2D(GL_TEXTURE_2D, static_cast<GLint>(index), GL_RGBA8, size.width, size.height, 0, GL_RGBA,
+                     GL_UNSIGNED_BYTE, nullptr);
+    }
     glBindTexture(GL_TEXTURE_2D, 0);
     return texture;
+}
+
+void UploadOverlayRows(uint32_t texture, int index, const MipLevel& level, int firstRow, int rowCount) {
+    const size_t rowBytes = static_cast<size_t>(level.size.width) * 4;
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glTexSubImage2D(GL_TEXTURE_2D, index, 0, firstRow, level.size.width, rowCount, GL_RGBA, GL_UNSIGNED_BYTE,
+                    level.pixels.data() + rowBytes * static_cast<size_t>(firstRow));
+    glBindTexture(GL_TEXTURE_2D, 0);
 }

@@ -1,8 +1,16 @@
-// The one form every overlay texture has: RGBA8, linear filtering, clamped edges, one level.
+// The one form every overlay texture has: RGBA8, a full chain of mipmap levels sampled
+// trilinearly, clamped edges. Textures are made empty and filled a band of rows at a
+// time, so that no frame waits for a whole picture.
 #pragma once
 
 #include <cstdint>
 
-// Uploads width x height RGBA pixels, bottom row first; leaves GL_TEXTURE_2D unbound. The
+#include "overlay/PictureScale.h"
+
+// Room for every level of `chain`, no pixels yet; leaves GL_TEXTURE_2D unbound. The
 // caller owns the name and releases it with ReleaseTexture.
-uint32_t CreateOverlayTexture(int width, int height, const uint8_t* pixels);
+uint32_t CreateOverlayTexture(const MipChain& chain);
+
+// Uploads rows [firstRow, firstRow + rowCount) of level `index`, rows counted from the
+// bottom; leaves GL_TEXTURE_2D unbound. The unpack state must be GL's default.
+void UploadOverlayRows(uint32_t texture, int index, const MipLevel& level, int firstRow, int rowCount);

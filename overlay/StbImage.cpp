@@ -1,5 +1,7 @@
 #include "overlay/StbImage.h"
 
+#include <memory>
+
 #include "overlay/DecodeBudget.h"
 #include "overlay/OverlayLimits.h"
 
@@ -33,22 +35,42 @@ bool StbPictureInfo(const uint8_t* bytes, size_t length, int* width, int* height
 
 uint8_t* StbDecodePicture(const uint8_t* bytes, size_t length, int* width, int* height) {
     int channels = 0;
-    stbi_set_flip_vertically_on_load(1);
-    uint8_t* pixels = stbi_load_from_memory(bytes, DecoderLength(length), width, height, &channels, 4);
-    stbi_set_flip_vertically_on_load(0);
-    return pixels;
-}
-
-uint8_t* StbDecodeGifFrames(const uint8_t* bytes, size_t length, int** delays, int* width, int* height, int* frames) {
-    int channels = 0;
-    // The decoder flips even after a failure, reading these: they must hold zeros then.
-    *delays = nullptr;
-    *width = *height = *frames = 0;
-    stbi_set_flip_vertically_on_load(1);
-    uint8_t* pixels =
-        stbi_load_gif_from_memory(bytes, DecoderLength(length), delays, width, height, frames, &channels, 4);
-    stbi_set_flip_vertically_on_load(0);
-    return pixels;
+    return stbi_load_from_memory(bytes, DecoderLength(length), width, height, &channels, 4);
 }
 
 void StbFree(void* block) { stbi_image_free(block); }
+
+struct StbGifDecoder::State {
+    stbi__context context{};
+    stbi__gif gif{};
+    bool isGif = false;
+    bool finished = false;
+};
+
+StbGifDecoder::StbGifDecoder(const uint8_t* bytes, size_t length) : state(std::make_unique<State>()) {
+    stbi__start_mem(&state->context, bytes, DecoderLength(length));
+    state->isGif = stbi__gif_test(&state->context) != 0;
+}
+
+StbGifDecoder::~StbGifDecoder() {
+    STBI_FREE(state->gif.out);
+    STBI_FREE(state->gif.history);
+    STBI_FREE(state->gif.background);
+}
+
+const uint8_t* StbGifDecoder::Next(int* delayMs) {
+    if (!state->isGif || state->finished) return nullptr;
+    int channels = 0;
+    // "Restore to previous" reads the frame two back; the structure walk has rewritten every
+    // such disposal, and the background is a buffer of the right size should one remain.
+    stbi_uc* frame = stbi__gif_load_next(&state->context, &state->gif, &channels, 4, state->gif.background);
+    if (!frame || frame == reinterpret_cast<stbi_uc*>(&state->context)) {
+        state->finished = true;
+        return nullptr;
+    }
+    *delayMs = state->gif.delay;
+    return frame;
+}
+
+int StbGifDecoder::Width() const { return state->gif.w; }
+int StbGifDecoder::Height() const { return state->gif.h; }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdlib>
 #include <cstring>
 
@@ -19,7 +20,7 @@ namespace {
 constexpr Rgba kRed{255, 0, 0, 255};
 constexpr Rgba kBlue{0, 0, 255, 255};
 
-// Decoded rows come bottom row first: the first pixel is the picture's bottom-left.
+// Decoded rows come top row first: the first pixel is the picture's top-left.
 Rgba FirstPixel(const uint8_t* pixels) { return {pixels[0], pixels[1], pixels[2], pixels[3]}; }
 Rgba LastPixel(const uint8_t* pixels, int width, int height) {
     const uint8_t* p = pixels + (static_cast<size_t>(width) * height - 1) * 4;
@@ -54,6 +55,23 @@ void DirtyTheHeap() {
     for (void* block : blocks) std::free(block);
 }
 
+// Every frame of a GIF, one after another, as the streaming decode hands them over.
+struct Animation {
+    DecodedAnimation outline;
+    std::vector<uint8_t> pixels;
+    std::vector<int> delays;
+};
+
+Animation DecodeWhole(const Bytes& bytes) {
+    Animation animation;
+    animation.outline = DecodeAnimation(bytes, [&](const uint8_t* pixels, int width, int height, int delay) {
+        animation.pixels.insert(animation.pixels.end(), pixels, pixels + FrameBytes(width, height));
+        animation.delays.push_back(delay);
+        return true;
+    });
+    return animation;
+}
+
 }  // namespace
 
 TEST(StillDecode, EveryFormatDecodesUprightAtItsSize) {
@@ -72,8 +90,8 @@ TEST(StillDecode, EveryFormatDecodesUprightAtItsSize) {
         ASSERT_TRUE(decoded.pixels);
         EXPECT_EQ(decoded.width, 20);
         EXPECT_EQ(decoded.height, 10);
-        ExpectNear(FirstPixel(decoded.pixels.get()), kBlue, file.tolerance);
-        ExpectNear(LastPixel(decoded.pixels.get(), 20, 10), kRed, file.tolerance);
+        ExpectNear(FirstPixel(decoded.pixels.get()), kRed, file.tolerance);
+        ExpectNear(LastPixel(decoded.pixels.get(), 20, 10), kBlue, file.tolerance);
     }
 }
 
@@ -155,68 +173,70 @@ TEST(StillDecode, ScanNamingAnUndefinedHuffmanTableDecodesTheSameOnADirtyHeap) {
 }
 
 TEST(GifDecode, FramesDelaysAndRowsComeThrough) {
-    const DecodedAnimation decoded = DecodeAnimation(SolidFramesGif(3, 2, {kRed, kBlue, kRed}, 3, 7));
-    ASSERT_TRUE(decoded.pixels);
-    EXPECT_EQ(decoded.width, 3);
-    EXPECT_EQ(decoded.height, 2);
-    ASSERT_EQ(decoded.frameCount, 3);
+    const Animation decoded = DecodeWhole(SolidFramesGif(3, 2, {kRed, kBlue, kRed}, 3, 7));
+    ASSERT_TRUE(decoded.outline.complete);
+    EXPECT_EQ(decoded.outline.width, 3);
+    EXPECT_EQ(decoded.outline.height, 2);
+    ASSERT_EQ(decoded.outline.frameCount, 3);
     EXPECT_EQ(decoded.delays, (std::vector<int>{70, 70, 70}));
-    ExpectNear(FirstPixel(decoded.pixels.get()), kRed, 0);
-    ExpectNear(FirstPixel(decoded.pixels.get() + 3 * 2 * 4), kBlue, 0);
+    ExpectNear(FirstPixel(decoded.pixels.data()), kRed, 0);
+    ExpectNear(FirstPixel(decoded.pixels.data() + 3 * 2 * 4), kBlue, 0);
 }
 
 TEST(GifDecode, NotAGifFails) {
-    EXPECT_FALSE(DecodeAnimation(EncodePng(SolidPicture(4, 4, kRed))).pixels);
-    EXPECT_FALSE(DecodeAnimation({}).pixels);
-    EXPECT_FALSE(DecodeAnimation({'G', 'I', 'F', '8', '9', 'a'}).pixels);
+    EXPECT_FALSE(DecodeWhole(EncodePng(SolidPicture(4, 4, kRed))).outline.complete);
+    EXPECT_FALSE(DecodeWhole({}).outline.complete);
+    EXPECT_FALSE(DecodeWhole({'G', 'I', 'F', '8', '9', 'a'}).outline.complete);
 }
 
 TEST(GifDecode, OversizedScreenIsRefusedWithItsSize) {
     ResetDecoderPeak();
-    const DecodedAnimation decoded = DecodeAnimation(GifHeaderOnly(16384, 16384));
-    EXPECT_FALSE(decoded.pixels);
-    EXPECT_EQ(decoded.refusal, "16384x16384 exceeds 8192");
+    const Animation decoded = DecodeWhole(GifHeaderOnly(16384, 16384));
+    EXPECT_FALSE(decoded.outline.complete);
+    EXPECT_EQ(decoded.outline.refusal, "16384x16384 exceeds 8192");
     EXPECT_EQ(DecoderPeakBytes(), 0u);
 }
 
 TEST(GifDecode, ThousandsOfTinyFramesAreCountedAgainstTheLimits) {
     ResetDecoderPeak();
-    const DecodedAnimation tooMany = DecodeAnimation(EncodeGif(4, 4, {kRed, kBlue}, TinyFrames(3000)));
-    EXPECT_FALSE(tooMany.pixels);
-    EXPECT_EQ(tooMany.refusal, "more than 2048 frames");
+    const Animation tooMany = DecodeWhole(EncodeGif(4, 4, {kRed, kBlue}, TinyFrames(3000)));
+    EXPECT_FALSE(tooMany.outline.complete);
+    EXPECT_EQ(tooMany.outline.refusal, "more than 2048 frames");
     EXPECT_EQ(DecoderPeakBytes(), 0u);
 
-    const DecodedAnimation allowed = DecodeAnimation(EncodeGif(4, 4, {kRed, kBlue}, TinyFrames(2048)));
-    ASSERT_TRUE(allowed.pixels);
-    EXPECT_EQ(allowed.frameCount, 2048);
+    const Animation allowed = DecodeWhole(EncodeGif(4, 4, {kRed, kBlue}, TinyFrames(2048)));
+    ASSERT_TRUE(allowed.outline.complete);
+    EXPECT_EQ(allowed.outline.frameCount, 2048);
 }
 
-TEST(GifDecode, DecodedSizeAboveTheLimitIsRefused) {
-    // 3 frames of 8192 x 8192 would decode to 768 MiB.
+TEST(GifDecode, TheLimitCountsFramesAtTheSizeTheyAreKept) {
+    // Frames are kept at most 2048 pixels wide: 40 of 4096 x 4096 are 640 MiB, 3 are 48.
     ResetDecoderPeak();
-    const DecodedAnimation decoded = DecodeAnimation(EncodeGif(8192, 8192, {kRed}, TinyFrames(3)));
-    EXPECT_FALSE(decoded.pixels);
-    EXPECT_NE(decoded.refusal.find("exceed 512 MiB"), std::string::npos) << decoded.refusal;
+    const Animation refused = DecodeWhole(EncodeGif(4096, 4096, {kRed}, TinyFrames(40)));
+    EXPECT_FALSE(refused.outline.complete);
+    EXPECT_EQ(refused.outline.refusal, "40 frames of 4096x4096 exceed 512 MiB at 2048x2048");
     EXPECT_EQ(DecoderPeakBytes(), 0u);
+    // One frame at a time: the decoder holds a screen, its background and history, not all.
+    const Animation kept = DecodeWhole(EncodeGif(4096, 4096, {kRed}, TinyFrames(3)));
+    EXPECT_TRUE(kept.outline.complete);
+    EXPECT_LT(DecoderPeakBytes(), size_t{4096} * 4096 * 10);
 }
 
 TEST(GifDecode, RestoreToPreviousDecodesLikeRestoreToBackground) {
     // The decoder's own "previous" handling reads before its buffer; the rewrite avoids it.
-    const DecodedAnimation previous = DecodeAnimation(EncodeGif(4, 1, {kRed, kBlue}, TinyFrames(5, 3)));
-    const DecodedAnimation background = DecodeAnimation(EncodeGif(4, 1, {kRed, kBlue}, TinyFrames(5, 2)));
-    ASSERT_TRUE(previous.pixels);
-    ASSERT_TRUE(background.pixels);
-    ASSERT_EQ(previous.frameCount, 5);
-    EXPECT_EQ(0, std::memcmp(previous.pixels.get(), background.pixels.get(), 5 * 4 * 4));
+    const Animation previous = DecodeWhole(EncodeGif(4, 1, {kRed, kBlue}, TinyFrames(5, 3)));
+    const Animation background = DecodeWhole(EncodeGif(4, 1, {kRed, kBlue}, TinyFrames(5, 2)));
+    ASSERT_TRUE(previous.outline.complete);
+    ASSERT_TRUE(background.outline.complete);
+    ASSERT_EQ(previous.outline.frameCount, 5);
+    EXPECT_EQ(previous.pixels, background.pixels);
 }
 
 TEST(GifDecode, TruncatedAndRandomBytesNeverCrash) {
     const Bytes whole = EncodeGif(8, 8, {kRed, kBlue}, TinyFrames(20, 3));
     for (size_t length = 0; length < whole.size(); ++length) {
-        const DecodedAnimation decoded = DecodeAnimation(Bytes(whole.begin(), whole.begin() + length));
-        if (decoded.pixels) {
-            EXPECT_LE(decoded.frameCount, 20);
-        }
+        const Animation decoded = DecodeWhole(Bytes(whole.begin(), whole.begin() + length));
+        EXPECT_LE(decoded.outline.frameCount, 20);
     }
     uint32_t state = 12345;
     for (int round = 0; round < 200; ++round) {
@@ -225,22 +245,33 @@ TEST(GifDecode, TruncatedAndRandomBytesNeverCrash) {
             state = state * 1664525u + 1013904223u;
             bytes[state % bytes.size()] = static_cast<uint8_t>(state >> 24);
         }
-        DecodeAnimation(bytes);
+        DecodeWhole(bytes);
         DecodePicture(bytes);
     }
 }
 
-TEST(GifDecode, RunningOutOfBudgetMidAnimationReleasesEverythingOnce) {
-    // Room for the decoder's canvas, background, history and the first frame, not a second.
+TEST(GifDecode, ACancelledOrOverBudgetDecodeStopsAndReleasesEverything) {
     const Bytes gif = SolidFramesGif(64, 64, {kRed, kBlue}, 4, 10);
-    constexpr size_t kFrame = 64 * 64 * 4;
-    ScopedDecodeBudget budget(3 * kFrame + kFrame / 4 + 1024);
-    int* delays = nullptr;
-    int width = 0, height = 0, frames = 0;
-    EXPECT_EQ(StbDecodeGifFrames(gif.data(), gif.size(), &delays, &width, &height, &frames), nullptr);
-    EXPECT_EQ(width, 64);  // the first frame was decoded: the failure came with the second
-    // The decoder freed its delay array itself; freeing it here again would be a double free.
+    {
+        // Room for the decoder's screen, background and history, not a second screen.
+        ScopedDecodeBudget budget(64 * 64 * 9 + 1024);
+        StbGifDecoder decoder(gif.data(), gif.size());
+        int delay = 0;
+        EXPECT_NE(decoder.Next(&delay), nullptr);
+    }
     EXPECT_EQ(DecoderBytesInUse(), 0u);
+    // Called off after the first frame: the visitor is not asked again.
+    std::atomic<bool> cancelled{false};
+    ScopedDecodeCancel cancel(cancelled);
+    int visits = 0;
+    const DecodedAnimation stopped = DecodeAnimation(gif, [&](const uint8_t*, int, int, int) {
+        cancelled = true;
+        return ++visits < 4;
+    });
+    EXPECT_FALSE(stopped.complete);
+    EXPECT_EQ(visits, 1);
+    EXPECT_EQ(DecoderBytesInUse(), 0u);
+    EXPECT_EQ(BudgetedAllocate(16), nullptr);
 }
 
 TEST(DecodeBudget, GrantsOnlyWhatTheScopeAllows) {

@@ -1,5 +1,7 @@
 // The overlay as a host sees it: the built library loaded and driven through plugMain, the
 // path set as parameter text, frames processed into the host's framebuffer, pixels read.
+#include <chrono>
+
 #include "tests/overlay/PictureFiles.h"
 #include "tests/support/HostedPlugin.h"
 
@@ -21,9 +23,16 @@ protected:
     }
 
     void Process() { ASSERT_EQ(Frame(), kSuccess); }
+    // Sets the path and processes frames until the load is over: a line in the log, or
+    // the path read back empty (a GIF that cannot be opened says nothing).
     void Show(const std::string& path) {
+        const size_t lines = LogLines().size();
         ASSERT_EQ(SetText(9, path.c_str()), kSuccess);
-        Process();
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+        do {
+            ASSERT_LT(std::chrono::steady_clock::now(), deadline) << "the overlay never finished loading";
+            Process();
+        } while (LogLines().size() == lines && PathReadBack() == path);
     }
     std::string PathReadBack() { return Text(Call(kGetParameter, 9, instance)); }
     const std::vector<std::string>& LogLines() const { return log->lines(); }

@@ -2,6 +2,7 @@
 // on the spot and helpers to find where the overlay landed.
 #pragma once
 
+#include <chrono>
 #include <string>
 
 #include "tests/overlay/PictureFiles.h"
@@ -28,10 +29,19 @@ protected:
         for (int frame = 0; frame < 3; ++frame) ASSERT_EQ(RenderFrame(), 0u);
     }
 
-    // Sets the path as the host does and renders the frame that loads it.
+    // Sets the path as the host does and renders until the load is over: the new picture
+    // swapped in, or the overlay removed.
     void Show(const std::string& path) {
         ASSERT_EQ(effect->ApplyParameterText(kParamOverlayImage, path.c_str()), 0u);
         ASSERT_EQ(RenderFrame(), 0u);
+        FinishLoad();
+    }
+    void FinishLoad() {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+        while (Overlay().Loading()) {
+            ASSERT_LT(std::chrono::steady_clock::now(), deadline) << "the overlay never finished loading";
+            ASSERT_EQ(RenderFrame(), 0u);
+        }
     }
 
     std::string PathReadBack() { return effect->ReadParameterText(kParamOverlayImage); }

@@ -57,7 +57,8 @@ TEST_F(OverlayLoading, PathsTakeTheGifBranchOnlyForAFinalDotGif) {
         Show(folder.Write(c.name, Gif()));  // a GIF's first frame also decodes as a still
         EXPECT_EQ(PathReadBack(), folder.Path(c.name));
         EXPECT_EQ(Overlay().FrameCount(), c.gif ? 2 : 0);
-        EXPECT_EQ(log.lines().empty() ? "" : log.lines().back(), c.gif ? "Loaded GIF: 8x8, 2 frames" : "");
+        EXPECT_EQ(log.lines().empty() ? "" : log.lines().back(),
+                  c.gif ? "Loaded GIF: 8x8, 2 frames" : "Loaded overlay: 8x8");
         EXPECT_TRUE(SameColor(Centre(), kRed));
     }
     // A dot in a folder name is the last dot when the file name has none.

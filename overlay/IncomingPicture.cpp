@@ -1,0 +1,71 @@
+#include "overlay/IncomingPicture.h"
+
+#include <algorithm>
+
+#include "gl/ReleaseName.h"
+#include "overlay/OverlayTexture.h"
+
+namespace {
+
+// What making a texture and room for its levels costs, counted like bytes uploaded, so that
+// an animation of many small frames does not make dozens of textures in one frame.
+constexpr size_t kTextureCreationBytes = size_t{64} << 10;
+
+}  // namespace
+
+void IncomingPicture::Add(std::vector<PreparedFrame>&& frames) {
+    for (PreparedFrame& frame : frames) pending.push_back({std::move(frame)});
+}
+
+size_t IncomingPicture::Upload(size_t budgetBytes) {
+    size_t spent = 0, finished = 0;
+    while (!pending.empty() && spent < budgetBytes) {
+        spent += UploadFront(budgetBytes - spent);
+        Pending& front = pending.front();
+        if (front.level < front.frame.levels.size()) continue;
+        finished += ChainBytes(front.frame.levels);
+        textures.push_back(front.texture);
+        delays.push_back(front.frame.delayMs);
+        pending.pop_front();
+    }
+    return finished;
+}
+
+size_t IncomingPicture::UploadFront(size_t budgetBytes) {
+    Pending& front = pending.front();
+    size_t spent = 0;
+    if (front.texture == 0) {
+        front.texture = CreateOverlayTexture(front.frame.levels);
+        spent += kTextureCreationBytes;
+    }
+    while (front.level < front.frame.levels.size() && spent < budgetBytes) {
+        const MipLevel& level = front.frame.levels[front.level];
+        const size_t rowBytes = static_cast<size_t>(level.size.width) * 4;
+        const int rows = static_cast<int>(
+            std::clamp<size_t>((budgetBytes - spent) / rowBytes, 1, static_cast<size_t>(level.size.height - front.row)));
+        UploadOverlayRows(front.texture, static_cast<int>(front.level), level, front.row, rows);
+        spent += rowBytes * static_cast<size_t>(rows);
+        front.row += rows;
+        if (front.row == level.size.height) {
+            ++front.level;
+            front.row = 0;
+        }
+    }
+    return spent;
+}
+
+std::vector<uint32_t> IncomingPicture::TakeTextures(std::vector<int32_t>* frameDelays) {
+    std::vector<uint32_t> taken;
+    taken.swap(textures);
+    frameDelays->swap(delays);
+    delays.clear();
+    return taken;
+}
+
+void IncomingPicture::Release() {
+    for (Pending& frame : pending) ReleaseTexture(frame.texture);
+    pending.clear();
+    for (uint32_t& texture : textures) ReleaseTexture(texture);
+    textures.clear();
+    delays.clear();
+}

@@ -1,0 +1,47 @@
+// A picture on its way to the screen: the frames collected from the loading thread, each
+// uploaded into a texture of its own a band of rows at a time, in frame order, until the
+// whole picture is there to be swapped in. It owns those textures until they are taken.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <deque>
+#include <vector>
+
+#include "overlay/OverlayPreparation.h"
+
+class IncomingPicture {
+public:
+    IncomingPicture() = default;
+    IncomingPicture(const IncomingPicture&) = delete;
+    IncomingPicture& operator=(const IncomingPicture&) = delete;
+
+    void Add(std::vector<PreparedFrame>&& frames);
+    // Uploads about `budgetBytes` (at least one row) and returns the bytes of the frames
+    // that it finished, whose pixels are then freed.
+    size_t Upload(size_t budgetBytes);
+    // Every frame added so far is in its texture.
+    bool Uploaded() const { return pending.empty(); }
+    bool Empty() const { return pending.empty() && textures.empty(); }
+
+    // The finished textures in frame order, with their display delays; the caller owns
+    // the textures from now on and this picture is empty again.
+    std::vector<uint32_t> TakeTextures(std::vector<int32_t>* delays);
+    // Deletes every texture made so far and forgets the frames.
+    void Release();
+
+private:
+    struct Pending {
+        PreparedFrame frame;
+        uint32_t texture = 0;
+        size_t level = 0;  // the level being uploaded
+        int row = 0;       // its next row
+    };
+
+    // Uploads rows of the front frame; returns the bytes spent.
+    size_t UploadFront(size_t budgetBytes);
+
+    std::deque<Pending> pending;
+    std::vector<uint32_t> textures;
+    std::vector<int32_t> delays;
+};
