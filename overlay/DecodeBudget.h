@@ -5,10 +5,16 @@
 
 #include <atomic>
 #include <cstddef>
+#include <cstdint>
 
 void* BudgetedAllocate(size_t bytes);
 void* BudgetedReallocate(void* block, size_t bytes);
 void BudgetedFree(void* block);
+
+// Every block the decoder takes on this thread is numbered; after a decode that was called
+// off midway, the blocks taken since a mark are freed.
+uint64_t DecoderBlockMark();
+void FreeDecoderBlocksSince(uint64_t mark);
 
 // Bytes the decoder holds now, and the most it held since the last ScopedDecodeBudget began.
 size_t DecoderBytesInUse();

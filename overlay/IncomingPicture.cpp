@@ -7,9 +7,9 @@
 
 namespace {
 
-// What making a texture and room for its levels costs, counted like bytes uploaded, so that
-// an animation of many small frames does not make dozens of textures in one frame.
-constexpr size_t kTextureCreationBytes = size_t{64} << 10;
+// Making a texture costs, counted like bytes uploaded, several times its levels' bytes: a
+// software rasteriser clears the memory it takes for them, touching every page anew.
+constexpr size_t kCreationCostPerByte = 5;
 
 }  // namespace
 
@@ -20,9 +20,11 @@ void IncomingPicture::Add(std::vector<PreparedFrame>&& frames) {
 size_t IncomingPicture::Upload(size_t budgetBytes) {
     size_t spent = 0, finished = 0;
     while (!pending.empty() && spent < budgetBytes) {
-        spent += UploadFront(budgetBytes - spent);
+        const size_t used = UploadFront(budgetBytes - spent, spent == 0);
+        if (used == 0) break;  // the next texture is left for a frame of its own
+        spent += used;
         Pending& front = pending.front();
-        if (front.level < front.frame.levels.size()) continue;
+        if (front.level < front.frame.levels.size()) break;  // the budget ran out inside it
         finished += ChainBytes(front.frame.levels);
         textures.push_back(front.texture);
         delays.push_back(front.frame.delayMs);
@@ -31,18 +33,23 @@ size_t IncomingPicture::Upload(size_t budgetBytes) {
     return finished;
 }
 
-size_t IncomingPicture::UploadFront(size_t budgetBytes) {
+size_t IncomingPicture::UploadFront(size_t budgetBytes, bool firstInFrame) {
     Pending& front = pending.front();
     size_t spent = 0;
     if (front.texture == 0) {
+        const size_t creation = kCreationCostPerByte * ChainBytes(front.frame.levels);
+        if (creation > budgetBytes && !firstInFrame) return 0;
         front.texture = CreateOverlayTexture(front.frame.levels);
-        spent += kTextureCreationBytes;
+        spent += creation;
     }
     while (front.level < front.frame.levels.size() && spent < budgetBytes) {
         const MipLevel& level = front.frame.levels[front.level];
         const size_t rowBytes = static_cast<size_t>(level.size.width) * 4;
-        const int rows = static_cast<int>(
-            std::clamp<size_t>((budgetBytes - spent) / rowBytes, 1, static_cast<size_t>(level.size.height - front.row)));
+        // At least one row per call, so that every picture arrives; no more than fit after that.
+        const size_t fit = (budgetBytes - spent) / rowBytes;
+        if (fit == 0 && spent > 0) break;
+        const int rows =
+            static_cast<int>(std::clamp<size_t>(fit, 1, static_cast<size_t>(level.size.height - front.row)));
         UploadOverlayRows(front.texture, static_cast<int>(front.level), level, front.row, rows);
         spent += rowBytes * static_cast<size_t>(rows);
         front.row += rows;

@@ -38,8 +38,9 @@ private:
         int row = 0;       // its next row
     };
 
-    // Uploads rows of the front frame; returns the bytes spent.
-    size_t UploadFront(size_t budgetBytes);
+    // Makes the front frame's texture and uploads rows of it; returns the bytes spent, 0
+    // when making its texture would overrun a frame that has already done some work.
+    size_t UploadFront(size_t budgetBytes, bool firstInFrame);
 
     std::deque<Pending> pending;
     std::vector<uint32_t> textures;

@@ -34,10 +34,11 @@ void ReturnFreedMemory() {
 
 OverlayLoader::~OverlayLoader() { Stop(); }
 
-void OverlayLoader::Request(const std::string& path) {
+void OverlayLoader::Request(const std::string& path, int maxSide) {
     {
         std::lock_guard<std::mutex> lock(mutex);
         request = path;
+        requestSide = maxSide;
         ++generation;
         cancelled = true;  // the load in progress, if any; the thread clears it for this one
         ready.clear();
@@ -106,12 +107,13 @@ void OverlayLoader::Run() {
         wake.wait(lock, [this] { return stopping || request; });
         if (stopping) return;
         const std::string path = std::move(*request);
+        const int maxSide = requestSide;
         request.reset();
         const uint64_t job = generation;
         cancelled = false;
         lock.unlock();
-        PreparedOutcome result =
-            PrepareOverlay(path, cancelled, [&](PreparedFrame&& frame) { return Deliver(job, std::move(frame)); });
+        PreparedOutcome result = PrepareOverlay(path, maxSide, cancelled,
+                                                [&](PreparedFrame&& frame) { return Deliver(job, std::move(frame)); });
         ReturnFreedMemory();
         lock.lock();
         if (job == generation && !stopping) outcome = std::move(result);

@@ -29,8 +29,8 @@ public:
     OverlayLoader(const OverlayLoader&) = delete;
     OverlayLoader& operator=(const OverlayLoader&) = delete;
 
-    // Starts loading `path`, calling off any load in progress.
-    void Request(const std::string& path);
+    // Starts loading `path` for textures within `maxSide`, calling off any load in progress.
+    void Request(const std::string& path, int maxSide);
     // The frames prepared since the last call, and the outcome once the load is over.
     LoaderDelivery Collect();
     // The render thread has uploaded a collected frame of this many bytes: the loading
@@ -53,6 +53,7 @@ private:
     std::condition_variable wake;
     // Guarded by mutex.
     std::optional<std::string> request;
+    int requestSide = 0;
     uint64_t generation = 0;  // of the latest request
     std::vector<PreparedFrame> ready;
     std::optional<PreparedOutcome> outcome;

@@ -46,9 +46,9 @@ void OverlayPicture::Advance() {
     overlayFrameTime = next.frameTime;
 }
 
-void OverlayPicture::Update() {
+void OverlayPicture::Update(int outputSide) {
     if (overlayReloadPending && !overlayPath.empty()) {
-        Load(overlayPath);
+        Load(overlayPath, outputSide);
         overlayReloadPending = false;
     }
     if (!loader.Busy() && incoming.Empty()) return;
@@ -83,12 +83,12 @@ uint32_t OverlayPicture::CurrentTexture() const {
     return overlayFrameTextures[overlayFrameIndex];
 }
 
-void OverlayPicture::Load(const std::string& path) {
+void OverlayPicture::Load(const std::string& path, int outputSide) {
     incoming.Release();
     outcome.reset();
     overlayPath = path;
     overlayReloadPending = false;
-    if (!path.empty()) loader.Request(path);
+    if (!path.empty()) loader.Request(path, TextureSideFor(outputSide));
 }
 
 void OverlayPicture::Show(const PreparedOutcome& shown) {

@@ -17,8 +17,8 @@
 #include "overlay/OverlayLoader.h"
 
 // Pixels uploaded per frame while a picture comes in: about a millisecond of the render
-// thread on a software rasteriser.
-constexpr size_t kUploadBytesPerFrame = size_t{1} << 20;
+// thread on a software rasteriser, where uploading a MiB takes about 0.15 ms.
+constexpr size_t kUploadBytesPerFrame = size_t{6} << 20;
 
 class OverlayPicture {
 public:
@@ -42,12 +42,13 @@ public:
     // Once per processed frame, in this order.
     void Advance();
     // Starts loading a pending path, uploads a share of the picture coming in, and swaps
-    // it in, or removes the overlay when its file could not be used.
-    void Update();
+    // it in, or removes the overlay when its file could not be used. Pictures are sized
+    // for an output whose longer side is `outputSide` pixels (0: not known).
+    void Update(int outputSide);
     void Draw() const;
 
     // Starts loading `path` on the loading thread, calling off any load in progress.
-    void Load(const std::string& path);
+    void Load(const std::string& path, int outputSide = 0);
     // Whether a load is under way: asked for, and neither shown nor failed yet.
     bool Loading() const { return loader.Busy() || !incoming.Empty(); }
     // Deletes every texture and forgets the picture and its path.

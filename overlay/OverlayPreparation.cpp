@@ -22,12 +22,12 @@ PreparedOutcome Failure(PreparedOutcome outcome, const char* failure, const std:
     return outcome;
 }
 
-PreparedOutcome PrepareStill(std::vector<uint8_t> bytes, const std::atomic<bool>& cancelled,
+PreparedOutcome PrepareStill(std::vector<uint8_t> bytes, int maxSide, const std::atomic<bool>& cancelled,
                              const PreparedFrameSink& sink) {
     PreparedOutcome outcome;
     const DecodedPicture picture = DecodePicture(std::move(bytes));
     if (!picture.pixels) return Failure(outcome, kStillFailure, picture.refusal);
-    PreparedFrame frame{MakeMipChain(picture.pixels.get(), {picture.width, picture.height}, &cancelled), 0};
+    PreparedFrame frame{MakeMipChain(picture.pixels.get(), {picture.width, picture.height}, maxSide, &cancelled), 0};
     if (frame.levels.empty() || !sink(std::move(frame))) return Failure(outcome, kStillFailure, {});
     outcome.succeeded = true;
     outcome.width = picture.width;
@@ -38,14 +38,14 @@ PreparedOutcome PrepareStill(std::vector<uint8_t> bytes, const std::atomic<bool>
     return outcome;
 }
 
-PreparedOutcome PrepareGif(std::vector<uint8_t> bytes, const std::atomic<bool>& cancelled,
+PreparedOutcome PrepareGif(std::vector<uint8_t> bytes, int maxSide, const std::atomic<bool>& cancelled,
                            const PreparedFrameSink& sink) {
     PreparedOutcome outcome;
     outcome.animated = true;
     // Each frame is fitted and handed on before the decoder moves to the next.
     const DecodedAnimation animation =
         DecodeAnimation(std::move(bytes), [&](const uint8_t* pixels, int width, int height, int delay) {
-            PreparedFrame frame{MakeMipChain(pixels, {width, height}, &cancelled), DisplayDelay(delay)};
+            PreparedFrame frame{MakeMipChain(pixels, {width, height}, maxSide, &cancelled), DisplayDelay(delay)};
             return !frame.levels.empty() && sink(std::move(frame));
         });
     if (!animation.complete) return Failure(outcome, kGifFailure, animation.refusal);
@@ -62,7 +62,7 @@ PreparedOutcome PrepareGif(std::vector<uint8_t> bytes, const std::atomic<bool>& 
 
 }  // namespace
 
-PreparedOutcome PrepareOverlay(const std::string& path, const std::atomic<bool>& cancelled,
+PreparedOutcome PrepareOverlay(const std::string& path, int maxSide, const std::atomic<bool>& cancelled,
                                const PreparedFrameSink& sink) {
     const bool gif = HasGifExtension(path);
     const char* failure = gif ? kGifFailure : kStillFailure;
@@ -75,8 +75,8 @@ PreparedOutcome PrepareOverlay(const std::string& path, const std::atomic<bool>&
         // A GIF that cannot be opened says nothing.
         if (!file.opened) return gif ? outcome : Failure(outcome, failure, {});
         if (!file.complete) return Failure(outcome, failure, file.problem);
-        return gif ? PrepareGif(std::move(file.bytes), cancelled, sink)
-                   : PrepareStill(std::move(file.bytes), cancelled, sink);
+        return gif ? PrepareGif(std::move(file.bytes), maxSide, cancelled, sink)
+                   : PrepareStill(std::move(file.bytes), maxSide, cancelled, sink);
     } catch (const std::exception& error) {
         return Failure(outcome, failure, error.what());
     }

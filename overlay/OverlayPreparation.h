@@ -29,7 +29,8 @@ struct PreparedOutcome {
 // Takes each frame as soon as it is ready; returning false calls the load off.
 using PreparedFrameSink = std::function<bool(PreparedFrame&&)>;
 
-// Reads, decodes and prepares the file; a GIF hands over each frame before decoding the
-// next. Once `cancelled` is set the work stops at its next step and fails.
-PreparedOutcome PrepareOverlay(const std::string& path, const std::atomic<bool>& cancelled,
+// Reads, decodes and prepares the file, fitted within `maxSide`; a GIF hands over each
+// frame before decoding the next. Once `cancelled` is set the work stops at its next
+// step and fails.
+PreparedOutcome PrepareOverlay(const std::string& path, int maxSide, const std::atomic<bool>& cancelled,
                                const PreparedFrameSink& sink);

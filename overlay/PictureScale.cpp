@@ -58,9 +58,7 @@ void WriteRow(const float* sums, int width, float area, uint8_t* out) {
     }
 }
 
-bool Cancelled(const std::atomic<bool>* cancelled) {
-    return cancelled && cancelled->load(std::memory_order_relaxed);
-}
+bool Cancelled(const std::atomic<bool>* cancelled) { return cancelled && cancelled->load(std::memory_order_relaxed); }
 
 // `turnOver`: the source is top row first and the level is to be bottom row first.
 MipLevel AreaScale(const uint8_t* source, PictureSize from, PictureSize to, bool turnOver,
@@ -72,7 +70,8 @@ MipLevel AreaScale(const uint8_t* source, PictureSize from, PictureSize to, bool
         for (int y = 0; y < to.height; ++y) std::memcpy(outRow(y), source + y * sourceRow, sourceRow);
         return level;
     }
-    const std::vector<Coverage> columns = AxisCoverage(from.width, to.width), rows = AxisCoverage(from.height, to.height);
+    const std::vector<Coverage> columns = AxisCoverage(from.width, to.width),
+                                rows = AxisCoverage(from.height, to.height);
     const float area = static_cast<float>(from.width) / to.width * (static_cast<float>(from.height) / to.height);
     std::vector<float> sums(levelRow);
     for (int y = 0; y < to.height; ++y) {
@@ -87,6 +86,13 @@ MipLevel AreaScale(const uint8_t* source, PictureSize from, PictureSize to, bool
 }
 
 }  // namespace
+
+int TextureSideFor(int outputSide) {
+    // The overlay's share of the output, drawn from a texture of twice its size.
+    constexpr double kDrawnShare = 0.16, kDetail = 2.0;
+    if (outputSide <= 0) return kMaxTextureSide;
+    return std::clamp(static_cast<int>(std::ceil(kDrawnShare * kDetail * outputSide)), 16, kMaxTextureSide);
+}
 
 PictureSize FitWithin(PictureSize size, int maxSide) {
     const int longer = std::max(size.width, size.height);
@@ -107,9 +113,9 @@ MipLevel ScaleTurnedOver(const uint8_t* source, PictureSize sourceSize, PictureS
     return AreaScale(source, sourceSize, size, true, cancelled);
 }
 
-MipChain MakeMipChain(const uint8_t* source, PictureSize sourceSize, const std::atomic<bool>* cancelled) {
+MipChain MakeMipChain(const uint8_t* source, PictureSize sourceSize, int maxSide, const std::atomic<bool>* cancelled) {
     MipChain chain;
-    chain.push_back(ScaleTurnedOver(source, sourceSize, FitWithin(sourceSize, kMaxTextureSide), cancelled));
+    chain.push_back(ScaleTurnedOver(source, sourceSize, FitWithin(sourceSize, maxSide), cancelled));
     while (!chain.back().pixels.empty() && (chain.back().size.width > 1 || chain.back().size.height > 1)) {
         const MipLevel& above = chain.back();
         const PictureSize half{std::max(1, above.size.width / 2), std::max(1, above.size.height / 2)};

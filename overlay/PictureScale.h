@@ -1,7 +1,8 @@
-// Pictures sized for what is drawn: the overlay covers at most 0.16 of the output, so a
-// texture of 2048 pixels on its longer side holds all the detail up to 12K-wide outputs.
-// Pure functions on RGBA pixels; area averaging weighted by alpha, so transparent pixels
-// lend no colour to their neighbours.
+// Pictures sized for what is drawn: the overlay's longer side spans at most 0.16 of the
+// output's longer side, and a texture twice that size gives trilinear filtering all the
+// detail it can show. 2048 pixels, enough for 12K-wide outputs, is the ceiling. Pure
+// functions on RGBA pixels; area averaging weighted by alpha, so transparent pixels lend
+// no colour to their neighbours.
 #pragma once
 
 #include <atomic>
@@ -10,6 +11,10 @@
 #include <vector>
 
 constexpr int kMaxTextureSide = 2048;
+
+// The longer side a picture's texture needs on an output whose longer side is
+// `outputSide` pixels; the ceiling when the output is not known (0).
+int TextureSideFor(int outputSide);
 
 struct PictureSize {
     int width = 0;
@@ -36,6 +41,7 @@ size_t ChainBytes(const MipChain& chain);
 MipLevel ScaleTurnedOver(const uint8_t* source, PictureSize sourceSize, PictureSize size,
                          const std::atomic<bool>* cancelled = nullptr);
 
-// The picture as a texture's levels: fitted within kMaxTextureSide, turned bottom row
-// first, then halved down to 1 x 1. Empty when cancelled.
-MipChain MakeMipChain(const uint8_t* source, PictureSize sourceSize, const std::atomic<bool>* cancelled = nullptr);
+// The picture as a texture's levels: fitted within `maxSide`, turned bottom row first,
+// then halved down to 1 x 1. Empty when cancelled.
+MipChain MakeMipChain(const uint8_t* source, PictureSize sourceSize, int maxSide,
+                      const std::atomic<bool>* cancelled = nullptr);

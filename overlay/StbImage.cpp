@@ -1,9 +1,23 @@
 #include "overlay/StbImage.h"
 
+#include <cassert>
 #include <memory>
 
 #include "overlay/DecodeBudget.h"
 #include "overlay/OverlayLimits.h"
+
+namespace {
+
+struct DecodeCalledOff {};
+
+// Armed only around a still decode, whose blocks are all freed when it is called off.
+thread_local bool cancelPointsArmed = false;
+
+void CancelPoint() {
+    if (cancelPointsArmed && DecodeCancelled()) throw DecodeCalledOff{};
+}
+
+}  // namespace
 
 #define STB_IMAGE_IMPLEMENTATION
 #define STB_IMAGE_STATIC
@@ -16,6 +30,9 @@
 // Far above the overlay limit, so that stbi_info reports what a file claims and the caller
 // refuses it by name; the decoder keeps this as its own last line.
 #define STBI_MAX_DIMENSIONS (1 << 24)
+// The decoder's assertions sit in its inner loops (Huffman decoding, row unfiltering), so
+// they double as the points where a decode that was called off stops.
+#define STBI_ASSERT(x) (assert(x), CancelPoint())
 #define STBI_MALLOC(bytes) BudgetedAllocate(bytes)
 #define STBI_REALLOC(block, bytes) BudgetedReallocate(block, bytes)
 #define STBI_FREE(block) BudgetedFree(block)
@@ -35,7 +52,17 @@ bool StbPictureInfo(const uint8_t* bytes, size_t length, int* width, int* height
 
 uint8_t* StbDecodePicture(const uint8_t* bytes, size_t length, int* width, int* height) {
     int channels = 0;
-    return stbi_load_from_memory(bytes, DecoderLength(length), width, height, &channels, 4);
+    const uint64_t mark = DecoderBlockMark();
+    uint8_t* pixels = nullptr;
+    cancelPointsArmed = true;
+    try {
+        pixels = stbi_load_from_memory(bytes, DecoderLength(length), width, height, &channels, 4);
+    } catch (const DecodeCalledOff&) {
+        // The decoder's frames hold nothing that needs unwinding but its blocks.
+        FreeDecoderBlocksSince(mark);
+    }
+    cancelPointsArmed = false;
+    return pixels;
 }
 
 void StbFree(void* block) { stbi_image_free(block); }

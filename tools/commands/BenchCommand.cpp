@@ -2,11 +2,12 @@
 
 #include <GL/glew.h>
 
-#include <chrono>
 #include <cstdio>
 #include <memory>
 
 #include "tools/commands/DrawCallCounter.h"
+#include "tools/commands/FrameTiming.h"
+#include "tools/commands/OverlayLoadBench.h"
 #include "tools/hostcli/ExitStatus.h"
 #include "tools/hostcli/FrameStatistics.h"
 #include "tools/hostcli/InputPicture.h"
@@ -22,20 +23,6 @@ struct Measurement {
     FrameStatistics cpu;   // ms of this thread's CPU inside the code-17 call
     double drawCalls = 0.0;
 };
-
-// One frame: CPU time covers only the frame's own call, wall time also the GPU's work.
-template <typename Frame>
-bool TimeFrame(Frame&& frame, std::vector<double>* wall, std::vector<double>* cpu, std::string* error) {
-    const auto start = std::chrono::steady_clock::now();
-    const double cpuStart = ThreadCpuMilliseconds();
-    if (!frame(error)) return false;
-    const double cpuEnd = ThreadCpuMilliseconds();
-    glFinish();
-    const auto end = std::chrono::steady_clock::now();
-    wall->push_back(std::chrono::duration<double, std::milli>(end - start).count());
-    cpu->push_back(cpuEnd - cpuStart);
-    return true;
-}
 
 template <typename Frame>
 bool MeasureFrames(const HostOptions& options, Frame&& frame, Measurement* result, std::string* error) {
@@ -56,7 +43,9 @@ bool MeasureFrames(const HostOptions& options, Frame&& frame, Measurement* resul
 bool Measure(PluginClient& client, const HostOptions& options, const Picture& input,
              const std::vector<ParameterSetting>& settings, Measurement* result, std::string* error) {
     RenderSession session(client);
-    if (!session.Start(input, options.width, options.height, options.pad, settings, error)) return false;
+    if (!session.Start(input, options.width, options.height, options.pad, settings, error) ||
+        !session.AwaitFiles(settings, kFileLoadSeconds, error))
+        return false;
     return MeasureFrames(
         options, [&session](std::string* e) { return session.RenderFrame(e); }, result, error);
 }
@@ -104,6 +93,7 @@ void PrintReport(const HostOptions& options, const std::string& library, const M
 }  // namespace
 
 int RunBench(const HostOptions& options) {
+    if (!options.loadOverlay.empty()) return RunOverlayLoadBench(options);
     std::string error;
     Picture input;
     PluginClient client;

@@ -25,6 +25,8 @@ int Render(PluginClient& client, const HostOptions& options, const Picture& inpu
     if (!context) return Fail(error);
     RenderSession session(client);
     if (!session.Start(input, options.width, options.height, options.pad, settings, &error)) return Fail(error);
+    // A user rendering a frame expects the overlay picture in it, however long it loads.
+    if (!session.AwaitFiles(settings, kFileLoadSeconds, &error)) return Fail(error);
     for (int frame = 1; frame <= options.frames; ++frame) {
         if (!session.RenderFrame(&error)) return Fail(error);
         const bool write = output.everyFrame || frame == options.frames;

@@ -31,7 +31,9 @@ bool ParseCount(const std::string& text, int minimum, int* count) {
 // Which options each command accepts.
 bool Accepts(const std::string& command, const std::string& option) {
     const bool draws = command == "render" || command == "bench";
-    if (option == "--baseline" || option == "--warmup" || option == "--copy-baseline") return command == "bench";
+    if (option == "--baseline" || option == "--warmup" || option == "--copy-baseline" || option == "--load-overlay" ||
+        option == "--at-frame")
+        return command == "bench";
     if (option == "--output") return command == "render";
     return draws;
 }
@@ -45,6 +47,8 @@ bool ApplyOption(const std::string& option, const std::string& value, HostOption
         options->settings.push_back(value);
     else if (option == "--baseline")
         options->baseline.push_back(value);
+    else if (option == "--load-overlay")
+        options->loadOverlay = value;
     else if (option == "--size") {
         if (!ParseSize(value, &options->width, &options->height)) {
             *error = "--size takes WIDTHxHEIGHT, each 1 to " + std::to_string(kMaxSide) + ", not \"" + value + "\"";
@@ -53,6 +57,11 @@ bool ApplyOption(const std::string& option, const std::string& value, HostOption
     } else if (option == "--frames") {
         if (!ParseCount(value, 1, &options->frames)) {
             *error = "--frames takes a whole number of at least 1, not \"" + value + "\"";
+            return false;
+        }
+    } else if (option == "--at-frame") {
+        if (!ParseCount(value, 1, &options->loadAtFrame)) {
+            *error = "--at-frame takes a whole number of at least 1, not \"" + value + "\"";
             return false;
         }
     } else if (option == "--warmup") {
@@ -139,6 +148,10 @@ bool ParseCommandLine(const std::vector<std::string>& arguments, HostOptions* op
         *error = "bench takes --baseline or --copy-baseline, not both";
         return false;
     }
+    if (!options->loadOverlay.empty() && (options->copyBaseline || !options->baseline.empty())) {
+        *error = "bench --load-overlay measures one configuration, without a baseline";
+        return false;
+    }
     if (options->command == "render" && options->output.empty()) {
         *error = "render needs --output OUT.png";
         return false;
@@ -154,8 +167,12 @@ const char* UsageText() {
            "                    [--set \"Name=Value\"]... [--pad] --output OUT.png\n"
            "  vigil-host bench LIBRARY [--input PICTURE|testcard] [--size WxH] [--frames N] [--warmup N]\n"
            "                   [--set \"Name=Value\"]... [--baseline \"Name=Value\"]... [--copy-baseline] [--pad]\n"
+           "  vigil-host bench LIBRARY --load-overlay FILE [--at-frame N] [--size WxH] [--warmup N]\n"
+           "                   [--set \"Name=Value\"]...\n"
            "  vigil-host font-sheet OUT.png\n"
            "An --output name may hold a frame-number pattern such as frame_%04d.png: every frame is\n"
            "then written, numbered from 1. --copy-baseline measures, beside the plug-in, the input\n"
-           "drawn by a plain texture copy of the same size.\n";
+           "drawn by a plain texture copy of the same size. --load-overlay sets the plug-in's file\n"
+           "parameter to FILE after N measured frames (default 60), at 60 frames a second, and\n"
+           "measures the frames until the picture shows.\n";
 }

@@ -17,6 +17,8 @@ struct HostOptions {
     std::vector<std::string> settings;  // "Name=Value", in order
     std::vector<std::string> baseline;  // bench: the configuration to compare against
     bool copyBaseline = false;          // bench: compare against a plain texture copy instead
+    std::string loadOverlay;            // bench: the file to load mid-run instead
+    int loadAtFrame = 60;               // bench: after this many measured frames
 };
 
 // False with a message for anything the commands cannot run with.

@@ -102,6 +102,7 @@ bool ResolveSetting(const std::string& assignment, const std::vector<ParameterIn
         if (Lower(parameter.name) != Lower(name)) continue;
         setting->index = parameter.index;
         setting->isText = ffgl::IsTextType(parameter.type);
+        setting->isFile = parameter.type == ffgl::kTypeFile;
         if (setting->isText) {
             // Paths keep their spaces: only the name is trimmed.
             setting->text = assignment.substr(equals + 1);

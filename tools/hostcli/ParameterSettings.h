@@ -11,8 +11,9 @@
 struct ParameterSetting {
     uint32_t index = 0;
     bool isText = false;
-    float value = 0.0f;  // numeric types
-    std::string text;    // text and file types
+    bool isFile = false;  // a file the plug-in may load over several frames
+    float value = 0.0f;   // numeric types
+    std::string text;     // text and file types
 };
 
 // Names and option elements match without regard to letter case. Options take an element

@@ -3,6 +3,7 @@
 #include <GL/glew.h>
 
 #include <algorithm>
+#include <chrono>
 
 namespace {
 
@@ -42,6 +43,7 @@ bool RenderSession::Start(const Picture& picture, int width, int height, bool pa
     const int hardwareHeight = pad ? PaddedSide(picture.height) : picture.height;
     if (!textures.Create(picture, hardwareWidth, hardwareHeight, width, height, error)) return false;
     if (pad) FillPadding(textures.input);
+    linesAtStart = PluginClient::LoggedLines().size();
     instance = client.Instantiate(width, height, error);
     return instance && Apply(settings, error);
 }
@@ -71,6 +73,58 @@ bool RenderSession::RenderFrame(std::string* error) {
     if (client.ProcessFrame(instance, record)) return true;
     *error = client.FileName() + ": frame " + std::to_string(frameNumber) + " failed (function code 17)";
     return false;
+}
+
+namespace {
+
+// How many lines since `first` report a finished load.
+size_t FinishedLoads(size_t first) {
+    const std::vector<std::string>& lines = PluginClient::LoggedLines();
+    return static_cast<size_t>(std::count_if(
+        lines.begin() + static_cast<std::ptrdiff_t>(first), lines.end(),
+        [](const std::string& line) { return line.rfind("Loaded ", 0) == 0 || line.rfind("Failed ", 0) == 0; }));
+}
+
+}  // namespace
+
+bool RenderSession::AwaitFiles(const std::vector<ParameterSetting>& settings, double limitSeconds, std::string* error) {
+    std::vector<const ParameterSetting*> files;
+    for (const ParameterSetting& setting : settings)
+        if (setting.isFile && !setting.text.empty()) files.push_back(&setting);
+    const auto start = std::chrono::steady_clock::now();
+    auto settled = [&] {
+        if (FinishedLoads(linesAtStart) >= files.size()) return true;
+        return std::any_of(files.begin(), files.end(), [&](const ParameterSetting* file) {
+            return client.ParameterText(instance, file->index) != file->text;
+        });
+    };
+    while (!files.empty() && !settled()) {
+        if (std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() > limitSeconds) {
+            *error = client.FileName() + ": \"" + files.front()->text + "\" had not finished loading after " +
+                     std::to_string(static_cast<int>(limitSeconds)) +
+                     " s (no \"Loaded\" or \"Failed\" line in the plug-in's log)";
+            return false;
+        }
+        if (!RenderFrame(error)) return false;
+    }
+    return true;
+}
+
+bool RenderSession::SetText(uint32_t index, const std::string& text, std::string* error) {
+    if (client.SetParameterText(instance, index, text)) return true;
+    *error = client.FileName() + ": the plug-in refused the text of parameter " + std::to_string(index) +
+             " (function code 8)";
+    return false;
+}
+
+std::vector<uint8_t> RenderSession::ReadCentre(int side) const {
+    const RenderTarget& target = textures.target;
+    std::vector<uint8_t> block(static_cast<size_t>(side) * side * 4);
+    glBindFramebuffer(GL_FRAMEBUFFER, target.framebuffer);
+    glReadPixels((target.width - side) / 2, (target.height - side) / 2, side, side, GL_RGBA, GL_UNSIGNED_BYTE,
+                 block.data());
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    return block;
 }
 
 Picture RenderSession::ReadOutput() const {

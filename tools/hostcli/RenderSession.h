@@ -11,6 +11,9 @@
 #include "tools/hostcli/Picture.h"
 #include "tools/hostkit/PluginClient.h"
 
+// How long a render or bench waits for the files its settings name.
+constexpr double kFileLoadSeconds = 60.0;
+
 class RenderSession {
 public:
     explicit RenderSession(PluginClient& client) : client(client) {}
@@ -24,7 +27,15 @@ public:
                std::string* error);
     // One frame through code 17.
     bool RenderFrame(std::string* error);
+    // Renders frames, counted nowhere, until every file the settings name has finished
+    // loading: the plug-in logs a line starting "Loaded " or "Failed ", or reads the path
+    // back changed. Fails with a message once `limitSeconds` have passed.
+    bool AwaitFiles(const std::vector<ParameterSetting>& settings, double limitSeconds, std::string* error);
+    // Sets a text or file parameter by code 8.
+    bool SetText(uint32_t index, const std::string& text, std::string* error);
     Picture ReadOutput() const;
+    // The RGBA bytes of the side x side pixels at the output's centre.
+    std::vector<uint8_t> ReadCentre(int side) const;
     // Destroys the instance (code 19) and the GL objects.
     void Stop();
 
@@ -35,6 +46,7 @@ private:
     FrameTextures textures;
     void* instance = nullptr;
     int frameNumber = 0;
+    size_t linesAtStart = 0;  // of the plug-in's log, when the instance was made
 };
 
 // The smallest power of two above size: a padded allocation always exceeds the picture.

@@ -14,3 +14,12 @@ std::vector<std::string> CommandArguments(int argc, char** argv);
 
 // CPU time the calling thread has used, in milliseconds.
 double ThreadCpuMilliseconds();
+
+// The process's resident memory now, and the most it has held since the last reset (or
+// since it started, where the system cannot reset that mark). 0 where unknown.
+struct ResidentMemory {
+    size_t current = 0;
+    size_t peak = 0;
+};
+ResidentMemory ResidentBytes();
+void ResetPeakResident();

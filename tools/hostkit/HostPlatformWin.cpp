@@ -2,6 +2,7 @@
 // and the command line is read wide.
 #include <windows.h>
 // After windows.h, whose types it uses without including it.
+#include <psapi.h>
 #include <shellapi.h>
 
 #include <cstdint>
@@ -18,6 +19,15 @@ double ThreadCpuMilliseconds() {
     };
     return static_cast<double>(hundredNanoseconds(kernel) + hundredNanoseconds(user)) / 1.0e4;
 }
+
+ResidentMemory ResidentBytes() {
+    PROCESS_MEMORY_COUNTERS counters{};
+    if (!K32GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters)) return {};
+    return {counters.WorkingSetSize, counters.PeakWorkingSetSize};
+}
+
+// Windows keeps the peak for the process's whole life.
+void ResetPeakResident() {}
 
 std::vector<std::string> CommandArguments(int argc, char** argv) {
     // The narrow argv is in the ANSI code page, which cannot hold every file name; the

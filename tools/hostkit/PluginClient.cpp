@@ -13,10 +13,16 @@ constexpr uint32_t kMaxThumbnailSide = 4096;
 // The log callback carries no user data: one library per process names its lines.
 std::string logPrefix;
 
+std::vector<std::string>& Logged() {
+    static std::vector<std::string> lines;
+    return lines;
+}
+
 void ForwardLog(const char* text) {
     if (!text) return;
     const size_t length = strnlen(text, kMaxTextLength);
     const bool hasLineEnd = length > 0 && text[length - 1] == '\n';
+    Logged().emplace_back(text, hasLineEnd ? length - 1 : length);
     std::fprintf(stderr, "%s: %.*s%s", logPrefix.c_str(), static_cast<int>(length), text, hasLineEnd ? "" : "\n");
 }
 
@@ -200,6 +206,13 @@ bool PluginClient::SetParameterText(void* instance, uint32_t index, const std::s
 bool PluginClient::ProcessFrame(void* instance, const ffgl::ProcessingRecord& record) {
     return Call(ffgl::kProcessFrame, ffgl::PointerBits(&record), instance) == ffgl::kSuccess;
 }
+
+std::string PluginClient::ParameterText(void* instance, uint32_t index) {
+    const uint64_t answer = Call(ffgl::kGetParameter, index, instance);
+    return NoPointer(answer) ? std::string() : TextAt(answer);
+}
+
+const std::vector<std::string>& PluginClient::LoggedLines() { return Logged(); }
 
 void PluginClient::Deinstantiate(void* instance) {
     if (instance) Call(ffgl::kDeinstantiate, 0, instance);

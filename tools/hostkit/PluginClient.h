@@ -37,6 +37,11 @@ public:
     bool SetParameterValue(void* instance, uint32_t index, float value);
     bool SetParameterText(void* instance, uint32_t index, const std::string& text);
     bool ProcessFrame(void* instance, const ffgl::ProcessingRecord& record);
+    // A text or file parameter's text as the plug-in reads it back (code 9).
+    std::string ParameterText(void* instance, uint32_t index);
+
+    // Every line the plug-in has logged so far, without its line end.
+    static const std::vector<std::string>& LoggedLines();
     void Deinstantiate(void* instance);
 
 private:
