@@ -6,6 +6,7 @@
 #   ./dev.sh windows   cross-build the Windows x64 DLL into build-windows/
 #   ./dev.sh test-windows  cross-build, then check the DLL under Wine against Linux
 #   ./dev.sh fuzz [SECONDS]  fuzz the overlay decoder under ASan+UBSan (default 60 s)
+#   ./dev.sh test-tsan  the overlay's loading-thread tests under ThreadSanitizer
 #   ./dev.sh format    apply the house style (.clang-format) to every C++ file
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -118,6 +119,15 @@ cmd_test_windows() {
   "$ROOT/tests/windows/run.sh" "$BUILD" "$WINDOWS_BUILD"
 }
 
+# Only the loading thread's tests (no GL), so the instrumented build stays small.
+cmd_test_tsan() {
+  ensure_packages "${LINUX_PACKAGES[@]}"
+  local tsan_build=${TSAN_BUILD:-$ROOT/build-tsan}
+  cmake -S "$ROOT" -B "$tsan_build" -G Ninja -DVIGIL_TSAN=ON >/dev/null
+  cmake --build "$tsan_build" --target overlay_loader_tests
+  TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" "$tsan_build/tests/overlay_loader_tests"
+}
+
 # libFuzzer on the overlay decode path; findings land in $BUILD/fuzz/findings/.
 cmd_fuzz() {
   ensure_packages clang libclang-rt-14-dev libstb-dev imagemagick
@@ -131,6 +141,7 @@ case "${1:-}" in
   windows) shift; cmd_windows "$@" ;;
   test-windows) shift; cmd_test_windows ;;
   fuzz) shift; cmd_fuzz "$@" ;;
+  test-tsan) shift; cmd_test_tsan ;;
   format) shift; cmd_format ;;
   *) sed -n '2,/^set /{/^#/p}' "$0"; exit 2 ;;
 esac

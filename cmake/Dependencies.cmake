@@ -1,4 +1,5 @@
 # OpenGL through GLEW, and stb's headers (a system include: their warnings are not ours).
+find_package(Threads REQUIRED)
 add_library(vigil_gl INTERFACE)
 add_library(vigil_stb INTERFACE)
 if(WIN32)

@@ -86,3 +86,20 @@ TEST_F(OverlayDrawing, SingleFrameGifIsShownAsAStill) {
     EXPECT_TRUE(SameColor(Centre(), kGreen));
     EXPECT_NEAR(LitBox().Height(), 20, 1);
 }
+
+TEST_F(OverlayDrawing, GifPacingCountsFromTheFirstFrameShown) {
+    const std::string clip = folder.Write("long.gif", SolidFramesGif(256, 256, {kRed, kBlue}, 200, 10));
+    ASSERT_EQ(effect->ApplyParameterText(kParamOverlayImage, clip.c_str()), 0u);
+    int loadingFrames = 0;
+    do {
+        ASSERT_EQ(RenderFrame(), 0u);
+        ++loadingFrames;
+    } while (Overlay().Loading());
+    EXPECT_GT(loadingFrames, 1);  // the frames of the load do not count
+    for (int frame = 1; frame <= 5; ++frame) {
+        ASSERT_EQ(RenderFrame(), 0u);
+        EXPECT_TRUE(SameColor(Centre(), kRed)) << frame;
+    }
+    ASSERT_EQ(RenderFrame(), 0u);
+    EXPECT_TRUE(SameColor(Centre(), kBlue));
+}

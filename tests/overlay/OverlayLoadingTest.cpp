@@ -179,3 +179,64 @@ TEST_F(OverlayLoading, EveryTextureIsDeletedExactlyOnce) {
     EXPECT_TRUE(Overlay().FrameTextures().empty());
     EXPECT_EQ(PathReadBack(), "");
 }
+
+TEST_F(OverlayLoading, TheOldPictureStaysUntilTheNewOneIsThere) {
+    Show(folder.Write("green.png", Png()));
+    ASSERT_EQ(
+        effect->ApplyParameterText(kParamOverlayImage, folder.Write("red.png", SolidPng(2048, 1024, kRed)).c_str()),
+        0u);
+    ASSERT_EQ(RenderFrame(), 0u);
+    ASSERT_TRUE(Overlay().Loading());  // a 2048-pixel decode outlasts one frame
+    EXPECT_TRUE(SameColor(Centre(), kGreen));
+    FinishLoad();
+    EXPECT_TRUE(SameColor(Centre(), kRed));
+}
+
+TEST_F(OverlayLoading, ASupersededLoadNeverShows) {
+    LogCapture log;
+    ASSERT_EQ(
+        effect->ApplyParameterText(kParamOverlayImage, folder.Write("blue.png", SolidPng(2048, 2048, kBlue)).c_str()),
+        0u);
+    ASSERT_EQ(RenderFrame(), 0u);
+    ASSERT_EQ(effect->ApplyParameterText(kParamOverlayImage, folder.Write("green.png", Png()).c_str()), 0u);
+    while (Overlay().Loading()) {
+        ASSERT_EQ(RenderFrame(), 0u);
+        ASSERT_FALSE(SameColor(Centre(), kBlue));
+    }
+    EXPECT_TRUE(SameColor(Centre(), kGreen));
+    EXPECT_EQ(log.lines(), std::vector<std::string>{"Loaded overlay: 8x8"});
+}
+
+TEST_F(OverlayLoading, PathsThatNameNoRegularFileAreRefused) {
+    const std::string fifo = folder.Path("fifo.png");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string& path : {fifo, folder.Path("")}) {
+        Show(folder.Write("shown.png", Png()));
+        LogCapture log;
+        Show(path);
+        ExpectFailed(log.lines(), "Failed to load overlay image");
+        EXPECT_EQ(log.lines().front().rfind("Overlay refused: " + path + " is ", 0), 0u) << log.lines().front();
+    }
+}
+
+TEST_F(OverlayLoading, HostilePixelStoreStateGivesTheSamePicture) {
+    const std::string file = folder.Write("split.png", EncodePng(SplitPicture(64, 48, kRed, kBlue)));
+    Show(file);
+    const Pixels clean = Read();
+    // What hosts have been seen to leave behind.
+    GLuint buffer = 0;
+    glGenBuffers(1, &buffer);
+    glBindBuffer(GL_PIXEL_UNPACK_BUFFER, buffer);
+    glBufferData(GL_PIXEL_UNPACK_BUFFER, 1 << 16, nullptr, GL_STREAM_DRAW);
+    glPixelStorei(GL_UNPACK_ROW_LENGTH, 3840);
+    glPixelStorei(GL_UNPACK_SKIP_ROWS, 7);
+    glPixelStorei(GL_UNPACK_SKIP_PIXELS, 5);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 8);
+    Show(file);
+    EXPECT_EQ(Read().bytes, clean.bytes);
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+    EXPECT_EQ(Integer(GL_PIXEL_UNPACK_BUFFER_BINDING), 0);
+    EXPECT_EQ(Integer(GL_UNPACK_ROW_LENGTH), 0);
+    EXPECT_EQ(Integer(GL_UNPACK_ALIGNMENT), 4);
+    glDeleteBuffers(1, &buffer);
+}

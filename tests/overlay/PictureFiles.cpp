@@ -242,6 +242,85 @@ void WriteFile(const std::string& path, const Bytes& bytes) {
     file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
+namespace {
+
+// Deflate writes Huffman codes most significant bit first into its LSB-first stream.
+void WriteCode(BitWriter& z, uint32_t code, int length) {
+    uint32_t reversed = 0;
+    for (int i = 0; i < length; ++i) reversed |= ((code >> i) & 1) << (length - 1 - i);
+    z.Write(reversed, length);
+}
+
+// A literal byte 0..143 in the fixed code.
+void WriteLiteral(BitWriter& z, uint8_t value) { WriteCode(z, 0x30 + value, 8); }
+
+uint32_t Crc32(const uint8_t* data, size_t length) {
+    uint32_t crc = 0xFFFFFFFFu;
+    for (size_t i = 0; i < length; ++i) {
+        crc ^= data[i];
+        for (int bit = 0; bit < 8; ++bit) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1)));
+    }
+    return ~crc;
+}
+
+void PngChunk(Bytes& out, const char* type, const Bytes& data) {
+    Bytes chunk(type, type + 4);
+    chunk.insert(chunk.end(), data.begin(), data.end());
+    Bytes length(4);
+    Poke32BigEndian(length, 0, static_cast<uint32_t>(data.size()));
+    out.insert(out.end(), length.begin(), length.end());
+    out.insert(out.end(), chunk.begin(), chunk.end());
+    Bytes crc(4);
+    Poke32BigEndian(crc, 0, Crc32(chunk.data(), chunk.size()));
+    out.insert(out.end(), crc.begin(), crc.end());
+}
+
+}  // namespace
+
+Bytes SolidPng(int width, int height, Rgba color) {
+    const size_t rowBytes = static_cast<size_t>(width) * 4;
+    Bytes firstRow{0};  // filter "none"
+    for (int x = 0; x < width; ++x) firstRow.insert(firstRow.end(), {color.r, color.g, color.b, color.a});
+    BitWriter z;
+    z.bytes = {0x78, 0x01};
+    z.Write(0, 3);  // a stored block, not the last
+    z.Flush();
+    Put16(z.bytes, static_cast<int>(firstRow.size()));
+    Put16(z.bytes, static_cast<int>(~firstRow.size() & 0xFFFF));
+    z.bytes.insert(z.bytes.end(), firstRow.begin(), firstRow.end());
+    z.Write(1 | (1 << 1), 3);  // the last block, fixed codes
+    for (int y = 1; y < height; ++y) {
+        WriteLiteral(z, 2);  // filter "up": every byte 0
+        WriteLiteral(z, 0);
+        size_t left = rowBytes - 1;
+        for (; left >= 258; left -= 258) WriteCode(z, 0xC5, 8), WriteCode(z, 0, 5);  // length 258, distance 1
+        while (left--) WriteLiteral(z, 0);
+    }
+    WriteCode(z, 0, 7);  // end of block
+    z.Flush();
+    // Adler-32 of the rows; the zeros only add `a` to `b` once each.
+    uint32_t a = 1, b = 0;
+    for (uint8_t byte : firstRow) a = (a + byte) % 65521, b = (b + a) % 65521;
+    for (int y = 1; y < height; ++y) {
+        a = (a + 2) % 65521, b = (b + a) % 65521;
+        b = static_cast<uint32_t>((b + rowBytes % 65521 * a) % 65521);
+    }
+    Bytes adler(4);
+    Poke32BigEndian(adler, 0, (b << 16) | a);
+    z.bytes.insert(z.bytes.end(), adler.begin(), adler.end());
+
+    Bytes png{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    Bytes header(13);
+    Poke32BigEndian(header, 0, static_cast<uint32_t>(width));
+    Poke32BigEndian(header, 4, static_cast<uint32_t>(height));
+    header[8] = 8;  // bits per channel
+    header[9] = 6;  // RGBA
+    PngChunk(png, "IHDR", header);
+    PngChunk(png, "IDAT", z.bytes);
+    PngChunk(png, "IEND", {});
+    return png;
+}
+
 Bytes PngClaiming(const Bytes& png, uint32_t width, uint32_t height) {
     Bytes out = png;
     Poke32BigEndian(out, 16, width);

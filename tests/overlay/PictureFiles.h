@@ -44,6 +44,10 @@ Bytes SolidFramesGif(int width, int height, const std::vector<Rgba>& palette, in
 // Just a header and screen descriptor claiming the given size, then a trailer.
 Bytes GifHeaderOnly(int screenWidth, int screenHeight);
 
+// A PNG of one colour at any size, made in a moment: every row after the first repeats the
+// one above, written as back-references (width at most 8192).
+Bytes SolidPng(int width, int height, Rgba color);
+
 // A JPEG whose first Huffman table declares `codes` codes.
 Bytes JpegWithHuffmanCodes(const Bytes& jpeg, int codes);
 // A copy whose width and height fields claim another size (PNG, BMP, TGA, JPEG).

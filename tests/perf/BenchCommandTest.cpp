@@ -2,6 +2,7 @@
 // and the draw calls it counts for the batched HUD. Figures are printed, never judged.
 #include <string>
 
+#include "tests/overlay/PictureFiles.h"
 #include "tests/vigil_host/HostProcess.h"
 
 namespace {
@@ -28,6 +29,21 @@ TEST(BenchAgainstCopy, CountsAFewDrawsForAFullHud) {
     const std::string row = Row(run.out, "draw calls/frame");
     ASSERT_FALSE(row.empty()) << run.out;
     EXPECT_LE(std::stod(row.substr(row.find_last_of(' ') + 1)), 32.0) << row;
+}
+
+// The decode of an 8192 x 8192 picture holds over 500 MiB; once it shows, what stays is a
+// texture of the size drawn.
+TEST(BenchLoadingAnOverlay, AHugePngLeavesLittleResidentMemory) {
+    const auto file = ScratchDirectory("huge") / "huge.png";
+    overlay_test::WriteFile(file.string(), overlay_test::SolidPng(8192, 8192, {0, 255, 0, 255}));
+    const HostRun run = RunHost({"bench", VIGIL_PLUGIN_PATH, "--size", "1920x1080", "--warmup", "0", "--at-frame", "2",
+                                 "--load-overlay", file.string()});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.err.find("Loaded overlay: 8192x8192"), std::string::npos) << run.err;
+    const std::string steady = Row(run.out, "steady");
+    ASSERT_FALSE(steady.empty()) << run.out;
+    EXPECT_LE(std::stod(steady.substr(steady.find('+') + 1)), 40.0) << run.out;
+    EXPECT_FALSE(Row(run.out, "frames until the picture shows").empty()) << run.out;
 }
 
 TEST(BenchAgainstCopy, TakesOneBaselineNotTwo) {

@@ -7,6 +7,7 @@
 
 #include "HostProcess.h"
 #include "tools/hostcli/PictureLoad.h"
+#include "tools/hostcli/PngWrite.h"
 
 namespace {
 
@@ -58,6 +59,24 @@ TEST(RenderCommand, PaddedInputRendersLikeAnExactOne) {
     for (size_t i = 0; i < frames[0].rgba.size(); ++i)
         worst = std::max(worst, std::abs(frames[0].rgba[i] - frames[1].rgba[i]));
     EXPECT_LE(worst, 2);
+}
+
+// The picture loads on the plug-in's own thread; render waits for it, uncounted.
+TEST(RenderCommand, AnOverlayPictureIsInTheOneFrameRendered) {
+    const auto directory = ScratchDirectory("overlay");
+    const std::string picture = (directory / "red.png").string(), out = (directory / "frame.png").string();
+    const std::vector<uint8_t> red = {255, 0, 0, 255};
+    std::vector<uint8_t> pixels;
+    for (int i = 0; i < 64 * 64; ++i) pixels.insert(pixels.end(), red.begin(), red.end());
+    ASSERT_TRUE(WritePng(picture, 64, 64, pixels.data()));
+    const HostRun run = RunHost({"render", VIGIL_PLUGIN_PATH, "--size", "200x200", "--input", picture, "--set",
+                                 "Overlay Image=" + picture, "--set", "Color Mode=Negative", "--output", out});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.err.find("Loaded overlay: 64x64"), std::string::npos) << run.err;
+    const Picture frame = LoadOutput(out);
+    const uint8_t* centre = &frame.rgba[(100 * 200 + 100) * 4];
+    EXPECT_EQ(centre[0], 255);  // the overlay, not the negative input around it (cyan)
+    EXPECT_EQ(centre[1], 0);
 }
 
 TEST(RenderCommand, APatternNameWritesEveryFrame) {

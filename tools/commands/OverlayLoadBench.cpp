@@ -77,7 +77,8 @@ bool MeasureLoad(RenderSession& session, const HostOptions& options, uint32_t fi
         if (!PacedFrame(session, &wall, &cpu, error)) return false;
         figures->failed = LoggedFailureSince(lines);
     } while (!figures->failed && session.ReadCentre(kCentreSide) == centre);
-    if (std::getenv("VIGIL_DUMP")) for (size_t i = 0; i < cpu.size(); ++i) std::fprintf(stderr, "%zu %.2f\n", i, cpu[i]);
+    if (std::getenv("VIGIL_DUMP"))
+        for (size_t i = 0; i < cpu.size(); ++i) std::fprintf(stderr, "%zu %.2f\n", i, cpu[i]);
     figures->framesUntilShown = static_cast<int>(cpu.size());
     figures->loadCpu = Summarise(cpu);
     figures->loadWall = Summarise(wall);
@@ -95,7 +96,8 @@ bool MeasureTeardown(PluginClient& client, const HostOptions& options, const Pic
     RenderSession session(client);
     std::vector<double> wall, cpu;
     if (!session.Start(input, options.width, options.height, options.pad, settings, error) ||
-        !session.AwaitFiles(settings, kFileLoadSeconds, error) || !session.SetText(fileIndex, options.loadOverlay, error))
+        !session.AwaitFiles(settings, kFileLoadSeconds, error) ||
+        !session.SetText(fileIndex, options.loadOverlay, error))
         return false;
     for (int i = 0; i < frames; ++i)
         if (!PacedFrame(session, &wall, &cpu, error)) return false;
@@ -121,7 +123,8 @@ void PrintFigures(const HostOptions& options, const std::string& library, const 
                 f.failed ? " (the plug-in logged a failure)" : "");
     std::printf("  resident memory before the load    %.1f MiB\n", MiB(f.before.current));
     std::printf("  peak during the load               %+.1f MiB\n", Above(f.during.peak, f.before.current));
-    std::printf("  steady, %d frames after it shows   %+.1f MiB\n", kSteadyFrames, Above(f.after.current, f.before.current));
+    std::printf("  steady, %d frames after it shows   %+.1f MiB\n", kSteadyFrames,
+                Above(f.after.current, f.before.current));
     std::printf("  teardown N frames into a load, ms ");
     for (size_t i = 0; i < f.teardownMs.size(); ++i) std::printf(" %d: %.1f", kTeardownAfterFrames[i], f.teardownMs[i]);
     std::printf("\n");

@@ -1,0 +1,98 @@
+// The loading thread without GL: a newer path supersedes an older one, and stopping in the
+// middle of a load neither hangs nor leaks (this program also runs under ThreadSanitizer).
+// Paths that name no regular file are refused without blocking.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+#include "overlay/DecodeBudget.h"
+#include "overlay/GuardedDecode.h"
+#include "overlay/OverlayFile.h"
+#include "overlay/OverlayLoader.h"
+#include "tests/overlay/PictureFiles.h"
+
+using namespace overlay_test;
+
+namespace {
+
+// Collects until the load is over, or gives up after a minute.
+LoaderDelivery Finish(OverlayLoader& loader) {
+    LoaderDelivery all;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::minutes(1);
+    while (!all.outcome && std::chrono::steady_clock::now() < deadline) {
+        LoaderDelivery some = loader.Collect();
+        for (PreparedFrame& frame : some.frames) {
+            loader.Uploaded(ChainBytes(frame.levels));
+            all.frames.push_back(std::move(frame));
+        }
+        all.outcome = std::move(some.outcome);
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return all;
+}
+
+class OverlayLoading : public ::testing::Test {
+protected:
+    TempFolder folder;
+    // Large enough that its decode is still running when the test acts.
+    const std::string large = folder.Write("large.png", SolidPng(4096, 4096, {0, 0, 255, 255}));
+};
+
+}  // namespace
+
+TEST_F(OverlayLoading, ANewerPathSupersedesTheLoadInProgress) {
+    OverlayLoader loader;
+    loader.Request(large, 2048);
+    loader.Request(folder.Write("small.png", EncodePng(SolidPicture(30, 20, {255, 0, 0, 255}))), 2048);
+    const LoaderDelivery delivery = Finish(loader);
+    ASSERT_TRUE(delivery.outcome);
+    EXPECT_EQ(delivery.outcome->logLines, std::vector<std::string>{"Loaded overlay: 30x20"});
+    ASSERT_EQ(delivery.frames.size(), 1u);
+    EXPECT_EQ(delivery.frames[0].levels[0].size, (PictureSize{30, 20}));
+    EXPECT_EQ(delivery.frames[0].levels.back().size, (PictureSize{1, 1}));
+}
+
+TEST_F(OverlayLoading, StoppingInTheMiddleOfALoadReturnsAndLeavesNothing) {
+    for (const int delay : {0, 2, 10, 40, 150}) {
+        SCOPED_TRACE(delay);
+        OverlayLoader loader;
+        loader.Request(large, 2048);
+        std::this_thread::sleep_for(std::chrono::milliseconds(delay));
+        loader.Stop();
+        EXPECT_FALSE(loader.Collect().outcome);
+        // A stopped loader starts again on the next request.
+        loader.Request(folder.Write("again.png", EncodePng(SolidPicture(4, 4, {1, 2, 3, 255}))), 2048);
+        EXPECT_TRUE(Finish(loader).outcome->succeeded);
+    }
+}
+
+TEST_F(OverlayLoading, ADecodeCalledOffMidwayFreesEveryBlock) {
+    const Bytes png = ReadFile(large);
+    std::atomic<bool> cancelled{false};
+    ScopedDecodeCancel cancel(cancelled);
+    std::thread caller([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        cancelled = true;
+    });
+    const DecodedPicture picture = DecodePicture(png);
+    caller.join();
+    EXPECT_FALSE(picture.pixels);
+    EXPECT_EQ(DecoderBytesInUse(), 0u);
+}
+
+TEST_F(OverlayLoading, WhatIsNoRegularFileIsRefusedWithoutBlocking) {
+    const std::string fifo = folder.Path("fifo.png");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const OverlayFile pipe = ReadOverlayFile(fifo);  // a blocking open would never return
+    EXPECT_TRUE(pipe.opened);
+    EXPECT_FALSE(pipe.complete);
+    EXPECT_EQ(pipe.problem, fifo + " is not a regular file");
+    const OverlayFile directory = ReadOverlayFile(folder.Path(""));
+    EXPECT_EQ(directory.problem, folder.Path("") + " is a directory");
+    EXPECT_EQ(ReadOverlayFile("/dev/zero").problem, "/dev/zero is not a regular file");
+    EXPECT_FALSE(ReadOverlayFile(folder.Path("missing.png")).opened);
+}
