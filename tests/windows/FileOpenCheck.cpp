@@ -66,6 +66,11 @@ int main(int argc, char** argv) {
               "the name in code page 1252 still opens");
 
     Check(OpenFileForReading((folder + "missing.png").c_str()) == nullptr, "a missing file gives null");
+    // Only a regular file is kept open; what else the path named is told apart.
+    FileKind kind = FileKind::Regular;
+    Check(OpenFileForReading(folder.c_str(), &kind) == nullptr && kind == FileKind::Directory,
+          "a folder is refused as a directory");
+    Check(OpenFileForReading("NUL", &kind) == nullptr && kind == FileKind::Other, "the NUL device is refused");
     Check(OpenFileForReading(nullptr) == nullptr, "a null path gives null");
     return failures == 0 ? 0 : 1;
 }

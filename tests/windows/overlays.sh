@@ -31,7 +31,8 @@ check_overlays() {
   local still="$WORK/überwachung-наблюдение.png"
   convert -size 64x16 xc:red -size 64x16 xc:blue -append "$still"
   check_overlay_scene overlay-still-наблюдение "$still" 2
-  # Three frames of 100 ms: the eighth processed frame shows the second.
+  # Three frames of 100 ms, paced from the frame that first shows the animation (the host
+  # waits for the load, uncounted): eight frames later the second is shown.
   local animation="$WORK/animation.gif"
   convert -delay 10 -size 48x48 xc:red xc:lime xc:blue "$animation"
   check_overlay_scene overlay-gif "$animation" 8

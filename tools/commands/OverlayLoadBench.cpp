@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
 #include <memory>
 #include <thread>
 
@@ -77,8 +76,6 @@ bool MeasureLoad(RenderSession& session, const HostOptions& options, uint32_t fi
         if (!PacedFrame(session, &wall, &cpu, error)) return false;
         figures->failed = LoggedFailureSince(lines);
     } while (!figures->failed && session.ReadCentre(kCentreSide) == centre);
-    if (std::getenv("VIGIL_DUMP"))
-        for (size_t i = 0; i < cpu.size(); ++i) std::fprintf(stderr, "%zu %.2f\n", i, cpu[i]);
     figures->framesUntilShown = static_cast<int>(cpu.size());
     figures->loadCpu = Summarise(cpu);
     figures->loadWall = Summarise(wall);
