@@ -83,7 +83,7 @@ uint32_t ZaqVigilomatronic::RenderFrame(const ffgl::ProcessingRecord* record) {
     frameCounter = NextFrame(frameCounter);
 
     AdvanceOverlayAnimation();
-    overlay.Update(static_cast<int>(std::max(viewport.width, viewport.height)));
+    overlay.Update(OutputSide());
 
     const FrameValues frame = ComputeFrameValues(frameCounter, parameters.scanLineMode);
     char line[256];

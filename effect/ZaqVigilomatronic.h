@@ -3,6 +3,7 @@
 // pass, the HUD and the overlay picture, each owning its own GL names.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 
@@ -32,7 +33,7 @@ public:
 
     // The overlay picture. Loading runs on the instance's loading thread; the frames that
     // follow upload the picture and show it once it is all there.
-    void LoadOverlay(const std::string& path) { overlay.Load(path); }
+    void LoadOverlay(const std::string& path) { overlay.Load(path, OutputSide()); }
     void ReleaseOverlay() { overlay.ReleasePicture(); }
     void AdvanceOverlayAnimation() { overlay.Advance(); }
     uint32_t CurrentOverlayTexture() const { return overlay.CurrentTexture(); }
@@ -55,6 +56,8 @@ private:
 
     // Creates the pass, the HUD and the overlay in that order; the first failure ends it.
     bool CreateGraphics(const EffectShaderSources& sources);
+    // The longer side of the host's viewport: what overlay textures are sized for.
+    int OutputSide() const { return static_cast<int>(std::max(viewport.width, viewport.height)); }
     // The HUD stages of a frame, blended over the processed picture.
     void DrawHud(const FrameValues& frame);
 

@@ -35,13 +35,14 @@ void ReturnFreedMemory() {
 OverlayLoader::~OverlayLoader() { Stop(); }
 
 void OverlayLoader::Request(const std::string& path, int maxSide) {
+    std::vector<PreparedFrame> superseded;  // freed after the lock is let go
     {
         std::lock_guard<std::mutex> lock(mutex);
         request = path;
         requestSide = maxSide;
         ++generation;
         cancelled = true;  // the load in progress, if any; the thread clears it for this one
-        ready.clear();
+        superseded.swap(ready);
         outcome.reset();
         waitingBytes = 0;
         stopping = false;
