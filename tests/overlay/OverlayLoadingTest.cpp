@@ -207,18 +207,6 @@ TEST_F(OverlayLoading, ASupersededLoadNeverShows) {
     EXPECT_EQ(log.lines(), std::vector<std::string>{"Loaded overlay: 8x8"});
 }
 
-TEST_F(OverlayLoading, PathsThatNameNoRegularFileAreRefused) {
-    const std::string fifo = folder.Path("fifo.png");
-    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-    for (const std::string& path : {fifo, folder.Path("")}) {
-        Show(folder.Write("shown.png", Png()));
-        LogCapture log;
-        Show(path);
-        ExpectFailed(log.lines(), "Failed to load overlay image");
-        EXPECT_EQ(log.lines().front().rfind("Overlay refused: " + path + " is ", 0), 0u) << log.lines().front();
-    }
-}
-
 TEST_F(OverlayLoading, HostilePixelStoreStateGivesTheSamePicture) {
     const std::string file = folder.Write("split.png", EncodePng(SplitPicture(64, 48, kRed, kBlue)));
     Show(file);
