@@ -115,7 +115,8 @@ void OverlayLoader::Run() {
         lock.unlock();
         PreparedOutcome result = PrepareOverlay(path, maxSide, cancelled,
                                                 [&](PreparedFrame&& frame) { return Deliver(job, std::move(frame)); });
-        ReturnFreedMemory();
+        // Trimming takes a while; a load called off hurries back instead.
+        if (!cancelled) ReturnFreedMemory();
         lock.lock();
         if (job == generation && !stopping) outcome = std::move(result);
     }
