@@ -2,6 +2,9 @@
 
 #include <GL/glew.h>
 
+#include <algorithm>
+#include <utility>
+
 #include "gl/PixelStore.h"
 #include "gl/ReleaseName.h"
 #include "gl/Scoped.h"
@@ -49,7 +52,9 @@ void OverlayPicture::Advance() {
 void OverlayPicture::Update(int outputSide) {
     if (overlayReloadPending && !overlayPath.empty()) {
         Load(overlayPath, outputSide);
-        overlayReloadPending = false;
+    } else if (NeedsRefit(outputSide)) {
+        Load(overlayPath, outputSide);
+        refitting = true;
     }
     if (!loader.Busy() && incoming.Empty()) return;
     LoaderDelivery delivery = loader.Collect();
@@ -88,33 +93,52 @@ void OverlayPicture::Load(const std::string& path, int outputSide) {
     outcome.reset();
     overlayPath = path;
     overlayReloadPending = false;
-    if (!path.empty()) loader.Request(path, TextureSideFor(outputSide));
+    refitting = false;
+    requestedSide = TextureSideFor(outputSide);
+    if (!path.empty()) loader.Request(path, requestedSide);
+}
+
+bool OverlayPicture::NeedsRefit(int outputSide) const {
+    if (overlayTexture == 0 || overlayPath.empty() || Loading()) return false;
+    const int wanted = TextureSideFor(outputSide);
+    return wanted > fittedSide && std::max(overlayWidth, overlayHeight) > fittedSide;
 }
 
 void OverlayPicture::Show(const PreparedOutcome& shown) {
     std::vector<int32_t> delays;
     std::vector<uint32_t> textures = incoming.TakeTextures(&delays);
+    const bool samePlay = refitting && shown.animated && textures.size() == overlayFrameTextures.size();
+    const OverlayPlayhead playhead{overlayFrameIndex, overlayFrameTime};
     ReleaseTextures();
     overlayWidth = shown.width;
     overlayHeight = shown.height;
+    fittedSide = requestedSide;
     if (shown.animated) {
         overlayFrameCount = static_cast<int32_t>(textures.size());
         overlayFrameTextures = std::move(textures);
         overlayFrameDelays = std::move(delays);
         overlayTexture = overlayFrameTextures.empty() ? 0 : overlayFrameTextures[0];
+        if (samePlay) {
+            overlayFrameIndex = playhead.frameIndex;
+            overlayFrameTime = playhead.frameTime;
+        }
     } else {
         overlayTexture = textures.empty() ? 0 : textures[0];
         for (size_t i = 1; i < textures.size(); ++i) ReleaseTexture(textures[i]);
     }
-    for (const std::string& line : shown.logLines) LogMessage(line.c_str());
+    if (!refitting)
+        for (const std::string& line : shown.logLines) LogMessage(line.c_str());
+    refitting = false;
     outcome.reset();  // last: `shown` may be it
 }
 
-// A file that cannot be used leaves no overlay at all, and an empty path.
+// A file that cannot be used leaves no overlay at all, and an empty path; a picture on
+// screen that could not be sharpened stays as it is.
 void OverlayPicture::Fail(const PreparedOutcome& failed) {
     const std::vector<std::string> lines = failed.logLines;  // `failed` may be the outcome reset here
     incoming.Release();
     outcome.reset();
+    if (std::exchange(refitting, false)) return;
     ReleasePicture();
     for (const std::string& line : lines) LogMessage(line.c_str());
 }
@@ -139,4 +163,5 @@ void OverlayPicture::ReleaseTextures() {
     }
     overlayWidth = 0;
     overlayHeight = 0;
+    fittedSide = 0;
 }

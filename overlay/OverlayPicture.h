@@ -43,7 +43,8 @@ public:
     void Advance();
     // Starts loading a pending path, uploads a share of the picture coming in, and swaps
     // it in, or removes the overlay when its file could not be used. Pictures are sized
-    // for an output whose longer side is `outputSide` pixels (0: not known).
+    // for an output whose longer side is `outputSide` pixels (0: not known); one shown on
+    // a larger output than it was sized for is fitted again from its file.
     void Update(int outputSide);
     void Draw() const;
 
@@ -67,6 +68,8 @@ public:
 private:
     // Deletes the picture's textures and forgets its size and frames, keeping the path.
     void ReleaseTextures();
+    // A picture on screen that a texture fitted for `outputSide` would show sharper.
+    bool NeedsRefit(int outputSide) const;
     void Show(const PreparedOutcome& outcome);
     void Fail(const PreparedOutcome& outcome);
 
@@ -83,8 +86,13 @@ private:
     std::vector<int32_t> overlayFrameDelays;  // milliseconds, every one above 0
     int32_t overlayFrameIndex = 0;
     float overlayFrameTime = 0.0f;  // milliseconds towards the next frame
+    int32_t fittedSide = 0;         // the longest side the shown picture was fitted within
 
     OverlayLoader loader;
+    int32_t requestedSide = 0;  // the fitting of the load under way
+    // The load under way only sharpens the picture on screen: it logs nothing, keeps the
+    // animation's place, and when the file can no longer be used the picture stays.
+    bool refitting = false;
     IncomingPicture incoming;
     std::optional<PreparedOutcome> outcome;  // of the load coming in, once it is known
 };

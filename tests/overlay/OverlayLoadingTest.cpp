@@ -228,3 +228,24 @@ TEST_F(OverlayLoading, HostilePixelStoreStateGivesTheSamePicture) {
     EXPECT_EQ(Integer(GL_UNPACK_ALIGNMENT), 4);
     glDeleteBuffers(1, &buffer);
 }
+
+TEST_F(OverlayLoading, ALargerOutputSharpensThePictureQuietly) {
+    Show(folder.Write("wide.png", SolidPng(1600, 800, kGreen)));
+    auto textureWidth = [this] {
+        glBindTexture(GL_TEXTURE_2D, effect->CurrentOverlayTexture());
+        GLint width = 0;
+        glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
+        glBindTexture(GL_TEXTURE_2D, 0);
+        return width;
+    };
+    const GLint small = textureWidth();
+    LogCapture log;
+    const ffgl::ViewportRecord larger{0, 0, 1000, 1000};
+    ASSERT_EQ(effect->ChangeViewport(&larger), 0u);
+    ASSERT_EQ(RenderFrame(), 0u);
+    EXPECT_TRUE(SameColor(Centre(), kGreen));  // the picture stays while the sharper one comes
+    FinishLoad();
+    EXPECT_GT(textureWidth(), small);
+    EXPECT_TRUE(SameColor(Centre(), kGreen));
+    EXPECT_TRUE(log.lines().empty());
+}
