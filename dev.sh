@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Set-up, build and run on Debian 12. Run as root on a fresh machine; every command
 # installs what is missing first.
-#   ./dev.sh test      build and run every test
+#   ./dev.sh test      build with warnings as errors and run every test
 #   ./dev.sh demo      build and render the demo pictures into out/
 #   ./dev.sh windows   cross-build the Windows x64 DLL into build-windows/
 #   ./dev.sh test-windows  cross-build, then check the DLL under Wine against Linux
@@ -75,7 +75,7 @@ check_format() {
 }
 
 cmd_test() {
-  build
+  build -DVIGIL_WERROR=ON
   check_format
   with_display ctest --test-dir "$BUILD" --output-on-failure -j2 "$@"
 }
@@ -113,8 +113,8 @@ cmd_windows() {
 
 # The Linux build is the reference the Windows build's output is compared with.
 cmd_test_windows() {
-  build
-  cmd_windows
+  build -DVIGIL_WERROR=ON
+  cmd_windows -DVIGIL_WERROR=ON
   ensure_packages "${WINE_PACKAGES[@]}"
   "$ROOT/tests/windows/run.sh" "$BUILD" "$WINDOWS_BUILD"
 }
