@@ -22,6 +22,7 @@ int main(int argc, char** argv) {
     const std::vector<Rgba> palette = {{255, 0, 0, 255}, {0, 255, 0, 255}, {0, 0, 255, 255}};
     WriteFile(folder + "frames.gif", SolidFramesGif(5, 3, palette, 4, 3));
     std::vector<GifFrame> frames;
+    frames.reserve(4);
     for (int i = 0; i < 4; ++i) frames.push_back({i, i % 2, 2, 1, {uint8_t(i % 3), 1}, 0, 3 - (i % 2)});
     Bytes gif = EncodeGif(6, 2, palette, frames);
     WriteFile(folder + "disposal.gif", gif);
