@@ -18,7 +18,8 @@ protected:
 
     // Channel values of one pixel, 0..255, rows counted from the bottom.
     std::vector<int> Pixel(int x, int y) const {
-        const uint8_t* p = Read().At(x, y);
+        const auto pixels = Read();  // outlives the pointer into it
+        const uint8_t* p = pixels.At(x, y);
         return {p[0], p[1], p[2]};
     }
 
