@@ -3,6 +3,7 @@
 #include "host/Answers.h"
 #include "host/InstanceCalls.h"
 #include "host/InstanceLife.h"
+#include "host/LiveInstances.h"
 #include "host/ParameterQueries.h"
 #include "host/Plugin.h"
 #include "host/Prototype.h"
@@ -54,7 +55,10 @@ bool TakesOptionalInstance(uint32_t code) {
 uint64_t AnswerWithoutPrototype(uint32_t code) { return code == ffgl::kGetAuxiliaryCount ? 0 : answer::Refusal(code); }
 
 uint64_t AnswerTableQuery(uint32_t code, uint64_t input, CFFGLPlugin* instance) {
-    if (instance && TakesOptionalInstance(code)) return AnswerFromTable(code, input, *instance);
+    if (instance && TakesOptionalInstance(code)) {
+        if (!IsLiveInstance(instance)) return answer::Refusal(code);
+        return AnswerFromTable(code, input, *instance);
+    }
     CFFGLPlugin* prototype = Prototype();
     if (!prototype) return AnswerWithoutPrototype(code);
     return AnswerFromTable(code, input, *prototype);
@@ -113,6 +117,7 @@ uint64_t Dispatch(uint32_t code, uint64_t input, void* handle) {
         case ffgl::kGetAuxiliaryCount:
         case ffgl::kGetAuxiliaryEntry:
         case ffgl::kGetGroupName: return AnswerTableQuery(code, input, instance);
-        default: return instance ? AnswerInstanceCall(code, input, *instance) : answer::Failure();
+        // A handle that is not a live instance of ours is never read through.
+        default: return IsLiveInstance(instance) ? AnswerInstanceCall(code, input, *instance) : answer::Failure();
     }
 }

@@ -4,6 +4,7 @@
 
 #include "host/Answers.h"
 #include "host/GraphicsLibrary.h"
+#include "host/LiveInstances.h"
 #include "host/Plugin.h"
 #include "host/Prototype.h"
 #include "host/Registration.h"
@@ -51,10 +52,15 @@ uint64_t CreateHostInstance(const ffgl::ViewportRecord* viewport) {
     if (!ApplyDefaults(*instance, *prototype)) return answer::Failure();
     if (!EnsureGraphicsLibrary()) return answer::Failure();
     if (!SetUpGraphicsOrTearDown(*instance, viewport)) return answer::Failure();
+    if (!RegisterLiveInstance(instance.get())) {
+        instance->TearDownGraphics();
+        return answer::Failure();
+    }
     return answer::Pointer(instance.release());
 }
 
 uint64_t DestroyHostInstance(CFFGLPlugin* instance) {
+    ForgetLiveInstance(instance);
     std::unique_ptr<CFFGLPlugin> owned(instance);
     if (owned->connected) {
         owned->CloseConnection();

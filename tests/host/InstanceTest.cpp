@@ -114,4 +114,28 @@ TEST_F(Instance, TwoInstancesLiveSideBySide) {
     EXPECT_EQ(Call(kGetParameter, 8, instance), FloatBits(0.75f));
 }
 
+// A handle destroyed already, or never one of ours, is refused without being read and
+// without a log line; the live instance goes on.
+TEST_F(Instance, StaleAndForeignHandlesAreRefused) {
+    ViewportRecord viewport{0, 0, 16, 16};
+    void* stale = BitsPointer<void>(CallWith(kInstantiate, &viewport));
+    ASSERT_EQ(Call(kDeinstantiate, 0, stale), kSuccess);
+    uint64_t foreignBytes[64] = {};
+    TextureRecord texture{16, 16, 16, 16, input.texture};
+    TextureRecord* inputs[1] = {&texture};
+    ProcessingRecord frame{1, 0, inputs, target.framebuffer, 0};
+    SetParameterRecord value{8, 0, FloatBits(0.5f)};
+    ElementQueryRecord element{0, 1, 0};
+    log->Clear();
+    for (void* handle : {stale, static_cast<void*>(foreignBytes)}) {
+        EXPECT_EQ(CallWith(kSetParameter, &value, handle), kFailure);
+        EXPECT_EQ(Call(kGetParameter, 8, handle), kFailure);
+        EXPECT_EQ(CallWith(kProcessFrame, &frame, handle), kFailure);
+        EXPECT_EQ(CallWith(kGetElementName, &element, handle), 0u);
+        EXPECT_EQ(Call(kDeinstantiate, 0, handle), kFailure);
+    }
+    EXPECT_TRUE(log->lines().empty());
+    EXPECT_EQ(CallWith(kProcessFrame, &frame, instance), kSuccess);
+}
+
 }  // namespace
