@@ -4,6 +4,7 @@
 
 #include "gl/ByteOffset.h"
 #include "gl/ReleaseName.h"
+#include "gl/Scoped.h"
 
 void DynamicBuffer::Create(VertexLayout layout, uint32_t bytes) {
     Release();
@@ -21,6 +22,9 @@ void DynamicBuffer::Create(VertexLayout layout, uint32_t bytes) {
         glVertexAttribPointer(1, 2, GL_FLOAT, GL_FALSE, 16, ByteOffset(8));
     }
     glBindVertexArray(0);
+    // A host that uploads to the array-buffer binding without binding its own buffer
+    // first would write into ours.
+    glBindBuffer(GL_ARRAY_BUFFER, 0);
 }
 
 void DynamicBuffer::Release() {
@@ -29,7 +33,9 @@ void DynamicBuffer::Release() {
 }
 
 void DynamicBuffer::UploadAndDraw(const void* vertices, uint32_t bytes, uint32_t mode, int32_t count) const {
-    glBindBuffer(GL_ARRAY_BUFFER, vertexBuffer);
-    glBufferSubData(GL_ARRAY_BUFFER, 0, bytes, vertices);
+    {
+        ffglex::ScopedVBOBinding binding(vertexBuffer);
+        glBufferSubData(GL_ARRAY_BUFFER, 0, bytes, vertices);
+    }
     glDrawArrays(mode, 0, count);
 }

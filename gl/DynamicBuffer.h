@@ -23,15 +23,15 @@ public:
     DynamicBuffer& operator=(const DynamicBuffer&) = delete;
 
     // Releases a buffer held from before, then makes the vertex array and a buffer of
-    // `bytes` with the layout's attributes. The names are not tested; the array binding
-    // is reset to 0, the array-buffer binding stays on the new buffer.
+    // `bytes` with the layout's attributes. The names are not tested; both the array and
+    // the array-buffer binding are back at 0 afterwards.
     void Create(VertexLayout layout, uint32_t bytes);
     // Deletes the array, then the buffer.
     void Release();
 
     // One primitive: uploads `bytes` from `vertices` to the start of the buffer and draws
     // `count` vertices from byte 0. The caller has bound the vertex array and a program,
-    // and keeps `bytes` within the buffer's size.
+    // and keeps `bytes` within the buffer's size. The array-buffer binding ends at 0.
     void UploadAndDraw(const void* vertices, uint32_t bytes, uint32_t mode, int32_t count) const;
 
     uint32_t VertexArray() const { return vertexArray; }

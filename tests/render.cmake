@@ -5,4 +5,4 @@ vigil_test(render_values_tests render/ProcessingValuesTest.cpp render/HolderTrai
 vigil_test(render_gl_tests render/ShaderProgramTest.cpp render/ScopedBindingTest.cpp
   render/GraphicsLifecycleTest.cpp render/ProcessingPassTest.cpp render/FrameCompositionTest.cpp
   LINKS vigil_core vigil_hostkit)
-vigil_test(render_boundary_tests render/BoundaryFrameTest.cpp LINKS vigil_hostkit PLUGIN)
+vigil_test(render_boundary_tests render/BoundaryFrameTest.cpp render/HostSituationsTest.cpp LINKS vigil_hostkit PLUGIN)

@@ -86,7 +86,7 @@ void HudRenderer::AddShape(const HudShape& shape) {
 void HudRenderer::Flush() {
     if (batch.Empty()) return;
     if (const int span = batch.UsedSpan(); span > 0) {
-        glBindBuffer(GL_ARRAY_BUFFER, lineBuffer.VertexBuffer());
+        ffglex::ScopedVBOBinding binding(lineBuffer.VertexBuffer());
         glBufferSubData(GL_ARRAY_BUFFER, 0, static_cast<GLsizeiptr>(span * sizeof(HudVertex)), batch.Vertices());
     }
     for (int i = 0; i < batch.CommandCount(); ++i) {

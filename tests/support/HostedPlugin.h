@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -45,11 +46,16 @@ class HostedInstance : public LoadedPlugin {
 protected:
     void SetUp() override {
         std::string error;
-        context = GlContext::Create(&error);
+        context = GlContext::Create(&error, contextOptions);
         if (!context) GTEST_SKIP() << error << " (run under xvfb-run -a)";
-        ASSERT_TRUE(target.Create(width, height));
-        const std::vector<uint8_t> picture = SolidPixels(inputWidth, inputHeight, inputColor);
-        ASSERT_TRUE(input.Create(inputWidth, inputHeight, inputWidth, inputHeight, picture.data()));
+        ASSERT_TRUE(target.Create(width, height, targetFormat));
+        // The picture fills the lower left of the allocation; the padding has its own colour.
+        const int hardwareWidth = inputWidth + inputPadding, hardwareHeight = inputHeight + inputPadding;
+        std::vector<uint8_t> picture = SolidPixels(hardwareWidth, hardwareHeight, paddingColor);
+        const std::vector<uint8_t> row = SolidPixels(inputWidth, 1, inputColor);
+        for (int y = inputPadding; y < hardwareHeight; ++y)
+            std::copy(row.begin(), row.end(), picture.begin() + static_cast<ptrdiff_t>(y) * hardwareWidth * 4);
+        ASSERT_TRUE(input.Create(hardwareWidth, hardwareHeight, hardwareWidth, hardwareHeight, picture.data()));
         log = std::make_unique<LogCapture>(library->setLogCallback);
         ffgl::ViewportRecord viewport{0, 0, static_cast<uint32_t>(width), static_cast<uint32_t>(height)};
         const uint64_t handle = CallWith(ffgl::kInstantiate, &viewport);
@@ -80,8 +86,8 @@ protected:
     // One frame through code 17, the input texture as input 0 of `inputCount`.
     uint64_t Frame(uint32_t inputCount = 1) {
         ffgl::TextureRecord texture{static_cast<uint32_t>(inputWidth), static_cast<uint32_t>(inputHeight),
-                                    static_cast<uint32_t>(inputWidth), static_cast<uint32_t>(inputHeight),
-                                    input.texture};
+                                    static_cast<uint32_t>(input.hardwareWidth),
+                                    static_cast<uint32_t>(input.hardwareHeight), input.texture};
         ffgl::TextureRecord* inputs[1] = {&texture};
         ffgl::ProcessingRecord record{inputCount, 0, inputs, target.framebuffer, 0};
         return CallWith(ffgl::kProcessFrame, &record, instance);
@@ -89,12 +95,16 @@ protected:
 
     Pixels Read() const { return {target.width, target.height, target.ReadPixels()}; }
 
-    // Fixtures that need another output or input set these in their constructor.
+    // Fixtures that need another context, output or input set these in their constructor.
+    GlContextOptions contextOptions;
+    TargetFormat targetFormat = TargetFormat::Rgba8;
     int width = 64;
     int height = 64;
     int inputWidth = 16;
     int inputHeight = 16;
     Rgba inputColor{0, 0, 0, 255};
+    int inputPadding = 0;  // texels of the allocation beyond the picture, right and top
+    Rgba paddingColor{255, 0, 255, 255};
 
     std::unique_ptr<GlContext> context;
     RenderTarget target;

@@ -1,0 +1,59 @@
+// Frames as hosts other than our own make them, through plugMain: the GL state a host
+// finds after each call, an output whose alpha the host composites, float targets,
+// padded input textures and forward-compatible contexts.
+#include <GL/glew.h>
+
+#include <cmath>
+
+#include "tests/support/HostedPlugin.h"
+
+namespace {
+
+constexpr uint32_t kHudOpacity = 1, kCrosshair = 2, kScanLine = 4, kGrid = 5;
+
+GLint Integer(GLenum name) {
+    GLint value = -1;
+    glGetIntegerv(name, &value);
+    return value;
+}
+
+class HostSituation : public HostedInstance {
+protected:
+    HostSituation() {
+        width = inputWidth = 320;
+        height = inputHeight = 180;
+        inputColor = {128, 128, 128, 255};
+    }
+
+    void Set(uint32_t index, float value) { ASSERT_EQ(SetValue(index, value), ffgl::kSuccess); }
+    // Every HUD stage on: the tactical crosshair, the square grid, the radar and the info block.
+    void AllHudOn() {
+        Set(kCrosshair, 2.0f);
+        Set(kGrid, 1.0f);
+        Set(kScanLine, 3.0f);
+    }
+
+    // What a host expects to find after any call: no error, and its own defaults bound.
+    void ExpectHostState(const char* after) const {
+        EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR)) << after;
+        EXPECT_FALSE(glIsEnabled(GL_BLEND)) << after;
+        EXPECT_EQ(Integer(GL_CURRENT_PROGRAM), 0) << after;
+        EXPECT_EQ(Integer(GL_VERTEX_ARRAY_BINDING), 0) << after;
+        EXPECT_EQ(Integer(GL_ARRAY_BUFFER_BINDING), 0) << after;
+        EXPECT_EQ(Integer(GL_ACTIVE_TEXTURE), GL_TEXTURE0) << after;
+        EXPECT_EQ(Integer(GL_TEXTURE_BINDING_2D), 0) << after;
+        EXPECT_EQ(Integer(GL_DRAW_FRAMEBUFFER_BINDING), static_cast<GLint>(target.framebuffer)) << after;
+        GLfloat lineWidth = 0.0f;
+        glGetFloatv(GL_LINE_WIDTH, &lineWidth);
+        EXPECT_EQ(lineWidth, 1.0f) << after;
+    }
+};
+
+TEST_F(HostSituation, EveryCallLeavesTheHostsStateBehind) {
+    ExpectHostState("set-up");
+    AllHudOn();
+    ASSERT_EQ(Frame(), ffgl::kSuccess);
+    ExpectHostState("a frame with every HUD stage");
+}
+
+}  // namespace
