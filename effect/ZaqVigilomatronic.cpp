@@ -92,10 +92,13 @@ uint32_t ZaqVigilomatronic::RenderFrame(const ffgl::ProcessingRecord* record) {
     pass.Draw(input->handle, record->hostFbo, ComputeProcessingUniforms(frame, *input, parameters.Processing()));
 
     glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    // Colours blend by their alpha, while the output's own alpha stays 1: a host that
+    // composites its layers must not see what lies below through the HUD.
+    glBlendFuncSeparate(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA, GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
     DrawOverlay();
     DrawHud(frame);
     glDisable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);  // the factors a frame has always left behind
     glLineWidth(1.0f);
     return 0;
 }

@@ -56,4 +56,15 @@ TEST_F(HostSituation, EveryCallLeavesTheHostsStateBehind) {
     ExpectHostState("a frame with every HUD stage");
 }
 
+// A host that composites layers must not see through the HUD of an opaque output.
+TEST_F(HostSituation, TheOutputStaysOpaqueUnderTheHud) {
+    AllHudOn();
+    Set(kHudOpacity, 0.5f);
+    ASSERT_EQ(Frame(), ffgl::kSuccess);
+    const Pixels pixels = Read();
+    int seeThrough = 0;
+    for (size_t i = 3; i < pixels.bytes.size(); i += 4) seeThrough += pixels.bytes[i] != 255 ? 1 : 0;
+    EXPECT_EQ(seeThrough, 0);
+}
+
 }  // namespace
