@@ -39,8 +39,8 @@ ProcessingUniforms ComputeProcessingUniforms(const FrameValues& frame, const ffg
     uniforms.maxU = UsedFraction(input.width, input.hardwareWidth);
     uniforms.maxV = UsedFraction(input.height, input.hardwareHeight);
     uniforms.colorMode = RoundOption(parameters.colorMode);
-    uniforms.noiseAmount = parameters.noiseAmount;
-    uniforms.glitchAmount = parameters.glitchAmount;
+    uniforms.noiseAmount = UnitLevel(parameters.noiseAmount);
+    uniforms.glitchAmount = UnitLevel(parameters.glitchAmount);
     uniforms.time = frame.frameTime;
     uniforms.scanLinePos = frame.scanPosition;
     uniforms.scanIntensity = frame.scanIntensity;

@@ -1,4 +1,5 @@
-// How the effect reads option and boolean values: rounded at the point of use.
+// How the effect reads its stored values at the point of use: options rounded, booleans
+// tested, standard values held within their range. The stored values stay as sent.
 #pragma once
 
 #include <climits>
@@ -16,3 +17,10 @@ inline int RoundOption(float value) {
 
 // A boolean parameter is on at 0.5 or more; NaN is off.
 inline bool IsOn(float value) { return value >= 0.5f; }
+
+// A standard parameter (0..1) as the frame uses it: clamped into its range, NaN as 0, so
+// that no infinity or NaN reaches a shader and from there a host's float framebuffer.
+inline float UnitLevel(float value) {
+    if (!(value > 0.0f)) return 0.0f;
+    return value < 1.0f ? value : 1.0f;
+}

@@ -107,24 +107,26 @@ uint32_t ZaqVigilomatronic::RenderFrame(const ffgl::ProcessingRecord* record) {
 void ZaqVigilomatronic::DrawHud(const FrameValues& frame) {
     HudFrameScope scope(hud);
     const EffectParameters& p = parameters;
-    const HudColor color = RotateHue(kHudBaseColor, p.hueShift);
+    const float opacity = UnitLevel(p.hudOpacity);
+    const float hueShift = UnitLevel(p.hueShift);
+    const HudColor color = RotateHue(kHudBaseColor, hueShift);
     if (IsOn(p.cornersOn)) {
-        hud.SetColor(color, p.hudOpacity * 1.0f);
+        hud.SetColor(color, opacity * 1.0f);
         hud.SetLineWidth(2.0f);
         DrawCornerBrackets();
     }
     if (const int grid = RoundOption(p.gridStyle); grid > 0) {
-        hud.SetColor(color, p.hudOpacity * 0.3f);
+        hud.SetColor(color, opacity * 0.3f);
         DrawGrid(grid - 1);
     }
     if (frame.scanMode > 0) {
-        hud.SetColor(color, p.hudOpacity * 0.8f);
+        hud.SetColor(color, opacity * 0.8f);
         hud.SetLineWidth(1.5f);
         DrawScanSweep(frame.scanMode, frame.scanPosition, frameCounter);
     }
     if (const int crosshair = RoundOption(p.crosshairStyle); crosshair > 0) {
-        hud.SetColor(color, p.hudOpacity * 1.0f);
+        hud.SetColor(color, opacity * 1.0f);
         DrawCrosshair(crosshair - 1);
     }
-    if (IsOn(p.showInfo)) DrawInfoBlock(hud, color, p.hudOpacity, p.hueShift, frameCounter);
+    if (IsOn(p.showInfo)) DrawInfoBlock(hud, color, opacity, hueShift, frameCounter);
 }

@@ -3,6 +3,7 @@
 // padded input textures and forward-compatible contexts.
 #include <GL/glew.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "tests/support/HostedPlugin.h"
@@ -65,6 +66,29 @@ TEST_F(HostSituation, TheOutputStaysOpaqueUnderTheHud) {
     int seeThrough = 0;
     for (size_t i = 3; i < pixels.bytes.size(); i += 4) seeThrough += pixels.bytes[i] != 255 ? 1 : 0;
     EXPECT_EQ(seeThrough, 0);
+}
+
+class FloatTargetHost : public HostSituation {
+protected:
+    FloatTargetHost() { targetFormat = TargetFormat::Rgba16F; }
+};
+
+// A NaN or infinity in a host's float framebuffer would poison every later effect: each
+// value reaches the pass and the HUD finite, whatever the host sent.
+TEST_F(FloatTargetHost, NoValueAHostSendsWritesNaNOrInfinity) {
+    const float hostile[] = {NAN, INFINITY, -INFINITY, 1e30f, -1e30f};
+    for (uint32_t index : {0u, 1u, 2u, 3u, 4u, 5u, 6u, 7u, 8u, 10u}) {
+        const float sent = ffgl::BitsFloat(Call(ffgl::kGetParameter, index, instance));
+        for (const float value : hostile) {
+            AllHudOn();
+            Set(index, value);
+            ASSERT_EQ(Frame(), ffgl::kSuccess);
+            const std::vector<float> pixels = target.ReadFloatPixels();
+            const auto bad = std::count_if(pixels.begin(), pixels.end(), [](float v) { return !std::isfinite(v); });
+            EXPECT_EQ(bad, 0) << "parameter " << index << " at " << value;
+            Set(index, sent);
+        }
+    }
 }
 
 }  // namespace
