@@ -11,6 +11,7 @@ ProcessingLocations FindProcessingLocations(const ShaderProgram& shader) {
     ProcessingLocations at;
     at.inputTexture = shader.UniformLocation("InputTexture");
     at.maxUV = shader.UniformLocation("MaxUV");
+    at.readArea = shader.UniformLocation("ReadArea");
     at.colorMode = shader.UniformLocation("ColorMode");
     at.noiseAmount = shader.UniformLocation("NoiseAmount");
     at.glitchAmount = shader.UniformLocation("GlitchAmount");
@@ -56,6 +57,8 @@ void ProcessingPass::DrawWith(ProcessingProgram which, uint32_t inputTexture, ui
     ffglex::Scoped2DTextureBinding textureScope(inputTexture);
     glUniform1i(at.inputTexture, uniforms.inputTexture);
     glUniform2f(at.maxUV, uniforms.maxU, uniforms.maxV);
+    const ReadArea& area = uniforms.readArea;
+    glUniform4f(at.readArea, area.minU, area.minV, area.maxU, area.maxV);
     glUniform1i(at.colorMode, uniforms.colorMode);
     glUniform1f(at.noiseAmount, uniforms.noiseAmount);
     glUniform1f(at.glitchAmount, uniforms.glitchAmount);

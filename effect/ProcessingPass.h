@@ -14,6 +14,7 @@
 struct ProcessingLocations {
     int32_t inputTexture = -1;
     int32_t maxUV = -1;
+    int32_t readArea = -1;
     int32_t colorMode = -1;
     int32_t noiseAmount = -1;
     int32_t glitchAmount = -1;

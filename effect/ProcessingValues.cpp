@@ -17,6 +17,16 @@ float UsedFraction(uint32_t size, uint32_t hardwareSize) {
     return static_cast<float>(size) / static_cast<float>(hardwareSize);
 }
 
+// From the centre of the first texel to the centre of the picture's last one, so that
+// filtering never reaches the padding of a texture larger than its picture. Without
+// padding, the whole texture: clamping to its edges reads what clamp-to-edge reads.
+void ReadLimits(uint32_t size, uint32_t hardwareSize, float* low, float* high) {
+    if (size == 0 || size >= hardwareSize) return;
+    const float texels = static_cast<float>(hardwareSize);
+    *low = 0.5f / texels;
+    *high = (static_cast<float>(size) - 0.5f) / texels;
+}
+
 }  // namespace
 
 FrameValues ComputeFrameValues(int32_t frameCounter, float scanLineMode) {
@@ -38,6 +48,8 @@ ProcessingUniforms ComputeProcessingUniforms(const FrameValues& frame, const ffg
     uniforms.inputTexture = 0;
     uniforms.maxU = UsedFraction(input.width, input.hardwareWidth);
     uniforms.maxV = UsedFraction(input.height, input.hardwareHeight);
+    ReadLimits(input.width, input.hardwareWidth, &uniforms.readArea.minU, &uniforms.readArea.maxU);
+    ReadLimits(input.height, input.hardwareHeight, &uniforms.readArea.minV, &uniforms.readArea.maxV);
     uniforms.colorMode = RoundOption(parameters.colorMode);
     uniforms.noiseAmount = UnitLevel(parameters.noiseAmount);
     uniforms.glitchAmount = UnitLevel(parameters.glitchAmount);

@@ -15,11 +15,20 @@ struct FrameValues {
     float scanIntensity = 0.0f;
 };
 
-// The eight uniforms of the processing shader.
+// The area every read of the input stays within, in texture coordinates.
+struct ReadArea {
+    float minU = 0.0f;
+    float minV = 0.0f;
+    float maxU = 1.0f;
+    float maxV = 1.0f;
+};
+
+// The uniforms of the processing shader.
 struct ProcessingUniforms {
     int32_t inputTexture = 0;  // texture unit
     float maxU = 1.0f;
     float maxV = 1.0f;
+    ReadArea readArea;
     int32_t colorMode = 0;
     float noiseAmount = 0.0f;
     float glitchAmount = 0.0f;

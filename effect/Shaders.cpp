@@ -16,12 +16,18 @@ in vec2 uv;
 out vec4 fragColor;
 uniform sampler2D InputTexture;
 uniform vec2 MaxUV;
+uniform vec4 ReadArea;
 uniform int ColorMode;
 uniform float NoiseAmount;
 uniform float GlitchAmount;
 uniform float Time;
 uniform float ScanLinePos;
 uniform float ScanIntensity;
+
+// Every read stays within the picture: a padded texture's padding holds whatever it held.
+vec4 readInput(vec2 p) {
+    return texture(InputTexture, clamp(p, ReadArea.xy, ReadArea.zw));
+}
 
 float rand(vec2 co) {
     return fract(sin(dot(co, vec2(12.9898, 78.233))) * 43758.5453);
@@ -46,18 +52,18 @@ void main() {
     vec3 color;
     if (G > 0.001) {
         float a = G * 0.008;
-        color.r = texture(InputTexture, tc + vec2(a, 0.0)).r;
-        color.g = texture(InputTexture, tc).g;
-        color.b = texture(InputTexture, tc - vec2(a, 0.0)).b;
+        color.r = readInput(tc + vec2(a, 0.0)).r;
+        color.g = readInput(tc).g;
+        color.b = readInput(tc - vec2(a, 0.0)).b;
     } else {
-        color = texture(InputTexture, tc).rgb;
+        color = readInput(tc).rgb;
     }
 
     if (G > 0.001) {
         float h = rand(vec2(floor(tc.y * 60.0), floor(T * 8.0)));
         float trigger = h >= 0.97 - G * 0.12 ? 1.0 : 0.0;
         float shift = trigger * (rand(vec2(tc.y * 7.0, T * 3.0)) - 0.5) * G * 0.12;
-        if (trigger == 1.0) color = texture(InputTexture, tc + vec2(shift, 0.0)).rgb;
+        if (trigger == 1.0) color = readInput(tc + vec2(shift, 0.0)).rgb;
     }
 
     if (ColorMode == 1) {
@@ -108,10 +114,11 @@ in vec2 uv;
 out vec4 fragColor;
 uniform sampler2D InputTexture;
 uniform vec2 MaxUV;
+uniform vec4 ReadArea;
 
 void main() {
     vec2 tc = uv * MaxUV;
-    vec3 color = texture(InputTexture, tc).rgb;
+    vec3 color = texture(InputTexture, clamp(tc, ReadArea.xy, ReadArea.zw)).rgb;
     fragColor = vec4(max(color, 0.0), 1.0);
 }
 )";

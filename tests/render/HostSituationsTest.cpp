@@ -68,6 +68,30 @@ TEST_F(HostSituation, TheOutputStaysOpaqueUnderTheHud) {
     EXPECT_EQ(seeThrough, 0);
 }
 
+// The picture in the lower left of a larger texture whose padding is magenta, drawn a
+// little larger than it is.
+class PaddedInputHost : public HostSituation {
+protected:
+    PaddedInputHost() {
+        inputWidth = 240;
+        inputHeight = 150;
+        inputPadding = 40;
+    }
+};
+
+TEST_F(PaddedInputHost, NoReadReachesThePadding) {
+    Set(kHudOpacity, 0.0f);
+    for (const float glitch : {0.0f, 0.2f, 1.0f}) {
+        Set(8, glitch);
+        ASSERT_EQ(Frame(), ffgl::kSuccess);
+        const Pixels pixels = Read();
+        int tinted = 0;  // grey stays grey under every glitch; magenta would tip red against green
+        for (size_t i = 0; i < pixels.bytes.size(); i += 4)
+            tinted += std::abs(pixels.bytes[i] - pixels.bytes[i + 1]) > 2 ? 1 : 0;
+        EXPECT_EQ(tinted, 0) << "glitch " << glitch;
+    }
+}
+
 class FloatTargetHost : public HostSituation {
 protected:
     FloatTargetHost() { targetFormat = TargetFormat::Rgba16F; }
