@@ -25,13 +25,14 @@ constexpr int kClockCharacters = 11;  // "HH:MM:SS:FF"
 
 }  // namespace
 
-int HudTriangleVertexCapacity() {
+int HudTriangleVertexCapacity(bool wideLinesAsTriangles) {
     // Rectangles: the crosshair's centre dot, the recording square, then the texts.
     int rects = 2 + Runs(kRecordingSign.text) + kClockCharacters * MostRunsOfAnyGlyph();
     for (const InfoLine& caption : kCaptions) rects += Runs(caption.text);
-    return 6 * rects;
+    return 6 * rects + (wideLinesAsTriangles ? 3 * kHudLineVertexCapacity : 0);
 }
 
-uint32_t HudLineBufferBytes() {
-    return static_cast<uint32_t>((kHudLineVertexCapacity + HudTriangleVertexCapacity()) * sizeof(HudVertex));
+uint32_t HudLineBufferBytes(bool wideLinesAsTriangles) {
+    const int vertices = kHudLineVertexCapacity + HudTriangleVertexCapacity(wideLinesAsTriangles);
+    return static_cast<uint32_t>(vertices * sizeof(HudVertex));
 }

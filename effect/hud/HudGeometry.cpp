@@ -120,6 +120,31 @@ void WriteRectVertices(HudVertex* v, const HudEdges& e) {
     v[5] = {e.left, e.top};
 }
 
+void WriteWideLineVertices(HudVertex* v, HudVertex a, HudVertex b, float width, float viewportWidth,
+                           float viewportHeight) {
+    const float dx = (b.x - a.x) * viewportWidth, dy = (b.y - a.y) * viewportHeight;
+    const bool xMajor = std::fabs(dx) >= std::fabs(dy);
+    const float major = std::fmax(std::fabs(dx), std::fabs(dy));
+    if (major == 0.0f) {
+        for (int i = 0; i < 6; ++i) v[i] = a;  // no pixel to cover, as GL draws none
+        return;
+    }
+    // GL takes the pixels whose diamond the line leaves: the line as if moved back along
+    // itself by half a pixel of its major axis. Its width is rounded to whole pixels.
+    const float back = 0.5f / major;
+    const HudVertex along{(b.x - a.x) * back, (b.y - a.y) * back};
+    const float half = 0.5f * std::round(width);
+    const HudVertex side = xMajor ? HudVertex{0.0f, half / viewportHeight} : HudVertex{half / viewportWidth, 0.0f};
+    a = {a.x - along.x, a.y - along.y};
+    b = {b.x - along.x, b.y - along.y};
+    v[0] = {a.x - side.x, a.y - side.y};
+    v[1] = {b.x - side.x, b.y - side.y};
+    v[2] = {b.x + side.x, b.y + side.y};
+    v[3] = v[0];
+    v[4] = v[2];
+    v[5] = {a.x + side.x, a.y + side.y};
+}
+
 void AppendCircle(HudShape& shape, float cx, float cy, float radius, int segments) {
     const int n = segments < kMaxCircleSegments ? segments : kMaxCircleSegments;
     if (n <= 0) return;

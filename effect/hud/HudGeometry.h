@@ -47,6 +47,14 @@ struct HudEdges {
 // The two triangles of a filled rectangle, in the order every rectangle is drawn.
 void WriteRectVertices(HudVertex* v, const HudEdges& edges);
 
+// A line `width` pixels wide as two triangles, for a context that draws no line wider
+// than a pixel, covering the pixels a wide GL line covers: the width rounded to whole
+// pixels across the major axis (a line more horizontal than vertical is widened up and
+// down, any other sideways), the ends not extended. The viewport's size in pixels turns
+// pixels into HUD space.
+void WriteWideLineVertices(HudVertex* v, HudVertex a, HudVertex b, float width, float viewportWidth,
+                           float viewportHeight);
+
 // A circle never has more segments than this: 128 vertices, 1 KiB of the line buffer.
 constexpr int kMaxCircleSegments = 64;
 

@@ -9,6 +9,7 @@
 #include "effect/font/GlyphTable.h"
 #include "effect/hud/GlyphEdges.h"
 #include "effect/hud/HudCapacity.h"
+#include "gl/ContextLimits.h"
 #include "host/Log.h"
 
 bool HudRenderer::Create(const ShaderSource& line) {
@@ -18,8 +19,9 @@ bool HudRenderer::Create(const ShaderSource& line) {
         return false;
     }
     hudColorLocation = lineShader.UniformLocation("Color");
-    lineBuffer.Create(VertexLayout::Line, HudLineBufferBytes());
-    batch.Allocate(kHudLineVertexCapacity, HudTriangleVertexCapacity());
+    wideLines = ContextDrawsWideLines();
+    lineBuffer.Create(VertexLayout::Line, HudLineBufferBytes(!wideLines));
+    batch.Allocate(kHudLineVertexCapacity, HudTriangleVertexCapacity(!wideLines));
     open = false;
     return true;
 }
@@ -49,6 +51,13 @@ void HudRenderer::SetColor(const HudColor& c, float alpha) {
 }
 
 void HudRenderer::SetLineWidth(float width) {
+    lineWidth = width;
+    // Where GL draws no line wider than a pixel, such lines become triangles instead, and
+    // GL never hears of their width.
+    if (!wideLines && width > 1.0f) {
+        viewport = CurrentViewportSize();
+        return;
+    }
     if (!open) return glLineWidth(width);
     if (!batch.AddLineWidth(width)) {
         Flush();
@@ -57,6 +66,7 @@ void HudRenderer::SetLineWidth(float width) {
 }
 
 void HudRenderer::Add(HudMode mode, const HudVertex* vertices, int count) {
+    if (mode == HudMode::Lines && !wideLines && lineWidth > 1.0f) return AddWideLines(vertices, count);
     HudVertex* room = open ? batch.Reserve(mode, count) : nullptr;
     if (open && !room) {
         // Full: what is recorded goes out first, so the order of drawing holds.
@@ -68,6 +78,14 @@ void HudRenderer::Add(HudMode mode, const HudVertex* vertices, int count) {
     else
         lineBuffer.UploadAndDraw(vertices, static_cast<uint32_t>(count * sizeof(HudVertex)),
                                  static_cast<uint32_t>(mode), count);
+}
+
+void HudRenderer::AddWideLines(const HudVertex* vertices, int count) {
+    for (int i = 0; i + 1 < count; i += 2) {
+        HudVertex quad[6];
+        WriteWideLineVertices(quad, vertices[i], vertices[i + 1], lineWidth, viewport.width, viewport.height);
+        Add(HudMode::Triangles, quad, 6);
+    }
 }
 
 void HudRenderer::AddRect(const HudEdges& edges) {

@@ -3,7 +3,9 @@
 // primitives, colours and line widths and sends them at the scope's end with one upload
 // and one draw per run and mode. Outside one, or made to draw per primitive, it uploads
 // and draws every primitive at once, and colours and widths go straight to GL: the
-// drawing that the batched frame must match pixel for pixel.
+// drawing that the batched frame must match pixel for pixel. In a context that draws no
+// line wider than a pixel (forward-compatible ones), wider lines are drawn as thin
+// triangles of the same width, in the same batch.
 #pragma once
 
 #include <cstdint>
@@ -11,6 +13,7 @@
 #include "effect/hud/HudColor.h"
 #include "effect/hud/HudCommandList.h"
 #include "effect/hud/HudGeometry.h"
+#include "gl/ContextLimits.h"
 #include "gl/DynamicBuffer.h"
 #include "gl/Scoped.h"
 #include "gl/ShaderProgram.h"
@@ -23,8 +26,9 @@ public:
     HudRenderer(const HudRenderer&) = delete;
     HudRenderer& operator=(const HudRenderer&) = delete;
 
-    // Compiles the line program and makes the line buffer, large enough for a frame's
-    // whole HUD. A failed compile sends its one message to the host's log.
+    // Compiles the line program, asks the context whether it draws wide lines, and makes
+    // the line buffer, large enough for a frame's whole HUD. A failed compile sends its
+    // one message to the host's log.
     bool Create(const ShaderSource& line);
     void Release();
 
@@ -51,6 +55,7 @@ private:
     void Open();
     void Close();
     void Add(HudMode mode, const HudVertex* vertices, int count);
+    void AddWideLines(const HudVertex* vertices, int count);
     void AddRect(const HudEdges& edges);
     void AddShape(const HudShape& shape);
     void Flush();
@@ -61,6 +66,9 @@ private:
     HudCommandList batch;
     bool batching;
     bool open = false;
+    bool wideLines = true;   // whether GL draws lines wider than a pixel, found at set-up
+    float lineWidth = 1.0f;  // the width last set, for lines drawn as triangles
+    ViewportSize viewport;   // read with each width above 1 where lines become triangles
 };
 
 // The HUD of one frame: the line program in use and the line vertex array bound for the

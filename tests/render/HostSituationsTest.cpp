@@ -10,7 +10,8 @@
 
 namespace {
 
-constexpr uint32_t kHudOpacity = 1, kCrosshair = 2, kScanLine = 4, kGrid = 5;
+constexpr uint32_t kHudOpacity = 1, kCrosshair = 2, kCorners = 3, kScanLine = 4, kGrid = 5, kShowInfo = 6,
+                   kHueShift = 10;
 
 GLint Integer(GLenum name) {
     GLint value = -1;
@@ -114,5 +115,73 @@ TEST_F(FloatTargetHost, NoValueAHostSendsWritesNaNOrInfinity) {
         }
     }
 }
+
+// The HUD element by element, over a black input, in a context that draws wide lines and
+// in a forward-compatible one, which draws no line wider than a pixel. Turned half way
+// round, the HUD is red and the scan glow of the pass green.
+class HudLineWidths : public HostSituation, public ::testing::WithParamInterface<bool> {
+protected:
+    HudLineWidths() {
+        contextOptions.forwardCompatible = GetParam();
+        width = inputWidth = 640;
+        height = inputHeight = 360;
+        inputColor = {0, 0, 0, 255};
+    }
+
+    // One element alone at frame `frames`; every call leaves no GL error.
+    void RenderAlone(uint32_t index, float value, int frames = 1) {
+        for (const uint32_t off : {kCorners, kShowInfo}) Set(off, 0.0f);
+        Set(kHueShift, 0.5f);
+        Set(index, value);
+        for (int i = 0; i < frames; ++i, ++frameNumber) ASSERT_EQ(Frame(), ffgl::kSuccess);
+        EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR)) << "element " << index << " = " << value;
+        pixels = Read();
+    }
+
+    // HUD pixels in a row (across a vertical line) or a column (across a horizontal one)
+    // through the HUD point (hx, hy), within four pixels of it.
+    int Across(float hx, float hy, bool horizontalLine) const {
+        const int cx = static_cast<int>(hx * width), cy = static_cast<int>(hy * height);
+        int count = 0;
+        for (int d = -4; d <= 4; ++d) {
+            const int x = horizontalLine ? cx : cx + d, y = horizontalLine ? cy + d : cy;
+            count += pixels.At(x, y)[0] > 50 ? 1 : 0;  // the grid's alpha, 0.3, gives 76
+        }
+        return count;
+    }
+
+    Pixels pixels;
+    int frameNumber = 0;  // of the frame last rendered
+};
+
+// Corners 2 pixels wide, scan line, radar and crosshair 1.5 (which GL rounds to 2), the
+// grid 1; the forward-compatible context draws the same widths, with no GL error.
+TEST_P(HudLineWidths, EveryElementHasItsWidthWithoutAGlError) {
+    RenderAlone(kCorners, 1.0f);
+    EXPECT_EQ(Across(0.05f, 0.02f, true), 2) << "corner bracket, horizontal arm";
+    EXPECT_EQ(Across(0.02f, 0.05f, false), 2) << "corner bracket, vertical arm";
+    RenderAlone(kCrosshair, 1.0f);
+    EXPECT_EQ(Across(0.44f, 0.5f, true), 2) << "standard crosshair";
+    EXPECT_EQ(Across(0.5f, 0.44f, false), 2) << "standard crosshair";
+    RenderAlone(kCrosshair, 2.0f);
+    EXPECT_EQ(Across(0.43f, 0.5f, true), 2) << "tactical crosshair";
+    RenderAlone(kCrosshair, 3.0f);
+    EXPECT_EQ(Across(0.462f, 0.525f, false), 2) << "minimal crosshair";
+    RenderAlone(kCrosshair, 0.0f);
+    RenderAlone(kScanLine, 3.0f);
+    EXPECT_EQ(Across(0.8f, 0.5f + 0.3f * std::tan(frameNumber / 60.0f * 1.7f), true), 2) << "radar sweep";
+    RenderAlone(kScanLine, 2.0f, 100);
+    EXPECT_EQ(Across(std::fmod(frameNumber / 60.0f * 0.9f * 0.3f, 1.0f), 0.7f, false), 2) << "vertical scan line";
+    RenderAlone(kScanLine, 0.0f);
+    RenderAlone(kGrid, 2.0f);
+    EXPECT_EQ(Across(0.333f, 0.2f, false), 1) << "thirds grid";
+    for (const float grid : {1.0f, 3.0f}) RenderAlone(kGrid, grid);
+    RenderAlone(kGrid, 0.0f);
+    RenderAlone(kShowInfo, 1.0f);
+}
+
+INSTANTIATE_TEST_SUITE_P(Contexts, HudLineWidths, ::testing::Bool(), [](const ::testing::TestParamInfo<bool>& info) {
+    return info.param ? "ForwardCompatible" : "WideLines";
+});
 
 }  // namespace

@@ -19,7 +19,7 @@ TEST(CommandLine, RenderTakesEveryOptionInBothSpellings) {
     HostOptions options;
     std::string error;
     ASSERT_TRUE(Parse({"render", "lib.so", "--input", "in.jpg", "--size=640x360", "--frames", "5", "--set",
-                       "Grid=Thirds", "--set=Show Info=on", "--pad", "--output", "out.png"},
+                       "Grid=Thirds", "--set=Show Info=on", "--pad", "--forward-compatible", "--output", "out.png"},
                       &options, &error))
         << error;
     EXPECT_EQ(options.library, "lib.so");
@@ -28,6 +28,7 @@ TEST(CommandLine, RenderTakesEveryOptionInBothSpellings) {
     EXPECT_EQ(options.height, 360);
     EXPECT_EQ(options.frames, 5);
     EXPECT_TRUE(options.pad);
+    EXPECT_TRUE(options.forwardCompatible);
     EXPECT_EQ(options.settings, (std::vector<std::string>{"Grid=Thirds", "Show Info=on"}));
     EXPECT_EQ(options.output, "out.png");
 }

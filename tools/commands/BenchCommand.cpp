@@ -104,7 +104,7 @@ int RunBench(const HostOptions& options) {
         !ResolveSettings(options.settings, parameters, &settings, &error) ||
         !ResolveSettings(options.baseline, parameters, &baselineSettings, &error))
         return Fail(error);
-    std::unique_ptr<GlContext> context = GlContext::Create(&error);
+    std::unique_ptr<GlContext> context = GlContext::Create(&error, {.forwardCompatible = options.forwardCompatible});
     if (!context) return Fail(error);
     Measurement main, baseline;
     if (!Measure(client, options, input, settings, &main, &error)) return Fail(error);

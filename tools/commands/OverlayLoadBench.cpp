@@ -142,7 +142,7 @@ int RunOverlayLoadBench(const HostOptions& options) {
     const auto file = std::find_if(parameters.begin(), parameters.end(),
                                    [](const ParameterInfo& p) { return p.type == ffgl::kTypeFile; });
     if (file == parameters.end()) return Fail(client.FileName() + " has no file parameter to load into");
-    std::unique_ptr<GlContext> context = GlContext::Create(&error);
+    std::unique_ptr<GlContext> context = GlContext::Create(&error, {.forwardCompatible = options.forwardCompatible});
     if (!context) return Fail(error);
     LoadFigures figures;
     {

@@ -21,7 +21,7 @@ bool WriteFrame(const RenderSession& session, const std::string& path, std::stri
 int Render(PluginClient& client, const HostOptions& options, const Picture& input,
            const std::vector<ParameterSetting>& settings, const FramePath& output) {
     std::string error;
-    std::unique_ptr<GlContext> context = GlContext::Create(&error);
+    std::unique_ptr<GlContext> context = GlContext::Create(&error, {.forwardCompatible = options.forwardCompatible});
     if (!context) return Fail(error);
     RenderSession session(client);
     if (!session.Start(input, options.width, options.height, options.pad, settings, &error)) return Fail(error);

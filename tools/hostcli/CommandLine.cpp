@@ -95,6 +95,10 @@ bool ParseOptions(const std::vector<std::string>& arguments, size_t first, HostO
             (option == "--pad" ? options->pad : options->copyBaseline) = true;
             continue;
         }
+        if (option == "--forward-compatible") {
+            options->forwardCompatible = true;
+            continue;
+        }
         if (!inlineValue) {
             if (i + 1 == arguments.size()) {
                 *error = option + " needs a value";
@@ -164,9 +168,10 @@ const char* UsageText() {
            "  vigil-host info LIBRARY\n"
            "  vigil-host thumbnail LIBRARY OUT.png\n"
            "  vigil-host render LIBRARY [--input PICTURE|testcard] [--size WxH] [--frames N]\n"
-           "                    [--set \"Name=Value\"]... [--pad] --output OUT.png\n"
+           "                    [--set \"Name=Value\"]... [--pad] [--forward-compatible] --output OUT.png\n"
            "  vigil-host bench LIBRARY [--input PICTURE|testcard] [--size WxH] [--frames N] [--warmup N]\n"
            "                   [--set \"Name=Value\"]... [--baseline \"Name=Value\"]... [--copy-baseline] [--pad]\n"
+           "                   [--forward-compatible]\n"
            "  vigil-host bench LIBRARY --load-overlay FILE [--at-frame N] [--size WxH] [--warmup N]\n"
            "                   [--set \"Name=Value\"]...\n"
            "  vigil-host font-sheet OUT.png\n"
@@ -174,5 +179,6 @@ const char* UsageText() {
            "then written, numbered from 1. --copy-baseline measures, beside the plug-in, the input\n"
            "drawn by a plain texture copy of the same size. --load-overlay sets the plug-in's file\n"
            "parameter to FILE after N measured frames (default 60), at 60 frames a second, and\n"
-           "measures the frames until the picture shows.\n";
+           "measures the frames until the picture shows. --forward-compatible renders in a\n"
+           "forward-compatible context, as macOS hosts give.\n";
 }

@@ -14,6 +14,7 @@ struct HostOptions {
     int frames = 0;  // 0: the command's default
     int warmupFrames = 30;
     bool pad = false;
+    bool forwardCompatible = false;     // render, bench: a forward-compatible context, as macOS hosts give
     std::vector<std::string> settings;  // "Name=Value", in order
     std::vector<std::string> baseline;  // bench: the configuration to compare against
     bool copyBaseline = false;          // bench: compare against a plain texture copy instead

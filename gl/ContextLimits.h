@@ -1,0 +1,14 @@
+// What the current context can draw, asked once at set-up.
+#pragma once
+
+// Whether glLineWidth above 1 draws wider lines. A forward-compatible context (and so
+// every macOS host) refuses such widths with GL_INVALID_VALUE, though it may still
+// report a wider range; a context whose aliased range stops at 1 draws them 1 wide.
+bool ContextDrawsWideLines();
+
+// The current viewport's size in pixels, at least 1 each way.
+struct ViewportSize {
+    float width = 1.0f;
+    float height = 1.0f;
+};
+ViewportSize CurrentViewportSize();
