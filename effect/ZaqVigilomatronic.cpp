@@ -9,6 +9,7 @@
 #include "effect/Shaders.h"
 #include "effect/hud/InfoBlock.h"
 #include "effect/hud/RotateHue.h"
+#include "gl/ScratchTarget.h"
 #include "host/Log.h"
 
 namespace {
@@ -24,6 +25,13 @@ const ffgl::TextureRecord* FirstInput(const ffgl::ProcessingRecord* record) {
 // Signed overflow is undefined: step through unsigned arithmetic so the counter wraps.
 int32_t NextFrame(int32_t frameCounter) { return static_cast<int32_t>(static_cast<uint32_t>(frameCounter) + 1u); }
 
+// The overlay and the HUD blend colours by their alpha, while the output's own alpha
+// stays 1: a host that composites its layers must not see what lies below through them.
+void BeginBlending() {
+    glEnable(GL_BLEND);
+    glBlendFuncSeparate(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA, GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
+}
+
 }  // namespace
 
 ZaqVigilomatronic::ZaqVigilomatronic(HudBatching hudBatching) : CFFGLPlugin(false), hud(hudBatching) {
@@ -37,6 +45,7 @@ ZaqVigilomatronic::~ZaqVigilomatronic() = default;
 
 uint32_t ZaqVigilomatronic::SetUpGraphics(const ffgl::ViewportRecord* viewportRecord) {
     if (!CreateGraphics(BuiltInShaderSources())) return ffgl::kFailure32;
+    WarmUpPrograms();
     StoreViewport(viewportRecord);
     return 0;
 }
@@ -44,6 +53,29 @@ uint32_t ZaqVigilomatronic::SetUpGraphics(const ffgl::ViewportRecord* viewportRe
 bool ZaqVigilomatronic::CreateGraphics(const EffectShaderSources& sources) {
     return pass.Create(sources.processing, sources.plainProcessing) && hud.Create(sources.line) &&
            overlay.Create(sources.texturedQuad);
+}
+
+// A driver finishes building a program at its first draw, for the state it meets there
+// (target and texture formats, blending): with a cold shader cache on software GL that
+// cost a frame of the show 95 to 139 ms. Here each program meets a frame's state once.
+void ZaqVigilomatronic::WarmUpPrograms() {
+    ScratchTarget scratch;
+    if (!scratch.Create()) return;  // the first use pays instead, as it always did
+    const uint32_t picture = scratch.SampledTexture();
+    const uint32_t side = ScratchTarget::kSampledSide;
+    const ffgl::TextureRecord input{side, side, side, side, picture};
+    const ProcessingUniforms uniforms = ComputeProcessingUniforms(ComputeFrameValues(1, 0.0f), input, {});
+    pass.DrawWith(ProcessingProgram::Full, picture, scratch.Framebuffer(), uniforms);
+    pass.DrawWith(ProcessingProgram::Plain, picture, scratch.Framebuffer(), uniforms);
+    BeginBlending();
+    overlay.DrawPicture(picture, ScratchTarget::kSampledSide, ScratchTarget::kSampledSide);
+    {
+        HudFrameScope scope(hud);
+        hud.SetColor(kHudBaseColor, 0.0f);
+        hud.DrawLine(0.0f, 0.5f, 1.0f, 0.5f);
+        hud.DrawFilledRect(0.25f, 0.25f, 0.5f, 0.5f);
+    }
+    scratch.Release();
 }
 
 uint32_t ZaqVigilomatronic::TearDownGraphics() {
@@ -91,10 +123,7 @@ uint32_t ZaqVigilomatronic::RenderFrame(const ffgl::ProcessingRecord* record) {
         LogMessage(line);
     pass.Draw(input->handle, record->hostFbo, ComputeProcessingUniforms(frame, *input, parameters.Processing()));
 
-    glEnable(GL_BLEND);
-    // Colours blend by their alpha, while the output's own alpha stays 1: a host that
-    // composites its layers must not see what lies below through the HUD.
-    glBlendFuncSeparate(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA, GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
+    BeginBlending();
     DrawOverlay();
     DrawHud(frame);
     glDisable(GL_BLEND);

@@ -58,6 +58,9 @@ private:
     bool CreateGraphics(const EffectShaderSources& sources);
     // The longer side of the host's viewport: what overlay textures are sized for.
     int OutputSide() const { return static_cast<int>(std::max(viewport.width, viewport.height)); }
+    // Draws with every program once, out of sight, so that the driver builds them now
+    // and not in the frame that first needs one.
+    void WarmUpPrograms();
     // The HUD stages of a frame, blended over the processed picture.
     void DrawHud(const FrameValues& frame);
 

@@ -25,6 +25,9 @@ inline void ReleaseBuffer(uint32_t& name) {
 inline void ReleaseVertexArray(uint32_t& name) {
     ReleaseName(name, [](GLuint n) { glDeleteVertexArrays(1, &n); });
 }
+inline void ReleaseFramebuffer(uint32_t& name) {
+    ReleaseName(name, [](GLuint n) { glDeleteFramebuffers(1, &n); });
+}
 inline void ReleaseTexture(uint32_t& name) {
     ReleaseName(name, [](GLuint n) { glDeleteTextures(1, &n); });
 }

@@ -70,8 +70,11 @@ void OverlayPicture::Update(int outputSide) {
 
 void OverlayPicture::Draw() const {
     const uint32_t texture = CurrentTexture();
-    if (texture == 0) return;
-    const std::array<float, 24> vertices = OverlayQuadVertices(overlayWidth, overlayHeight);
+    if (texture != 0) DrawPicture(texture, overlayWidth, overlayHeight);
+}
+
+void OverlayPicture::DrawPicture(uint32_t texture, int32_t width, int32_t height) const {
+    const std::array<float, 24> vertices = OverlayQuadVertices(width, height);
 
     // Its sampler unit and alpha were set once at set-up.
     ScopedProgramUse program(texturedQuadShader.ProgramHandle());

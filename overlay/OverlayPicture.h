@@ -47,6 +47,8 @@ public:
     // a larger output than it was sized for is fitted again from its file.
     void Update(int outputSide);
     void Draw() const;
+    // Any texture of that size where the picture goes, blended as the caller has set.
+    void DrawPicture(uint32_t texture, int32_t width, int32_t height) const;
 
     // Starts loading `path` on the loading thread, calling off any load in progress.
     void Load(const std::string& path, int outputSide = 0);

@@ -7,6 +7,7 @@
 #include "effect/hud/HudRenderer.h"
 #include "gl/DynamicBuffer.h"
 #include "gl/Scoped.h"
+#include "gl/ScratchTarget.h"
 #include "gl/ScreenQuad.h"
 #include "gl/ShaderProgram.h"
 #include "overlay/OverlayPicture.h"
@@ -23,6 +24,7 @@ static_assert(kOneOwner<DynamicBuffer>);
 static_assert(kOneOwner<ProcessingPass>);
 static_assert(kOneOwner<HudRenderer>);
 static_assert(kOneOwner<OverlayPicture>);
+static_assert(kOneOwner<ScratchTarget>);
 static_assert(kOneOwner<ZaqVigilomatronic>);
 // Scopes end a binding once.
 static_assert(kOneOwner<HudFrameScope>);

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "tests/support/HostedPlugin.h"
 
@@ -45,6 +46,9 @@ protected:
         EXPECT_EQ(Integer(GL_ACTIVE_TEXTURE), GL_TEXTURE0) << after;
         EXPECT_EQ(Integer(GL_TEXTURE_BINDING_2D), 0) << after;
         EXPECT_EQ(Integer(GL_DRAW_FRAMEBUFFER_BINDING), static_cast<GLint>(target.framebuffer)) << after;
+        GLint viewport[4] = {};
+        glGetIntegerv(GL_VIEWPORT, viewport);
+        EXPECT_EQ(std::vector<GLint>(viewport, viewport + 4), (std::vector<GLint>{0, 0, width, height})) << after;
         GLfloat lineWidth = 0.0f;
         glGetFloatv(GL_LINE_WIDTH, &lineWidth);
         EXPECT_EQ(lineWidth, 1.0f) << after;

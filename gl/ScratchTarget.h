@@ -1,0 +1,42 @@
+// A tiny framebuffer of our own, for drawing at set-up what no one will see: the driver
+// builds a program at its first draw, and drawing each one here moves that cost out of
+// the show. Creating it saves the host's framebuffers, viewport and blending and binds
+// the target; releasing it deletes its names and gives the host's state back. Like every
+// holder here it makes no GL call of its own accord: its owner releases it.
+#pragma once
+
+#include <cstdint>
+
+class ScratchTarget {
+public:
+    static constexpr int kSide = 4;
+    // Not a power of two, as video pictures are not: drivers build other code for those.
+    static constexpr int kSampledSide = 3;
+
+    ScratchTarget() = default;
+    ScratchTarget(const ScratchTarget&) = delete;
+    ScratchTarget& operator=(const ScratchTarget&) = delete;
+
+    // False, with the host's state back and nothing held, when the target is incomplete.
+    bool Create();
+    void Release();
+
+    uint32_t Framebuffer() const { return framebuffer; }
+    // 8-bit RGBA, linear, clamped to its edges: what hosts' inputs usually are.
+    uint32_t SampledTexture() const { return sampled; }
+
+private:
+    struct HostState {
+        int32_t drawFramebuffer = 0;
+        int32_t readFramebuffer = 0;
+        int32_t viewport[4] = {0, 0, 0, 0};
+        bool blend = false;
+        int32_t blendFactors[4] = {0, 0, 0, 0};  // source and destination, colour then alpha
+    };
+
+    uint32_t framebuffer = 0;
+    uint32_t colour = 0;
+    uint32_t sampled = 0;
+    HostState host;
+    bool saved = false;
+};
