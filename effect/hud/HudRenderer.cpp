@@ -34,7 +34,11 @@ void HudRenderer::Release() {
     open = false;
 }
 
-void HudRenderer::Open() { open = batching; }
+// A frame begins at the line width the one before it left behind: 1.
+void HudRenderer::Open() {
+    open = batching;
+    lineWidth = 1.0f;
+}
 
 void HudRenderer::Close() {
     Flush();
