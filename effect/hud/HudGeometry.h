@@ -50,8 +50,8 @@ void WriteRectVertices(HudVertex* v, const HudEdges& edges);
 // A line `width` pixels wide as two triangles, for a context that draws no line wider
 // than a pixel, covering the pixels a wide GL line covers: the width rounded to whole
 // pixels across the major axis (a line more horizontal than vertical is widened up and
-// down, any other sideways), the ends not extended. The viewport's size in pixels turns
-// pixels into HUD space.
+// down, any other sideways), and along it the pixels GL's diamond rule takes. The
+// viewport's size in pixels turns pixels into HUD space.
 void WriteWideLineVertices(HudVertex* v, HudVertex a, HudVertex b, float width, float viewportWidth,
                            float viewportHeight);
 
