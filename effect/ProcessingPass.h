@@ -23,8 +23,9 @@ struct ProcessingLocations {
     int32_t scanIntensity = -1;
 };
 
-// The full shader, or the plain one for frames with every feature off: the texture read
-// alone, which draws the same pixels where software GL would pay for every branch.
+// The full shader, or the plain one for frames with every feature off and an unpadded
+// input: the texture read alone, which draws the same pixels where software GL would pay
+// for every branch.
 enum class ProcessingProgram { Full, Plain };
 
 class ProcessingPass {

@@ -50,7 +50,8 @@ ProcessingUniforms ComputeProcessingUniforms(const FrameValues& frame, const ffg
                                              const ProcessingParameters& parameters);
 
 // Whether any feature of the full processing shader changes the picture: glitch, noise,
-// scan glow or a colour mode other than "Normal". The tests are the shader's own.
+// scan glow or a colour mode other than "Normal" (the tests are the shader's own), or
+// whether the input is padded, which only the full shader keeps its reads away from.
 bool NeedsFullProcessing(const ProcessingUniforms& uniforms);
 
 // The log line of the first three frames (counted from 1); false, and nothing written,

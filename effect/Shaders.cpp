@@ -114,11 +114,10 @@ in vec2 uv;
 out vec4 fragColor;
 uniform sampler2D InputTexture;
 uniform vec2 MaxUV;
-uniform vec4 ReadArea;
 
 void main() {
     vec2 tc = uv * MaxUV;
-    vec3 color = texture(InputTexture, clamp(tc, ReadArea.xy, ReadArea.zw)).rgb;
+    vec3 color = texture(InputTexture, tc).rgb;
     fragColor = vec4(max(color, 0.0), 1.0);
 }
 )";

@@ -6,9 +6,10 @@
 // Full-screen recolouring of the input picture.
 extern const char* const kProcessingVertexSource;
 extern const char* const kProcessingFragmentSource;
-// The same pass when every feature is off and the mode is "Normal": the texture read
-// alone, with the full shader's output expression, so its pixels are the same. Software
-// GL pays for every branch of the full shader even when its uniform switches it off.
+// The same pass when every feature is off, the mode is "Normal" and the input is not
+// padded: the texture read alone, with the full shader's output expression, so its
+// pixels are the same. Software GL pays for every branch of the full shader even when
+// its uniform switches it off.
 extern const char* const kPlainProcessingFragmentSource;
 // HUD geometry in one flat colour, uniform "Color".
 extern const char* const kLineVertexSource;

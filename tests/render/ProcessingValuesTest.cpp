@@ -55,6 +55,7 @@ TEST(ProcessingValues, OnlyAnActiveFeatureNeedsTheFullShader) {
     EXPECT_TRUE(with([](ProcessingUniforms& u) { u.noiseAmount = 0.5f; }));
     EXPECT_TRUE(with([](ProcessingUniforms& u) { u.scanIntensity = 0.5f; }));
     EXPECT_FALSE(with([](ProcessingUniforms& u) { u.glitchAmount = std::nanf(""); }));
+    EXPECT_TRUE(with([](ProcessingUniforms& u) { u.readArea.maxV = 0.9f; }));  // padded
 }
 
 TEST(ProcessingValues, ScanOffHasNoPositionAndNoGlow) {
