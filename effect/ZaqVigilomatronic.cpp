@@ -68,7 +68,7 @@ void ZaqVigilomatronic::WarmUpPrograms() {
     pass.DrawWith(ProcessingProgram::Full, picture, scratch.Framebuffer(), uniforms);
     pass.DrawWith(ProcessingProgram::Plain, picture, scratch.Framebuffer(), uniforms);
     BeginBlending();
-    overlay.DrawPicture(picture, ScratchTarget::kSampledSide, ScratchTarget::kSampledSide);
+    overlay.WarmUp();
     {
         HudFrameScope scope(hud);
         hud.SetColor(kHudBaseColor, 0.0f);

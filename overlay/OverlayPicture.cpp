@@ -11,6 +11,7 @@
 #include "host/Log.h"
 #include "overlay/OverlayAnimation.h"
 #include "overlay/OverlayQuad.h"
+#include "overlay/OverlayTexture.h"
 
 bool OverlayPicture::Create(const ShaderSource& texturedQuad) {
     if (!texturedQuadShader.Compile(texturedQuad)) {
@@ -71,6 +72,14 @@ void OverlayPicture::Update(int outputSide) {
 void OverlayPicture::Draw() const {
     const uint32_t texture = CurrentTexture();
     if (texture != 0) DrawPicture(texture, overlayWidth, overlayHeight);
+}
+
+void OverlayPicture::WarmUp() const {
+    // Three pixels a side, no power of two, as pictures mostly are.
+    const MipChain chain = {{{3, 3}, {}}, {{1, 1}, {}}};
+    uint32_t texture = CreateOverlayTexture(chain);
+    DrawPicture(texture, 3, 3);
+    ReleaseTexture(texture);
 }
 
 void OverlayPicture::DrawPicture(uint32_t texture, int32_t width, int32_t height) const {

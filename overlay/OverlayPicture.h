@@ -47,8 +47,9 @@ public:
     // a larger output than it was sized for is fitted again from its file.
     void Update(int outputSide);
     void Draw() const;
-    // Any texture of that size where the picture goes, blended as the caller has set.
-    void DrawPicture(uint32_t texture, int32_t width, int32_t height) const;
+    // Draws a tiny texture made as every overlay texture is, with the blending the caller
+    // has set, then deletes it: the driver builds the program's code for that at set-up.
+    void WarmUp() const;
 
     // Starts loading `path` on the loading thread, calling off any load in progress.
     void Load(const std::string& path, int outputSide = 0);
@@ -68,6 +69,7 @@ public:
     const DynamicBuffer& Buffer() const { return quadBuffer; }
 
 private:
+    void DrawPicture(uint32_t texture, int32_t width, int32_t height) const;
     // Deletes the picture's textures and forgets its size and frames, keeping the path.
     void ReleaseTextures();
     // A picture on screen that a texture fitted for `outputSide` would show sharper.
