@@ -23,34 +23,43 @@ ProcessingLocations FindProcessingLocations(const ShaderProgram& shader) {
 
 }  // namespace
 
-bool ProcessingPass::Create(const ShaderSource& full, const ShaderSource& plain) {
-    if (!processingShader.Compile(full) || !plainProcessingShader.Compile(plain)) {
+bool ProcessingPass::Create(const ShaderSource& full, const ShaderSource& plain, const ShaderSource& padded) {
+    if (!processingShader.Compile(full) || !plainProcessingShader.Compile(plain) ||
+        !paddedProcessingShader.Compile(padded)) {
         LogMessage("Failed to compile processing shader");
         return false;
     }
     processingLocations = FindProcessingLocations(processingShader);
     plainProcessingLocations = FindProcessingLocations(plainProcessingShader);
+    paddedProcessingLocations = FindProcessingLocations(paddedProcessingShader);
     return screenQuad.Create();
 }
 
 void ProcessingPass::Release() {
     processingShader.Release();
     plainProcessingShader.Release();
+    paddedProcessingShader.Release();
     processingLocations = {};
     plainProcessingLocations = {};
+    paddedProcessingLocations = {};
     screenQuad.Release();
 }
 
 void ProcessingPass::Draw(uint32_t inputTexture, uint32_t hostFramebuffer, const ProcessingUniforms& uniforms) const {
-    DrawWith(NeedsFullProcessing(uniforms) ? ProcessingProgram::Full : ProcessingProgram::Plain, inputTexture,
-             hostFramebuffer, uniforms);
+    const ProcessingProgram which = IsPadded(uniforms.readArea)     ? ProcessingProgram::Padded
+                                    : NeedsFullProcessing(uniforms) ? ProcessingProgram::Full
+                                                                    : ProcessingProgram::Plain;
+    DrawWith(which, inputTexture, hostFramebuffer, uniforms);
 }
 
 void ProcessingPass::DrawWith(ProcessingProgram which, uint32_t inputTexture, uint32_t hostFramebuffer,
                               const ProcessingUniforms& uniforms) const {
-    const bool full = which == ProcessingProgram::Full;
-    const ShaderProgram& shader = full ? processingShader : plainProcessingShader;
-    const ProcessingLocations& at = full ? processingLocations : plainProcessingLocations;
+    const ShaderProgram& shader = which == ProcessingProgram::Full    ? processingShader
+                                  : which == ProcessingProgram::Plain ? plainProcessingShader
+                                                                      : paddedProcessingShader;
+    const ProcessingLocations& at = which == ProcessingProgram::Full    ? processingLocations
+                                    : which == ProcessingProgram::Plain ? plainProcessingLocations
+                                                                        : paddedProcessingLocations;
     glBindFramebuffer(GL_FRAMEBUFFER, hostFramebuffer);
     ScopedProgramUse programScope(shader.ProgramHandle());
     ScopedActiveTextureUnit unitScope(0);

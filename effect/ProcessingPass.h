@@ -23,10 +23,11 @@ struct ProcessingLocations {
     int32_t scanIntensity = -1;
 };
 
-// The full shader, or the plain one for frames with every feature off and an unpadded
-// input: the texture read alone, which draws the same pixels where software GL would pay
-// for every branch.
-enum class ProcessingProgram { Full, Plain };
+// The full shader; the plain one for frames with every feature off: the texture read
+// alone, which draws the same pixels where software GL would pay for every branch; and
+// for a padded input the full shader with every read held within the picture, which
+// costs software GL a little more per read.
+enum class ProcessingProgram { Full, Plain, Padded };
 
 class ProcessingPass {
 public:
@@ -34,9 +35,9 @@ public:
     ProcessingPass(const ProcessingPass&) = delete;
     ProcessingPass& operator=(const ProcessingPass&) = delete;
 
-    // Compiles both programs, finds their uniforms and makes the quad. A failed compile
-    // sends its one message to the host's log; hosts know both programs as one pass.
-    bool Create(const ShaderSource& full, const ShaderSource& plain);
+    // Compiles the programs, finds their uniforms and makes the quad. A failed compile
+    // sends its one message to the host's log; hosts know the programs as one pass.
+    bool Create(const ShaderSource& full, const ShaderSource& plain, const ShaderSource& padded);
     void Release();
 
     // Binds the host's framebuffer and draws with the program the uniforms need; program,
@@ -49,12 +50,15 @@ public:
     uint32_t ProgramHandle() const { return processingShader.ProgramHandle(); }
     const ShaderProgram& FullProgram() const { return processingShader; }
     const ShaderProgram& PlainProgram() const { return plainProcessingShader; }
+    const ShaderProgram& PaddedProgram() const { return paddedProcessingShader; }
     const ScreenQuad& Quad() const { return screenQuad; }
 
 private:
     ShaderProgram processingShader;
     ShaderProgram plainProcessingShader;
+    ShaderProgram paddedProcessingShader;
     ProcessingLocations processingLocations;
     ProcessingLocations plainProcessingLocations;
+    ProcessingLocations paddedProcessingLocations;
     ScreenQuad screenQuad;
 };

@@ -61,12 +61,12 @@ ProcessingUniforms ComputeProcessingUniforms(const FrameValues& frame, const ffg
 
 bool NeedsFullProcessing(const ProcessingUniforms& uniforms) {
     const bool recoloured = uniforms.colorMode >= 1 && uniforms.colorMode <= 3;
-    // The plain program reads at coordinates linear in the quad's (software GL keeps a
-    // fast path for those alone), so it cannot hold its reads off a padded texture's padding.
-    const ReadArea& area = uniforms.readArea;
-    const bool padded = area.minU > 0.0f || area.minV > 0.0f || area.maxU < 1.0f || area.maxV < 1.0f;
-    return recoloured || padded || uniforms.glitchAmount > 0.001f || uniforms.noiseAmount > 0.001f ||
+    return recoloured || uniforms.glitchAmount > 0.001f || uniforms.noiseAmount > 0.001f ||
            uniforms.scanIntensity > 0.001f;
+}
+
+bool IsPadded(const ReadArea& area) {
+    return area.minU > 0.0f || area.minV > 0.0f || area.maxU < 1.0f || area.maxV < 1.0f;
 }
 
 bool FormatFirstFrameLine(char* buffer, size_t size, int32_t frameCounter, const ffgl::TextureRecord& input,

@@ -50,9 +50,11 @@ ProcessingUniforms ComputeProcessingUniforms(const FrameValues& frame, const ffg
                                              const ProcessingParameters& parameters);
 
 // Whether any feature of the full processing shader changes the picture: glitch, noise,
-// scan glow or a colour mode other than "Normal" (the tests are the shader's own), or
-// whether the input is padded, which only the full shader keeps its reads away from.
+// scan glow or a colour mode other than "Normal". The tests are the shader's own.
 bool NeedsFullProcessing(const ProcessingUniforms& uniforms);
+
+// Whether the picture fills less than its texture, so that reads must be held within it.
+bool IsPadded(const ReadArea& area);
 
 // The log line of the first three frames (counted from 1); false, and nothing written,
 // for any other frame. The text is cut to the buffer's size.

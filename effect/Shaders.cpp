@@ -1,5 +1,7 @@
 #include "effect/Shaders.h"
 
+#include <string>
+
 const char* const kProcessingVertexSource = R"(#version 410 core
 layout(location = 0) in vec4 vPosition;
 layout(location = 1) in vec2 vUV;
@@ -24,9 +26,13 @@ uniform float Time;
 uniform float ScanLinePos;
 uniform float ScanIntensity;
 
-// Every read stays within the picture: a padded texture's padding holds whatever it held.
+// Every read of the input. A padded texture's padding holds whatever the texture held
+// before: its program holds each read within the picture.
 vec4 readInput(vec2 p) {
-    return texture(InputTexture, clamp(p, ReadArea.xy, ReadArea.zw));
+#ifdef READ_WITHIN_PICTURE
+    p = clamp(p, ReadArea.xy, ReadArea.zw);
+#endif
+    return texture(InputTexture, p);
 }
 
 float rand(vec2 co) {
@@ -158,9 +164,22 @@ void main() {
 }
 )";
 
+namespace {
+
+// The source with `#define name` after its #version line.
+std::string WithDefinition(const char* source, const char* name) {
+    const std::string text = source;
+    const size_t body = text.find('\n') + 1;
+    return text.substr(0, body) + "#define " + name + "\n" + text.substr(body);
+}
+
+}  // namespace
+
 EffectShaderSources BuiltInShaderSources() {
+    static const std::string padded = WithDefinition(kProcessingFragmentSource, "READ_WITHIN_PICTURE");
     return {{kProcessingVertexSource, kProcessingFragmentSource},
             {kProcessingVertexSource, kPlainProcessingFragmentSource},
+            {kProcessingVertexSource, padded.c_str()},
             {kLineVertexSource, kLineFragmentSource},
             {kQuadVertexSource, kQuadFragmentSource}};
 }

@@ -3,7 +3,8 @@
 
 #include "gl/ShaderProgram.h"
 
-// Full-screen recolouring of the input picture.
+// Full-screen recolouring of the input picture. Built with READ_WITHIN_PICTURE defined
+// it is the program for a padded input, every read held within the picture.
 extern const char* const kProcessingVertexSource;
 extern const char* const kProcessingFragmentSource;
 // The same pass when every feature is off, the mode is "Normal" and the input is not
@@ -22,6 +23,7 @@ extern const char* const kQuadFragmentSource;
 struct EffectShaderSources {
     ShaderSource processing;
     ShaderSource plainProcessing;
+    ShaderSource paddedProcessing;
     ShaderSource line;
     ShaderSource texturedQuad;
 };

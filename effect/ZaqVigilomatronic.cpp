@@ -51,8 +51,8 @@ uint32_t ZaqVigilomatronic::SetUpGraphics(const ffgl::ViewportRecord* viewportRe
 }
 
 bool ZaqVigilomatronic::CreateGraphics(const EffectShaderSources& sources) {
-    return pass.Create(sources.processing, sources.plainProcessing) && hud.Create(sources.line) &&
-           overlay.Create(sources.texturedQuad);
+    return pass.Create(sources.processing, sources.plainProcessing, sources.paddedProcessing) &&
+           hud.Create(sources.line) && overlay.Create(sources.texturedQuad);
 }
 
 // A driver finishes building a program at its first draw, for the state it meets there
@@ -65,8 +65,9 @@ void ZaqVigilomatronic::WarmUpPrograms() {
     const uint32_t side = ScratchTarget::kSampledSide;
     const ffgl::TextureRecord input{side, side, side, side, picture};
     const ProcessingUniforms uniforms = ComputeProcessingUniforms(ComputeFrameValues(1, 0.0f), input, {});
-    pass.DrawWith(ProcessingProgram::Full, picture, scratch.Framebuffer(), uniforms);
-    pass.DrawWith(ProcessingProgram::Plain, picture, scratch.Framebuffer(), uniforms);
+    for (const ProcessingProgram program :
+         {ProcessingProgram::Full, ProcessingProgram::Plain, ProcessingProgram::Padded})
+        pass.DrawWith(program, picture, scratch.Framebuffer(), uniforms);
     BeginBlending();
     overlay.WarmUp();
     {

@@ -22,7 +22,8 @@ HeldNames NamesOf(ZaqVigilomatronic& effect) {
     const HudRenderer& hud = EffectTestAccess::Hud(effect);
     const OverlayPicture& overlay = EffectTestAccess::Overlay(effect);
     HeldNames names;
-    for (const ShaderProgram* p : {&pass.FullProgram(), &hud.Program(), &overlay.Program(), &pass.PlainProgram()}) {
+    for (const ShaderProgram* p :
+         {&pass.FullProgram(), &hud.Program(), &overlay.Program(), &pass.PlainProgram(), &pass.PaddedProgram()}) {
         names.shaders.push_back(p->VertexShaderHandle());
         names.shaders.push_back(p->FragmentShaderHandle());
         names.programs.push_back(p->ProgramHandle());
@@ -45,7 +46,7 @@ class GraphicsLifecycle : public EffectRender {};
 
 TEST_F(GraphicsLifecycle, SetUpCreatesEveryObjectAndCopiesTheViewport) {
     const HeldNames names = NamesOf(*effect);
-    EXPECT_EQ(CountLive(names), 18);
+    EXPECT_EQ(CountLive(names), 21);
     EXPECT_EQ(effect->viewport.width, static_cast<uint32_t>(targetWidth));
     EXPECT_EQ(effect->viewport.height, static_cast<uint32_t>(targetHeight));
 }

@@ -61,8 +61,7 @@ protected:
 };
 
 // Frames with every feature off take the plain program: it must draw what the full
-// shader draws, byte for byte. A padded texture takes the full shader, which keeps its
-// reads off the padding.
+// shader draws, byte for byte, also from a padded texture.
 TEST_F(ProcessingPass, PlainProgramDrawsExactlyWhatTheFullShaderDraws) {
     const int width = 40, height = 30;
     std::vector<uint8_t> picture(static_cast<size_t>(width) * height * 4);
@@ -80,8 +79,7 @@ TEST_F(ProcessingPass, PlainProgramDrawsExactlyWhatTheFullShaderDraws) {
         const ffgl::TextureRecord record{width, height, static_cast<uint32_t>(width + padding),
                                          static_cast<uint32_t>(height + padding), input.texture};
         const ProcessingUniforms uniforms = ComputeProcessingUniforms(ComputeFrameValues(7, 0.0f), record, {});
-        ASSERT_EQ(NeedsFullProcessing(uniforms), padding > 0);
-        if (padding > 0) continue;
+        ASSERT_FALSE(NeedsFullProcessing(uniforms));
         Pass().DrawWith(ProcessingProgram::Full, input.texture, target.framebuffer, uniforms);
         const Pixels full = Read();
         Pass().DrawWith(ProcessingProgram::Plain, input.texture, target.framebuffer, uniforms);

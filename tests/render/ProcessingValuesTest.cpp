@@ -55,7 +55,8 @@ TEST(ProcessingValues, OnlyAnActiveFeatureNeedsTheFullShader) {
     EXPECT_TRUE(with([](ProcessingUniforms& u) { u.noiseAmount = 0.5f; }));
     EXPECT_TRUE(with([](ProcessingUniforms& u) { u.scanIntensity = 0.5f; }));
     EXPECT_FALSE(with([](ProcessingUniforms& u) { u.glitchAmount = std::nanf(""); }));
-    EXPECT_TRUE(with([](ProcessingUniforms& u) { u.readArea.maxV = 0.9f; }));  // padded
+    EXPECT_FALSE(IsPadded(plain.readArea));
+    EXPECT_TRUE(IsPadded({0.0f, 0.0f, 1.0f, 0.9f}));
 }
 
 TEST(ProcessingValues, ScanOffHasNoPositionAndNoGlow) {
