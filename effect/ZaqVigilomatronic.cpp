@@ -57,17 +57,19 @@ bool ZaqVigilomatronic::CreateGraphics(const EffectShaderSources& sources) {
 
 // A driver finishes building a program at its first draw, for the state it meets there
 // (target and texture formats, blending): with a cold shader cache on software GL that
-// cost a frame of the show 95 to 139 ms. Here each program meets a frame's state once.
+// cost the frame of first use about a tenth of a second. Here each program meets a
+// frame's state once, the padded program with a texture whose sides are powers of two.
 void ZaqVigilomatronic::WarmUpPrograms() {
     ScratchTarget scratch;
     if (!scratch.Create()) return;  // the first use pays instead, as it always did
-    const uint32_t picture = scratch.SampledTexture();
-    const uint32_t side = ScratchTarget::kSampledSide;
-    const ffgl::TextureRecord input{side, side, side, side, picture};
-    const ProcessingUniforms uniforms = ComputeProcessingUniforms(ComputeFrameValues(1, 0.0f), input, {});
-    for (const ProcessingProgram program :
-         {ProcessingProgram::Full, ProcessingProgram::Plain, ProcessingProgram::Padded})
-        pass.DrawWith(program, picture, scratch.Framebuffer(), uniforms);
+    const uint32_t side = ScratchTarget::kPictureSide, wide = ScratchTarget::kPowerOfTwoSide;
+    const ffgl::TextureRecord picture{side, side, side, side, scratch.PictureTexture()};
+    const ffgl::TextureRecord padded{side, side, wide, wide, scratch.PowerOfTwoTexture()};
+    const FrameValues frame = ComputeFrameValues(1, 0.0f);
+    for (const ProcessingProgram program : {ProcessingProgram::Full, ProcessingProgram::Plain})
+        pass.DrawWith(program, picture.handle, scratch.Framebuffer(), ComputeProcessingUniforms(frame, picture, {}));
+    pass.DrawWith(ProcessingProgram::Padded, padded.handle, scratch.Framebuffer(),
+                  ComputeProcessingUniforms(frame, padded, {}));
     BeginBlending();
     overlay.WarmUp();
     {

@@ -34,7 +34,8 @@ bool ScratchTarget::Create() {
     saved = true;
 
     colour = MakeTexture(kSide);
-    sampled = MakeTexture(kSampledSide);
+    picture = MakeTexture(kPictureSide);
+    powerOfTwo = MakeTexture(kPowerOfTwoSide);
     glGenFramebuffers(1, &framebuffer);
     glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
     glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, colour, 0);
@@ -59,5 +60,6 @@ void ScratchTarget::Release() {
     }
     ReleaseFramebuffer(framebuffer);
     ReleaseTexture(colour);
-    ReleaseTexture(sampled);
+    ReleaseTexture(picture);
+    ReleaseTexture(powerOfTwo);
 }

@@ -10,8 +10,12 @@
 class ScratchTarget {
 public:
     static constexpr int kSide = 4;
-    // Not a power of two, as video pictures are not: drivers build other code for those.
-    static constexpr int kSampledSide = 3;
+    // Textures to sample, 8-bit RGBA, linear, clamped to their edges, as hosts' inputs
+    // mostly are: one whose side is no power of two, as video pictures, and one whose side
+    // is, as the padded allocations of hosts that want such sides. Drivers build other
+    // code for each.
+    static constexpr int kPictureSide = 3;
+    static constexpr int kPowerOfTwoSide = 4;
 
     ScratchTarget() = default;
     ScratchTarget(const ScratchTarget&) = delete;
@@ -22,8 +26,8 @@ public:
     void Release();
 
     uint32_t Framebuffer() const { return framebuffer; }
-    // 8-bit RGBA, linear, clamped to its edges: what hosts' inputs usually are.
-    uint32_t SampledTexture() const { return sampled; }
+    uint32_t PictureTexture() const { return picture; }
+    uint32_t PowerOfTwoTexture() const { return powerOfTwo; }
 
 private:
     struct HostState {
@@ -36,7 +40,8 @@ private:
 
     uint32_t framebuffer = 0;
     uint32_t colour = 0;
-    uint32_t sampled = 0;
+    uint32_t picture = 0;
+    uint32_t powerOfTwo = 0;
     HostState host;
     bool saved = false;
 };
