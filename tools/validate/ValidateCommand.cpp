@@ -1,0 +1,86 @@
+#include "tools/validate/ValidateCommand.h"
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+
+#include "tools/hostcli/ExitStatus.h"
+#include "tools/hostkit/PluginLibrary.h"
+#include "tools/validate/GroupRun.h"
+#include "tools/validate/Groups.h"
+#include "tools/validate/Summary.h"
+
+namespace {
+
+// Each group draws its own numbers from the run's seed (FNV-1a of the group's name).
+uint64_t GroupSeed(uint64_t seed, const char* name) {
+    uint64_t hash = 0xCBF29CE484222325ull;
+    for (const char* c = name; *c; ++c) hash = (hash ^ static_cast<uint8_t>(*c)) * 0x100000001B3ull;
+    return seed ^ hash;
+}
+
+uint64_t FreshSeed() {
+    return static_cast<uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()) % 1000000007ull;
+}
+
+std::filesystem::path ScratchFolder(const std::string& kind) {
+    const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+    auto folder = std::filesystem::temp_directory_path() / ("vigil-validate-" + kind + "-" + std::to_string(stamp));
+    std::filesystem::create_directories(folder);
+    return folder;
+}
+
+// The child: one group in this process, its findings written to the report file.
+int RunChild(const ValidateOptions& options) {
+    const Group* group = FindGroup(options.childGroup);
+    std::FILE* report = std::fopen(options.reportPath.c_str(), "w");
+    if (!group || !report) return Fail("cannot run group " + options.childGroup + " into " + options.reportPath);
+    Findings findings(report);
+    Subject subject(findings);
+    std::string error;
+    if (!subject.Open(options.library, &error)) {
+        Check(findings, "load", "the library loads").Fail(error);
+    } else {
+        const std::filesystem::path scratch = ScratchFolder(options.childGroup);
+        GroupContext context{subject, findings, options, Random(GroupSeed(options.seed, group->name)),
+                             scratch.string()};
+        group->run(context);
+        std::error_code ignored;
+        std::filesystem::remove_all(scratch, ignored);
+    }
+    std::fputs("end\n", report);
+    std::fclose(report);
+    return kExitOk;
+}
+
+}  // namespace
+
+int RunValidate(const HostOptions& hostOptions) {
+    ValidateOptions options;
+    options.library = hostOptions.library;
+    std::string error;
+    if (!ParseValidateOptions(hostOptions.commandArguments, &options, &error)) return UsageError(error);
+    if (!options.childGroup.empty()) return RunChild(options);
+    if (!options.group.empty() && !FindGroup(options.group)) return UsageError("no group named \"" + options.group + "\"");
+    if (!options.seedGiven) options.seed = FreshSeed();
+    PluginLibrary library;
+    if (!library.Load(options.library, &error)) return Fail(error);
+    library.Unload();
+
+    std::printf("Validating %s, seed %llu%s\n", options.library.c_str(), static_cast<unsigned long long>(options.seed),
+                options.quick ? ", quick" : "");
+    std::fflush(stdout);
+    const std::filesystem::path folder = ScratchFolder("run");
+    std::vector<GroupReport> reports;
+    for (const Group& group : Groups()) {
+        if (!options.group.empty() && options.group != group.name) continue;
+        const auto start = std::chrono::steady_clock::now();
+        reports.push_back(RunGroup(options, group.name, folder.string()));
+        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        std::fprintf(stderr, "  %-18s %6.1f s%s\n", group.name, seconds,
+                     reports.back().processFailure.empty() ? "" : "  (the process did not finish)");
+    }
+    std::error_code ignored;
+    std::filesystem::remove_all(folder, ignored);
+    return PrintSummary(options, reports) > 0 ? kExitFailure : kExitOk;
+}
