@@ -6,10 +6,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <iterator>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <string>
 
 #include "abi/ffgl_abi.h"
@@ -75,7 +75,8 @@ uint64_t InstanceCall(uint32_t code, uint64_t input, Instance* instance) {
     const uint32_t index = static_cast<uint32_t>(input);
     switch (code) {
         case ffgl::kProcessFrame: return Frame(ffgl::BitsPointer<const ffgl::ProcessingRecord>(input));
-        case ffgl::kSetParameter: return SetParameter(instance, ffgl::BitsPointer<const ffgl::SetParameterRecord>(input));
+        case ffgl::kSetParameter:
+            return SetParameter(instance, ffgl::BitsPointer<const ffgl::SetParameterRecord>(input));
         case ffgl::kGetParameter:
             if (!Known(index)) return ffgl::kFailure;
             return kTypes[index] == ffgl::kTypeFile ? Pointer(instance->picture.c_str())
@@ -117,7 +118,8 @@ uint64_t ElementQuery(uint32_t code, const ffgl::ElementQueryRecord* query) {
     const bool element = query && query->index == 1 && query->entry < 2;
     const bool extension = query && query->index == 2 && query->entry == 0;
     if (code == ffgl::kGetElementName) return element ? Pointer(kElements[query->entry]) : 0;
-    if (code == ffgl::kGetElementValue) return element ? ffgl::FloatBits(static_cast<float>(query->entry)) : ffgl::kFailure;
+    if (code == ffgl::kGetElementValue)
+        return element ? ffgl::FloatBits(static_cast<float>(query->entry)) : ffgl::kFailure;
     return extension ? Pointer("png") : 0;
 }
 
@@ -136,7 +138,8 @@ uint64_t GlobalCall(uint32_t code, uint64_t input) {
             if (!Known(index)) return ffgl::kFailure;
             return kTypes[index] == ffgl::kTypeFile ? Pointer("") : ffgl::FloatBits(index == 0 ? 0.5f : 0.0f);
         case ffgl::kGetCapability:
-            return index == ffgl::kCapMinimumInputs || index == ffgl::kCapMaximumInputs || index == ffgl::kCapTimeSupported;
+            return index == ffgl::kCapMinimumInputs || index == ffgl::kCapMaximumInputs ||
+                   index == ffgl::kCapTimeSupported;
         case ffgl::kGetElementCount: return !Known(index) ? ffgl::kFailure : index == 1 ? 2 : index == 0 ? 1 : 0;
         case ffgl::kGetHintCode:
         case ffgl::kGetVisibility: return Known(index) ? code == ffgl::kGetVisibility : ffgl::kFailure;

@@ -13,7 +13,8 @@
 namespace {
 
 // Codes a 2.1 host never serves; each must answer failure.
-constexpr uint32_t kUnknownCodes[] = {1, 3, 11, 12, 14, 24, 25, 26, 27, 28, 29, 30, 52, 53, 64, 100, 1000, 0x7FFFFFFF, 0xFFFFFFFF};
+constexpr uint32_t kUnknownCodes[] = {1,  3,  11, 12, 14, 24,  25,   26,         27,        28,
+                                      29, 30, 52, 53, 64, 100, 1000, 0x7FFFFFFF, 0xFFFFFFFF};
 // Capabilities that mean nothing in 2.1: each must answer 0 (or failure).
 constexpr uint32_t kUnknownCapabilities[] = {0, 1, 2, 3, 4, 6, 7, 8, 9, 12, 13, 14, 15, 17, 18, 100, 0xFFFFFFFF};
 constexpr uint32_t kMostParameters = 1024;
@@ -43,13 +44,14 @@ void CheckInfoRecord(Subject& subject, Check& check, uint32_t* pluginType) {
     const auto* info = ffgl::BitsPointer<const ffgl::PluginInfoRecord>(answer);
     check.Expect(info->apiMajorVersion == 2, "API version " + std::to_string(info->apiMajorVersion) + "." +
                                                  std::to_string(info->apiMinorVersion) + ", not 2.x");
-    if (const std::string problem = FixedFieldProblem(info->identifier, sizeof info->identifier, false); !problem.empty())
+    if (const std::string problem = FixedFieldProblem(info->identifier, sizeof info->identifier, false);
+        !problem.empty())
         check.Fail("identifier: " + problem);
     if (const std::string problem = FixedFieldProblem(info->name, sizeof info->name, false); !problem.empty())
         check.Fail("name: " + problem);
     *pluginType = info->pluginType;
-    check.Expect(info->pluginType <= 2, "plug-in type " + std::to_string(info->pluginType) +
-                                            " is none of effect (0), source (1), mixer (2)");
+    check.Expect(info->pluginType <= 2,
+                 "plug-in type " + std::to_string(info->pluginType) + " is none of effect (0), source (1), mixer (2)");
 }
 
 void CheckExtendedInfo(Subject& subject, Check& check) {
@@ -61,7 +63,8 @@ void CheckExtendedInfo(Subject& subject, Check& check) {
     if (extended->description &&
         check.Expect(ReadTerminated(extended->description, kLongestText, &text), "the description has no terminator"))
         check.Expect(IsUtf8(text), "the description is not UTF-8: " + Shown(text));
-    if (extended->about) check.Expect(ReadTerminated(extended->about, kLongestText, &text), "the about text has no terminator");
+    if (extended->about)
+        check.Expect(ReadTerminated(extended->about, kLongestText, &text), "the about text has no terminator");
     check.Expect(extended->extendedDataSize == 0 || extended->extendedData,
                  "extended data of " + std::to_string(extended->extendedDataSize) + " bytes behind a null pointer");
 }
@@ -102,7 +105,8 @@ void CheckUnknownCodes(Subject& subject, Check& check) {
 
 void CheckElements(Subject& subject, Check& check, uint32_t index, const std::string& name) {
     const uint64_t count = subject.Call(ffgl::kGetElementCount, index, nullptr, name);
-    if (!check.Expect(count >= 1 && count <= kMostElements, name + ": an option with " + std::to_string(count) + " elements"))
+    if (!check.Expect(count >= 1 && count <= kMostElements,
+                      name + ": an option with " + std::to_string(count) + " elements"))
         return;
     for (uint32_t entry = 0; entry < count; ++entry) {
         ffgl::ElementQueryRecord query{index, entry, 0.0f};
@@ -172,8 +176,8 @@ void CheckPastTable(Subject& subject, Check& check, uint32_t count) {
         refused(ffgl::kGetExtension, subject.CallWith(ffgl::kGetExtension, &query, nullptr, at), true);
         for (uint32_t code : {ffgl::kGetExtensionCount, ffgl::kGetAuxiliaryCount}) {
             const uint64_t answer = subject.Call(code, index, nullptr, at);
-            check.Expect(answer == 0 || IsFailure(answer), CodeText(code) + " answers " + std::to_string(answer) +
-                                                               " for " + at + " past the table");
+            check.Expect(answer == 0 || IsFailure(answer),
+                         CodeText(code) + " answers " + std::to_string(answer) + " for " + at + " past the table");
         }
         uint64_t answer = 0;
         check.Expect(CopiesWithinBuffer(subject, ffgl::kGetGroupName, index, nullptr, &answer),
@@ -264,7 +268,8 @@ void RunDescriptionChecks(GroupContext& group) {
     const uint32_t count = static_cast<uint32_t>(subject.Call(ffgl::kGetParameterCount, 0, nullptr, ""));
     {
         Check check(group.findings, "table", "every global query answers for every parameter");
-        for (uint32_t index = 0; index < count && index < kMostParameters; ++index) CheckParameter(subject, check, index);
+        for (uint32_t index = 0; index < count && index < kMostParameters; ++index)
+            CheckParameter(subject, check, index);
     }
     {
         Check check(group.findings, "past-table", "global queries past the table answer failure");

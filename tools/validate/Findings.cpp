@@ -35,7 +35,8 @@ Check::Check(Findings& findings, std::string checkId, const std::string& title)
 }
 
 Check::~Check() {
-    if (failures > kListedProblems) findings.Line("fail", id, "... " + std::to_string(failures - kListedProblems) + " more");
+    if (failures > kListedProblems)
+        findings.Line("fail", id, "... " + std::to_string(failures - kListedProblems) + " more");
     if (warnings > kListedProblems)
         findings.Line("warn", id, "... " + std::to_string(warnings - kListedProblems) + " more");
     findings.Line("done", id, "");

@@ -37,9 +37,9 @@ void SetBackground(Subject& subject, void* instance, bool maximum) {
         const ParameterInfo& parameter = parameters[index];
         if (ffgl::IsTextType(parameter.type)) continue;
         float value = parameter.defaultValue;
-        if (maximum) value = parameter.elements.empty() || parameter.type != ffgl::kTypeOption
-                                 ? parameter.rangeMax
-                                 : parameter.elements.back().value;
+        if (maximum)
+            value = parameter.elements.empty() || parameter.type != ffgl::kTypeOption ? parameter.rangeMax
+                                                                                      : parameter.elements.back().value;
         subject.SetValue(instance, index, value, maximum ? "its maximum" : "its default");
     }
 }

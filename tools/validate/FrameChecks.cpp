@@ -15,7 +15,8 @@ struct Audit {
 // After each call: what the call left behind goes to the two audit checks, then the
 // host's state is put back so the next call starts clean.
 void AuditCall(Audit& audit, const HostFrame& frame, const std::string& call) {
-    if (const auto errors = TakeGlErrors(); !errors.empty()) audit.errors.Fail("after " + call + ": " + JoinTexts(errors));
+    if (const auto errors = TakeGlErrors(); !errors.empty())
+        audit.errors.Fail("after " + call + ": " + JoinTexts(errors));
     if (const auto left = StateLeftBehind(frame.target.framebuffer); !left.empty())
         audit.state.Fail("after " + call + ": " + JoinTexts(left));
     RestoreHostState(frame.target.framebuffer);
@@ -41,9 +42,16 @@ void FrameLife(GroupContext& group, Audit& audit, Check& check, const FrameShape
 
 void CheckSizes(GroupContext& group, Audit& audit) {
     Check check(group.findings, "sizes", "frames from 1x1 to 4096x2160");
-    const int sizes[][4] = {{1, 1, 1, 1},         {2, 2, 2, 2},       {3, 5, 3, 5},        {64, 64, 64, 64},
-                            {640, 360, 640, 360}, {1920, 1080, 1920, 1080}, {4096, 2160, 4096, 2160},
-                            {1920, 1080, 64, 64}, {64, 64, 1920, 1080},     {640, 360, 1, 1}};
+    const int sizes[][4] = {{1, 1, 1, 1},
+                            {2, 2, 2, 2},
+                            {3, 5, 3, 5},
+                            {64, 64, 64, 64},
+                            {640, 360, 640, 360},
+                            {1920, 1080, 1920, 1080},
+                            {4096, 2160, 4096, 2160},
+                            {1920, 1080, 64, 64},
+                            {64, 64, 1920, 1080},
+                            {640, 360, 1, 1}};
     for (const auto& size : sizes) FrameLife(group, audit, check, FrameShape{size[0], size[1], size[2], size[3]});
 }
 

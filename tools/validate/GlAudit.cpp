@@ -54,7 +54,8 @@ std::vector<std::string> StateLeftBehind(uint32_t hostFramebuffer) {
     Expect(&found, active - GL_TEXTURE0, 0, "texture unit left active:");
     for (int unit = 0; unit < kCheckedUnits; ++unit) {
         glActiveTexture(GL_TEXTURE0 + unit);
-        Expect(&found, Integer(GL_TEXTURE_BINDING_2D), 0, "on texture unit " + std::to_string(unit) + " texture left bound:");
+        Expect(&found, Integer(GL_TEXTURE_BINDING_2D), 0,
+               "on texture unit " + std::to_string(unit) + " texture left bound:");
     }
     glActiveTexture(static_cast<GLenum>(active));
     GLfloat lineWidth = 1.0f;

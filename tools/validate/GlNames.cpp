@@ -9,9 +9,12 @@
 
 namespace {
 
-constexpr const char* kKinds[7][2] = {{"texture", "textures"},           {"buffer", "buffers"},
-                                      {"vertex array", "vertex arrays"}, {"framebuffer", "framebuffers"},
-                                      {"renderbuffer", "renderbuffers"}, {"program", "programs"},
+constexpr const char* kKinds[7][2] = {{"texture", "textures"},
+                                      {"buffer", "buffers"},
+                                      {"vertex array", "vertex arrays"},
+                                      {"framebuffer", "framebuffers"},
+                                      {"renderbuffer", "renderbuffers"},
+                                      {"program", "programs"},
                                       {"shader", "shaders"}};
 // Names are small numbers that drivers hand out in order and reuse; scan well past the
 // newest one, and never fewer than this.

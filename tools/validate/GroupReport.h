@@ -21,11 +21,11 @@ struct CheckOutcome {
 struct GroupReport {
     std::string group;
     std::vector<CheckOutcome> checks;
-    bool ended = false;           // the child reached the group's end
-    std::string lastStep;         // what the child was doing last
-    std::string sequence;         // the call sequence under way ("mark" line), if any
+    bool ended = false;                      // the child reached the group's end
+    std::string lastStep;                    // what the child was doing last
+    std::string sequence;                    // the call sequence under way ("mark" line), if any
     std::vector<std::string> sequenceSteps;  // its steps so far
-    std::string processFailure;   // how the child died or hung; empty when it finished
+    std::string processFailure;              // how the child died or hung; empty when it finished
     std::vector<std::string> outputTail;     // the child's last lines of output
 };
 

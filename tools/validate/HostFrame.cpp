@@ -13,8 +13,8 @@ std::vector<uint8_t> InputPixels(int width, int height, int pictureWidth, int pi
         for (int x = 0; x < width; ++x) {
             uint8_t* pixel = &pixels[(static_cast<size_t>(y) * width + x) * 4];
             const bool padding = x >= pictureWidth || y >= pictureHeight;
-            const bool square = x > pictureWidth / 4 && x < pictureWidth * 3 / 4 && y > pictureHeight / 4 &&
-                                y < pictureHeight * 3 / 4;
+            const bool square =
+                x > pictureWidth / 4 && x < pictureWidth * 3 / 4 && y > pictureHeight / 4 && y < pictureHeight * 3 / 4;
             const uint8_t grey = square ? 200 : 96;
             pixel[0] = padding ? 255 : grey;
             pixel[1] = padding ? 0 : grey;
@@ -76,7 +76,8 @@ void HostFrame::ClearToSentinel() {
 bool HostFrame::OutputWritten() const {
     const std::vector<uint8_t> pixels = target.ReadPixels();
     for (size_t i = 0; i < pixels.size(); i += 4)
-        if (pixels[i] != 255 || pixels[i + 1] != 0 || pixels[i + 2] != 255 || pixels[i + 3] < 127 || pixels[i + 3] > 128)
+        if (pixels[i] != 255 || pixels[i + 1] != 0 || pixels[i + 2] != 255 || pixels[i + 3] < 127 ||
+            pixels[i + 3] > 128)
             return true;
     return false;
 }

@@ -112,9 +112,8 @@ void CheckUnpackState(GroupContext& group, HostFrame& frame, const Outcome& clea
     };
     Compare(check, "unpack alignment 8, row length 7, 3 rows and pixels skipped", clean,
             RenderFresh(group, frame, [&](bool on) { on ? store(8, 7, 3) : store(4, 0, 0); }));
-    Compare(check, "a pixel-unpack buffer bound", clean, RenderFresh(group, frame, [&](bool on) {
-                glBindBuffer(GL_PIXEL_UNPACK_BUFFER, on ? unpackBuffer : 0);
-            }));
+    Compare(check, "a pixel-unpack buffer bound", clean,
+            RenderFresh(group, frame, [&](bool on) { glBindBuffer(GL_PIXEL_UNPACK_BUFFER, on ? unpackBuffer : 0); }));
     glDeleteBuffers(1, &unpackBuffer);
 }
 

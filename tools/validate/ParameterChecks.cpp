@@ -49,7 +49,8 @@ void ReadBack(Bench& bench, Check& check, uint32_t index, bool textType, const s
     if (NoPointer(display)) return;
     const char* text = ffgl::BitsPointer<const char>(display);
     if (textType)
-        check.Expect(ReadTerminated(text, kLongestText, &read), "after " + change + ", code 7 answers no terminated text");
+        check.Expect(ReadTerminated(text, kLongestText, &read),
+                     "after " + change + ", code 7 answers no terminated text");
     else if (const std::string problem = FixedFieldProblem(text, strnlen(text, 16), true); !problem.empty())
         check.Fail("after " + change + ", the display text: " + problem);
 }
@@ -129,7 +130,8 @@ void RunParameterChecks(GroupContext& group) {
         Check check(group.findings, "texts", "text and file parameters given hostile texts and paths");
         const std::vector<HostileText> texts = HostileTexts(group.scratch);
         for (uint32_t index = 0; index < parameters.size(); ++index)
-            if (ffgl::IsTextType(parameters[index].type)) HostileTextsFor(bench, check, index, parameters[index], texts);
+            if (ffgl::IsTextType(parameters[index].type))
+                HostileTextsFor(bench, check, index, parameters[index], texts);
     }
     group.subject.Destroy(instance);
 }

@@ -12,8 +12,7 @@
 
 ChildProcess::~ChildProcess() { Kill(); }
 
-bool ChildProcess::Start(const std::vector<std::string>& arguments, const std::string& outputPath,
-                         std::string* error) {
+bool ChildProcess::Start(const std::vector<std::string>& arguments, const std::string& outputPath, std::string* error) {
     const int output = open(outputPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (output < 0) {
         *error = "cannot write " + outputPath + ": " + std::strerror(errno);

@@ -36,8 +36,7 @@ ChildProcess::~ChildProcess() {
     if (handle) CloseHandle(reinterpret_cast<HANDLE>(handle));
 }
 
-bool ChildProcess::Start(const std::vector<std::string>& arguments, const std::string& outputPath,
-                         std::string* error) {
+bool ChildProcess::Start(const std::vector<std::string>& arguments, const std::string& outputPath, std::string* error) {
     wchar_t self[MAX_PATH * 4];
     const DWORD length = GetModuleFileNameW(nullptr, self, MAX_PATH * 4);
     if (length == 0 || length >= MAX_PATH * 4) {
@@ -62,8 +61,8 @@ bool ChildProcess::Start(const std::vector<std::string>& arguments, const std::s
     PROCESS_INFORMATION process = {};
     // A crashing child must not stop the run with an error dialog.
     SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX);
-    const BOOL started = CreateProcessW(self, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
-                                       &startup, &process);
+    const BOOL started =
+        CreateProcessW(self, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process);
     CloseHandle(output);
     if (!started) {
         *error = "cannot start a child process (error " + std::to_string(GetLastError()) + ")";

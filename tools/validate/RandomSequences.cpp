@@ -74,9 +74,9 @@ bool AnswersPointer(uint32_t code) {
            code == ffgl::kGetExtension || code == ffgl::kGetParameter;
 }
 
-constexpr uint32_t kCodes[] = {0,  2,  4,  5,  6,  7,  8,  8,  8,  9,  10, 13, 15, 16, 17, 17, 17, 17, 18, 18, 19,
-                               20, 21, 22, 23, 31, 32, 33, 34, 35, 36, 37, 38, 39, 40, 41, 42, 43, 44, 45, 46, 47,
-                               48, 49, 50, 51, 1,  3,  24, 52, 0xFFFFFFFF};
+constexpr uint32_t kCodes[] = {0,  2,  4,  5,  6,  7,  8,  8,  8,  9,  10, 13, 15, 16, 17, 17, 17,
+                               17, 18, 18, 19, 20, 21, 22, 23, 31, 32, 33, 34, 35, 36, 37, 38, 39,
+                               40, 41, 42, 43, 44, 45, 46, 47, 48, 49, 50, 51, 1,  3,  24, 52, 0xFFFFFFFF};
 
 class Sequence {
 public:
@@ -139,7 +139,9 @@ private:
     void Input(uint32_t code, int slot) {
         const auto& parameters = subject.Parameters();
         const uint32_t count = static_cast<uint32_t>(parameters.size());
-        const uint32_t index = random.Chance(80) && count ? random.Below(count) : random.Chance(50) ? count : 0xFFFFFFFFu;
+        const uint32_t index = random.Chance(80) && count ? random.Below(count)
+                               : random.Chance(50)        ? count
+                                                          : 0xFFFFFFFFu;
         const std::string at = "index " + std::to_string(index);
         ffgl::ElementQueryRecord element{index, random.Below(6), random.Unit()};
         const std::string elementText = at + " entry " + std::to_string(element.entry);
@@ -208,7 +210,8 @@ private:
             shown = text == picture.c_str() ? "a small PNG" : "\"" + std::string(text) + "\"";
         } else {
             const float range = index < parameters.size() ? parameters[index].rangeMax : 1.0f;
-            const HostileValue& hostile = kHostileValues[random.Below(sizeof kHostileValues / sizeof kHostileValues[0])];
+            const HostileValue& hostile =
+                kHostileValues[random.Below(sizeof kHostileValues / sizeof kHostileValues[0])];
             const float value = random.Chance(70) ? random.Unit() * range : hostile.value;
             record.value = ffgl::FloatBits(value);
             shown = ValueText(value);
@@ -230,7 +233,9 @@ private:
     // answers a null instance or a null record must give.
     void Call(uint32_t code, uint64_t input, int slot, const std::string& what) {
         void* instance = slot < 0 ? nullptr : slot < kSlots ? slots[slot] : stale[slot - kSlots];
-        const std::string who = slot < 0 ? "no instance" : slot < kSlots ? "#" + std::to_string(slot) : "destroyed instance";
+        const std::string who = slot < 0        ? "no instance"
+                                : slot < kSlots ? "#" + std::to_string(slot)
+                                                : "destroyed instance";
         const uint64_t answer = CallRaw(code, input, instance, who + (what.empty() ? "" : ", " + what));
         if (code == ffgl::kDeinstantiate && slot >= 0 && slot < kSlots) {
             stale.push_back(slots[slot]);

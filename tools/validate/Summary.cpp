@@ -40,8 +40,8 @@ void PrintProblems(const char* kind, const GroupReport& report, const CheckOutco
 }
 
 void PrintProcessFailure(const ValidateOptions& options, const GroupReport& report) {
-    std::printf("  FAIL %s / process: %s\n", report.group.c_str(), report.processFailure.c_str());
-    std::printf("      seed %llu\n", static_cast<unsigned long long>(options.seed));
+    std::printf("  FAIL %s / process (the group's process runs to its end)\n", report.group.c_str());
+    std::printf("      %s, seed %llu\n", report.processFailure.c_str(), static_cast<unsigned long long>(options.seed));
     if (!report.sequence.empty()) {
         std::printf("      in %s, whose calls were:\n", report.sequence.c_str());
         for (const std::string& step : report.sequenceSteps) std::printf("        %s\n", step.c_str());

@@ -61,7 +61,8 @@ int RunValidate(const HostOptions& hostOptions) {
     std::string error;
     if (!ParseValidateOptions(hostOptions.commandArguments, &options, &error)) return UsageError(error);
     if (!options.childGroup.empty()) return RunChild(options);
-    if (!options.group.empty() && !FindGroup(options.group)) return UsageError("no group named \"" + options.group + "\"");
+    if (!options.group.empty() && !FindGroup(options.group))
+        return UsageError("no group named \"" + options.group + "\"");
     if (!options.seedGiven) options.seed = FreshSeed();
     PluginLibrary library;
     if (!library.Load(options.library, &error)) return Fail(error);

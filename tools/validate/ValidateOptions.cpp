@@ -80,9 +80,8 @@ bool ParseValidateOptions(const std::vector<std::string>& arguments, ValidateOpt
 
 std::vector<std::string> ChildArguments(const ValidateOptions& options, const std::string& group,
                                         const std::string& reportPath) {
-    std::vector<std::string> arguments = {"validate",       options.library, "--child",
-                                          group,            "--report",      reportPath,
-                                          "--seed",         std::to_string(options.seed)};
+    std::vector<std::string> arguments = {"validate", options.library, "--child", group,
+                                          "--report", reportPath,      "--seed",  std::to_string(options.seed)};
     if (options.seconds > 0.0) arguments.insert(arguments.end(), {"--seconds", std::to_string(options.seconds)});
     if (options.quick) arguments.push_back("--quick");
     if (options.staleIds) arguments.push_back("--stale-ids");

@@ -11,8 +11,8 @@ struct ValidateOptions {
     bool seedGiven = false;
     double seconds = 0.0;  // random sequences; 0: the mode's default
     bool quick = false;
-    bool staleIds = false;  // random sequences may call destroyed instances too
-    std::string group;      // only this group; empty: all
+    bool staleIds = false;      // random sequences may call destroyed instances too
+    std::string group;          // only this group; empty: all
     int callLimitSeconds = 20;  // a call that takes longer is a hang
     // Set only in the child process that runs one group and writes its report.
     std::string childGroup;
