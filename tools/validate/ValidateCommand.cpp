@@ -33,7 +33,8 @@ std::filesystem::path ScratchFolder(const std::string& kind) {
 // The child: one group in this process, its findings written to the report file.
 int RunChild(const ValidateOptions& options) {
     const Group* group = FindGroup(options.childGroup);
-    std::FILE* report = std::fopen(options.reportPath.c_str(), "w");
+    // Binary: Windows would end the lines with CR LF.
+    std::FILE* report = std::fopen(options.reportPath.c_str(), "wb");
     if (!group || !report) return Fail("cannot run group " + options.childGroup + " into " + options.reportPath);
     Findings findings(report);
     Subject subject(findings);
