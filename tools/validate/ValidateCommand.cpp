@@ -23,9 +23,9 @@ uint64_t FreshSeed() {
     return static_cast<uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()) % 1000000007ull;
 }
 
-std::filesystem::path ScratchFolder(const std::string& kind) {
+std::filesystem::path RunFolder() {
     const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-    auto folder = std::filesystem::temp_directory_path() / ("vigil-validate-" + kind + "-" + std::to_string(stamp));
+    auto folder = std::filesystem::temp_directory_path() / ("vigil-validate-" + std::to_string(stamp));
     std::filesystem::create_directories(folder);
     return folder;
 }
@@ -42,11 +42,13 @@ int RunChild(const ValidateOptions& options) {
     if (!subject.Open(options.library, &error)) {
         Check(findings, "load", "the library loads").Fail(error);
     } else {
-        const std::filesystem::path scratch = ScratchFolder(options.childGroup);
+        // Beside the report, so the parent removes it even when the plug-in kills this process.
+        const std::filesystem::path scratch = options.reportPath + ".files";
+        std::error_code ignored;
+        std::filesystem::create_directories(scratch, ignored);
         GroupContext context{subject, findings, options, Random(GroupSeed(options.seed, group->name)),
                              scratch.string()};
         group->run(context);
-        std::error_code ignored;
         std::filesystem::remove_all(scratch, ignored);
     }
     std::fputs("end\n", report);
@@ -72,7 +74,7 @@ int RunValidate(const HostOptions& hostOptions) {
     std::printf("Validating %s, seed %llu%s\n", options.library.c_str(), static_cast<unsigned long long>(options.seed),
                 options.quick ? ", quick" : "");
     std::fflush(stdout);
-    const std::filesystem::path folder = ScratchFolder("run");
+    const std::filesystem::path folder = RunFolder();
     std::vector<GroupReport> reports;
     for (const Group& group : Groups()) {
         if (!options.group.empty() && options.group != group.name) continue;
