@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "tools/validate/CallContract.h"
 #include "tools/validate/GlAudit.h"
 #include "tools/validate/Groups.h"
 #include "tools/validate/HostFrame.h"
@@ -18,61 +19,6 @@ namespace {
 
 constexpr int kCallsPerSequence = 60;
 constexpr int kSlots = 3;
-
-// Codes a call needs an instance for; without one the answer must be failure.
-bool NeedsInstance(uint32_t code) {
-    switch (code) {
-        case ffgl::kGetParameterDisplay:
-        case ffgl::kSetParameter:
-        case ffgl::kGetParameter:
-        case ffgl::kGetInputStatus:
-        case ffgl::kProcessFrame:
-        case ffgl::kDeinstantiate:
-        case ffgl::kSetTime:
-        case ffgl::kConnect:
-        case ffgl::kDisconnect:
-        case ffgl::kResize:
-        case ffgl::kSetElementValue:
-        case ffgl::kSetTempo:
-        case ffgl::kSetHostIdentity:
-        case ffgl::kSetSampleRate:
-        case ffgl::kGetParameterEvents:
-        case ffgl::kEnableCapability:
-        case ffgl::kGetDisplayName: return true;
-        default: return false;
-    }
-}
-
-// Codes whose input is a record; a null one must be refused.
-bool TakesRecord(uint32_t code) {
-    switch (code) {
-        case ffgl::kSetParameter:
-        case ffgl::kProcessFrame:
-        case ffgl::kInstantiate:
-        case ffgl::kSetTime:
-        case ffgl::kResize:
-        case ffgl::kGetElementName:
-        case ffgl::kGetElementValue:
-        case ffgl::kSetElementValue:
-        case ffgl::kSetTempo:
-        case ffgl::kSetHostIdentity:
-        case ffgl::kGetRange:
-        case ffgl::kGetThumbnail:
-        case ffgl::kGetExtension:
-        case ffgl::kGetParameterEvents:
-        case ffgl::kGetAuxiliaryEntry:
-        case ffgl::kGetGroupName:
-        case ffgl::kGetDisplayName: return true;
-        default: return false;
-    }
-}
-
-// Codes that answer a pointer; null is their refusal.
-bool AnswersPointer(uint32_t code) {
-    return code == ffgl::kGetInfo || code == ffgl::kGetParameterName || code == ffgl::kGetParameterDisplay ||
-           code == ffgl::kGetExtendedInfo || code == ffgl::kGetShortName || code == ffgl::kGetElementName ||
-           code == ffgl::kGetExtension || code == ffgl::kGetParameter;
-}
 
 constexpr uint32_t kCodes[] = {0,  2,  4,  5,  6,  7,  8,  8,  8,  9,  10, 13, 15, 16, 17, 17, 17,
                                17, 18, 18, 19, 20, 21, 22, 23, 31, 32, 33, 34, 35, 36, 37, 38, 39,
