@@ -148,4 +148,3 @@ void CheckDisplayTexts(GroupContext& group, Check& check) {
     }
     subject.Destroy(instance);
 }
-

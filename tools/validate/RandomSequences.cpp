@@ -27,7 +27,7 @@ constexpr uint32_t kCodes[] = {0,  2,  4,  5,  6,  7,  8,  8,  8,  9,  10, 13, 1
 class Sequence {
 public:
     Sequence(GroupContext& group, HostFrame& frame, Check& check, uint64_t seed, long number)
-        : group(group), subject(group.subject), frame(frame), check(check), random(seed), number(number) {
+        : group(group), subject(group.subject), frame(frame), check(check), random(seed) {
         char text[96];
         std::snprintf(text, sizeof text, "sequence %ld, seed 0x%016llx", number, static_cast<unsigned long long>(seed));
         name = text;
@@ -216,7 +216,6 @@ private:
     HostFrame& frame;
     Check& check;
     Random random;
-    long number;
     std::string name;
     void* slots[kSlots] = {};
     std::vector<void*> stale;
