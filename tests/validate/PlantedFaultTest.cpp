@@ -61,4 +61,11 @@ TEST(Validate, ThePlainPluginPassesClean) {
     EXPECT_NE(run.out.find("seed 7"), std::string::npos) << run.out;
 }
 
+TEST(Validate, AFileThatIsNoLibraryIsRefusedOnce) {
+    const HostRun run = RunHost({"validate", (ScratchDirectory("validate") / "missing.so").string(), "--quick"});
+    EXPECT_EQ(run.status, 1) << run.out << run.err;
+    EXPECT_NE(run.err.find("vigil-host: cannot load"), std::string::npos) << run.err;
+    EXPECT_EQ(run.out.find("Group"), std::string::npos) << "no report for a library that does not load";
+}
+
 }  // namespace

@@ -5,7 +5,6 @@
 #include <filesystem>
 
 #include "tools/hostcli/ExitStatus.h"
-#include "tools/hostkit/PluginLibrary.h"
 #include "tools/validate/GroupRun.h"
 #include "tools/validate/Groups.h"
 #include "tools/validate/Summary.h"
@@ -56,6 +55,13 @@ int RunChild(const ValidateOptions& options) {
     return kExitOk;
 }
 
+// Why the child could not load the library at all; empty when it could.
+std::string LoadFailure(const GroupReport& report) {
+    for (const CheckOutcome& check : report.checks)
+        if (check.id == "load" && !check.failures.empty()) return check.failures.front().text;
+    return "";
+}
+
 }  // namespace
 
 int RunValidate(const HostOptions& hostOptions) {
@@ -67,24 +73,26 @@ int RunValidate(const HostOptions& hostOptions) {
     if (!options.group.empty() && !FindGroup(options.group))
         return UsageError("no group named \"" + options.group + "\"");
     if (!options.seedGiven) options.seed = FreshSeed();
-    PluginLibrary library;
-    if (!library.Load(options.library, &error)) return Fail(error);
-    library.Unload();
 
     std::printf("Validating %s, seed %llu%s\n", options.library.c_str(), static_cast<unsigned long long>(options.seed),
                 options.quick ? ", quick" : "");
     std::fflush(stdout);
     const std::filesystem::path folder = RunFolder();
     std::vector<GroupReport> reports;
+    std::error_code ignored;
     for (const Group& group : Groups()) {
         if (!options.group.empty() && options.group != group.name) continue;
         const auto start = std::chrono::steady_clock::now();
         reports.push_back(RunGroup(options, group.name, folder.string()));
+        // Loading is the child's first step: a library that does not load is no plug-in to check.
+        if (const std::string failure = LoadFailure(reports.back()); !failure.empty()) {
+            std::filesystem::remove_all(folder, ignored);
+            return Fail(failure);
+        }
         const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         std::fprintf(stderr, "  %-18s %6.1f s%s\n", group.name, seconds,
                      reports.back().processFailure.empty() ? "" : "  (the process did not finish)");
     }
-    std::error_code ignored;
     std::filesystem::remove_all(folder, ignored);
     return PrintSummary(options, reports) > 0 ? kExitFailure : kExitOk;
 }
