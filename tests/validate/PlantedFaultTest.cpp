@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <regex>
 #include <set>
+#include <sstream>
 
 #include "tests/vigil_host/HostProcess.h"
 
@@ -15,14 +15,26 @@ struct Planted {
     const char* check;  // "group / check" that must fail alone
 };
 
-// Every "FAIL group / check" line of the report.
-std::set<std::string> FailedChecks(const std::string& report) {
-    std::set<std::string> failed;
-    const std::regex line(R"(FAIL ([\w-]+ / [\w-]+))");
-    for (auto match = std::sregex_iterator(report.begin(), report.end(), line); match != std::sregex_iterator();
-         ++match)
-        failed.insert((*match)[1]);
-    return failed;
+void PrintTo(const Planted& planted, std::ostream* out) { *out << planted.fault; }
+
+#ifdef __SANITIZE_ADDRESS__
+// AddressSanitizer holds freed memory back: resident memory grows whatever the plug-in does.
+const std::set<std::string> kExpectedWarnings = {"life / memory"};
+#else
+const std::set<std::string> kExpectedWarnings = {};
+#endif
+
+// "group / check" of every report line that starts with the kind ("FAIL", "warning").
+std::set<std::string> ReportedChecks(const std::string& report, const std::string& kind = "FAIL") {
+    std::set<std::string> found;
+    std::istringstream lines(report);
+    for (std::string line; std::getline(lines, line);) {
+        std::istringstream words(line);
+        std::string first, group, slash, check;
+        if (words >> first >> group >> slash >> check && first == kind && slash == "/")
+            found.insert(group + " / " + check);
+    }
+    return found;
 }
 
 HostRun Validate(const char* fault) {
@@ -38,7 +50,7 @@ class PlantedFault : public ::testing::TestWithParam<Planted> {};
 TEST_P(PlantedFault, FailsExactlyItsCheck) {
     const HostRun run = Validate(GetParam().fault);
     EXPECT_EQ(run.status, 1) << run.out << run.err;
-    EXPECT_EQ(FailedChecks(run.out), std::set<std::string>{GetParam().check}) << run.out;
+    EXPECT_EQ(ReportedChecks(run.out), std::set<std::string>{GetParam().check}) << run.out;
     EXPECT_NE(run.out.find("reproduce: vigil-host validate"), std::string::npos) << run.out;
 }
 
@@ -57,7 +69,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Validate, ThePlainPluginPassesClean) {
     const HostRun run = Validate("");
     EXPECT_EQ(run.status, 0) << run.out << run.err;
-    EXPECT_NE(run.out.find("PASSED: 0 failed, 0 warnings"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("PASSED: 0 failed"), std::string::npos) << run.out;
+    EXPECT_EQ(ReportedChecks(run.out, "warning"), kExpectedWarnings) << run.out;
     EXPECT_NE(run.out.find("seed 7"), std::string::npos) << run.out;
 }
 
