@@ -5,8 +5,10 @@
 #include <GL/glew.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <functional>
+#include <thread>
 
 #include "tools/validate/GlAudit.h"
 #include "tools/validate/Groups.h"
@@ -15,7 +17,10 @@
 
 namespace {
 
-constexpr int kFrames = 3;
+constexpr int kFrames = 4;
+// Plug-ins may load files on a thread of their own: the first frame starts the load,
+// and this pause lets a small picture arrive before the next, in every run alike.
+constexpr auto kLoadPause = std::chrono::milliseconds(200);
 // Pixels that may differ from the clean frames: a clock on screen may tick in between.
 constexpr double kDifferingShare = 0.01;
 
@@ -49,6 +54,7 @@ Outcome RenderFresh(GroupContext& group, HostFrame& frame, const Situation& situ
         for (const std::string& error : TakeGlErrors()) outcome.errors.push_back(error);
         situation(false);
         RestoreHostState(frame.target.framebuffer);
+        if (i == 0) std::this_thread::sleep_for(kLoadPause);
     }
     outcome.pixels = frame.target.ReadPixels();
     subject.Destroy(instance);
