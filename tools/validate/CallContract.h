@@ -3,6 +3,10 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+
+// "code 17 (process frame)".
+std::string CodeText(uint32_t code);
 
 // Codes that work on an instance; without one the answer must be failure.
 bool NeedsInstance(uint32_t code);

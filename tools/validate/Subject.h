@@ -8,10 +8,8 @@
 
 #include "abi/ffgl_abi.h"
 #include "tools/hostkit/PluginClient.h"
+#include "tools/validate/CallContract.h"
 #include "tools/validate/Findings.h"
-
-// "code 17 (process frame)".
-std::string CodeText(uint32_t code);
 
 class Subject {
 public:
