@@ -23,7 +23,7 @@ const char* const kNames[kParameters] = {"Level", "Mode", "Picture"};
 const uint32_t kTypes[kParameters] = {ffgl::kTypeStandard, ffgl::kTypeOption, ffgl::kTypeFile};
 const char* const kElements[2] = {"A", "B"};
 uint32_t thumbnail[8 * 4];
-char display[16];
+char display[17];  // 16 characters at most, as the host's field holds
 
 struct Instance {
     float values[2] = {0.5f, 0.0f};
@@ -64,10 +64,7 @@ uint64_t SetParameter(Instance* instance, const ffgl::SetParameterRecord* record
 uint64_t Describe(Instance* instance, uint32_t index) {
     if (!Known(index)) return 0;
     if (kTypes[index] == ffgl::kTypeFile) return Pointer(instance->picture.c_str());
-    std::memset(display, 0, sizeof display);
-    char text[64];
-    std::snprintf(text, sizeof text, "%f", static_cast<double>(instance->values[index]));
-    std::memcpy(display, text, std::min(std::strlen(text), sizeof display));
+    std::snprintf(display, sizeof display, "%f", static_cast<double>(instance->values[index]));
     return Pointer(display);
 }
 

@@ -32,14 +32,14 @@ std::set<std::string> ReportedChecks(const std::string& report, const std::strin
         std::istringstream words(line);
         std::string first, group, slash, check;
         if (words >> first >> group >> slash >> check && first == kind && slash == "/")
-            found.insert(group + " / " + check);
+            found.insert(group.append(" / ").append(check));
     }
     return found;
 }
 
 HostRun Validate(const char* fault) {
     setenv("VIGIL_PLANTED_FAULT", fault, 1);
-    const HostRun run = RunHost(
+    HostRun run = RunHost(
         {"validate", VIGIL_PLANTED_FAULT_PLUGIN, "--quick", "--seed", "7", "--seconds", "1", "--call-limit", "3"});
     unsetenv("VIGIL_PLANTED_FAULT");
     return run;

@@ -30,7 +30,8 @@ public:
 
     // Code 17 with the host's framebuffer bound and its viewport set, as hosts call it.
     uint64_t Render(Subject& subject, void* instance);
-    uint64_t Render(Subject& subject, void* instance, const ffgl::ProcessingRecord* record, const std::string& what);
+    uint64_t Render(Subject& subject, void* instance, const ffgl::ProcessingRecord* processing,
+                    const std::string& what);
 
     std::string Text() const;  // "64x64 output, 64x64 input"
 

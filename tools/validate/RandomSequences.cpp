@@ -81,68 +81,70 @@ private:
         CallRaw(ffgl::kInitialise, 0, nullptr, "");
     }
 
-    // The code's input: an index, a number, or a good record of its kind.
+    // The code's input: a good record of its kind, an index or a number.
     void Input(uint32_t code, int slot) {
-        const auto& parameters = subject.Parameters();
-        const uint32_t count = static_cast<uint32_t>(parameters.size());
-        const uint32_t index = random.Chance(80) && count ? random.Below(count)
-                               : random.Chance(50)        ? count
-                                                          : 0xFFFFFFFFu;
-        const std::string at = "index " + std::to_string(index);
-        ffgl::ElementQueryRecord element{index, random.Below(6), random.Unit()};
-        const std::string elementText = at + " entry " + std::to_string(element.entry);
-        switch (code) {
-            case ffgl::kSetParameter: return SetParameter(slot, index, parameters);
-            case ffgl::kProcessFrame: return Frame(slot);
-            case ffgl::kSetTime: {
-                double seconds = random.Chance(10) ? NAN : random.Unit() * 1000.0;
-                return Call(code, ffgl::PointerBits(&seconds), slot, std::to_string(seconds) + " s");
-            }
-            case ffgl::kResize: {
-                ffgl::ViewportRecord viewport{0, 0, random.Below(4097), random.Below(4097)};
-                return Call(code, ffgl::PointerBits(&viewport), slot, Size(viewport));
-            }
-            case ffgl::kGetElementName:
-            case ffgl::kGetElementValue:
-            case ffgl::kSetElementValue:
-            case ffgl::kGetExtension:
-            case ffgl::kGetAuxiliaryEntry: return Call(code, ffgl::PointerBits(&element), slot, elementText);
-            case ffgl::kSetTempo: {
-                ffgl::TempoRecord tempo{random.Unit() * 300.0f, random.Unit()};
-                return Call(code, ffgl::PointerBits(&tempo), slot, "tempo");
-            }
-            case ffgl::kSetHostIdentity: {
-                ffgl::HostIdentityRecord identity{"vigil-host", "validate"};
-                return Call(code, ffgl::PointerBits(&identity), slot, "\"vigil-host\" \"validate\"");
-            }
-            case ffgl::kGetRange: {
-                ffgl::RangeRecord range{index, 0.0f, 0.0f};
-                return Call(code, ffgl::PointerBits(&range), slot, at);
-            }
-            case ffgl::kGetThumbnail: {
-                ffgl::ThumbnailQueryRecord size{0, 0, nullptr};
-                return Call(code, ffgl::PointerBits(&size), slot, "size only");
-            }
-            case ffgl::kGetParameterEvents: {
-                ffgl::EventEntry entries[4] = {};
-                ffgl::EventQueryRecord events{4, 0, random.Chance(50) ? entries : nullptr};
-                return Call(code, ffgl::PointerBits(&events), slot, events.entries ? "4 entries" : "count only");
-            }
-            case ffgl::kGetGroupName:
-            case ffgl::kGetDisplayName: {
-                char buffer[32] = {};
-                ffgl::TextQueryRecord query{index, 0, buffer, 16};
-                return Call(code, ffgl::PointerBits(&query), slot, at + ", 16-byte buffer");
-            }
-            case ffgl::kGetCapability:
-            case ffgl::kEnableCapability:
-            case ffgl::kGetInputStatus:
-            case ffgl::kSetSampleRate: {
-                const uint32_t number = random.Below(24);
-                return Call(code, number, slot, std::to_string(number));
-            }
-            default: return Call(code, index, slot, at);
+        if (code == ffgl::kSetParameter) return SetParameter(slot, PickIndex(), subject.Parameters());
+        if (code == ffgl::kProcessFrame) return Frame(slot);
+        if (HostRecordCall(code, slot) || QueryRecordCall(code, slot)) return;
+        const bool number = code == ffgl::kGetCapability || code == ffgl::kEnableCapability ||
+                            code == ffgl::kGetInputStatus || code == ffgl::kSetSampleRate;
+        const uint32_t input = number ? random.Below(24) : PickIndex();
+        Call(code, input, slot, (number ? "" : "index ") + std::to_string(input));
+    }
+
+    // Mostly a parameter of the table, else just past it or 0xFFFFFFFF.
+    uint32_t PickIndex() {
+        const uint32_t count = static_cast<uint32_t>(subject.Parameters().size());
+        if (random.Chance(80) && count) return random.Below(count);
+        return random.Chance(50) ? count : 0xFFFFFFFFu;
+    }
+
+    // Records the host fills in: time, viewport, tempo, identity, thumbnail and events.
+    bool HostRecordCall(uint32_t code, int slot) {
+        if (code == ffgl::kSetTime) {
+            double seconds = random.Chance(10) ? NAN : random.Unit() * 1000.0;
+            Call(code, ffgl::PointerBits(&seconds), slot, std::to_string(seconds) + " s");
+        } else if (code == ffgl::kResize) {
+            ffgl::ViewportRecord viewport{0, 0, random.Below(4097), random.Below(4097)};
+            Call(code, ffgl::PointerBits(&viewport), slot, Size(viewport));
+        } else if (code == ffgl::kSetTempo) {
+            ffgl::TempoRecord tempo{random.Unit() * 300.0f, random.Unit()};
+            Call(code, ffgl::PointerBits(&tempo), slot, "tempo");
+        } else if (code == ffgl::kSetHostIdentity) {
+            ffgl::HostIdentityRecord identity{"vigil-host", "validate"};
+            Call(code, ffgl::PointerBits(&identity), slot, "\"vigil-host\" \"validate\"");
+        } else if (code == ffgl::kGetThumbnail) {
+            ffgl::ThumbnailQueryRecord size{0, 0, nullptr};
+            Call(code, ffgl::PointerBits(&size), slot, "size only");
+        } else if (code == ffgl::kGetParameterEvents) {
+            ffgl::EventEntry entries[4] = {};
+            ffgl::EventQueryRecord events{4, 0, random.Chance(50) ? entries : nullptr};
+            Call(code, ffgl::PointerBits(&events), slot, events.entries ? "4 entries" : "count only");
+        } else {
+            return false;
         }
+        return true;
+    }
+
+    // Records that ask about a parameter: elements, extensions, ranges and texts.
+    bool QueryRecordCall(uint32_t code, int slot) {
+        const uint32_t index = PickIndex();
+        const std::string at = "index " + std::to_string(index);
+        if (code == ffgl::kGetElementName || code == ffgl::kGetElementValue || code == ffgl::kSetElementValue ||
+            code == ffgl::kGetExtension || code == ffgl::kGetAuxiliaryEntry) {
+            ffgl::ElementQueryRecord element{index, random.Below(6), random.Unit()};
+            Call(code, ffgl::PointerBits(&element), slot, at + " entry " + std::to_string(element.entry));
+        } else if (code == ffgl::kGetRange) {
+            ffgl::RangeRecord range{index, 0.0f, 0.0f};
+            Call(code, ffgl::PointerBits(&range), slot, at);
+        } else if (code == ffgl::kGetGroupName || code == ffgl::kGetDisplayName) {
+            char buffer[32] = {};
+            ffgl::TextQueryRecord query{index, 0, buffer, 16};
+            Call(code, ffgl::PointerBits(&query), slot, at + ", 16-byte buffer");
+        } else {
+            return false;
+        }
+        return true;
     }
 
     void SetParameter(int slot, uint32_t index, const std::vector<ParameterInfo>& parameters) {

@@ -21,9 +21,9 @@ std::string GarbageBytes(size_t size) {
 }  // namespace
 
 std::string SmallPicture(const std::string& folder) {
-    const std::string path = folder + "/small.png";
+    std::string path = folder + "/small.png";
     if (std::filesystem::exists(path)) return path;
-    std::vector<uint8_t> pixels(16 * 16 * 4);
+    std::vector<uint8_t> pixels(size_t{16} * 16 * 4);
     for (size_t i = 0; i < pixels.size(); ++i) pixels[i] = static_cast<uint8_t>(i % 4 == 3 ? 255 : i * 7);
     WritePng(path, 16, 16, pixels.data());
     return path;
