@@ -177,7 +177,7 @@ const char* UsageText() {
            "                   [--set \"Name=Value\"]...\n"
            "  vigil-host font-sheet OUT.png\n"
            "  vigil-host validate LIBRARY [--seed N] [--seconds S] [--quick] [--stale-ids] [--group NAME]\n"
-           "                      [--call-limit S]\n"
+           "                      [--call-limit S]   checks any FFGL 2.1 library; see the README\n"
            "An --output name may hold a frame-number pattern such as frame_%04d.png: every frame is\n"
            "then written, numbered from 1. --copy-baseline measures, beside the plug-in, the input\n"
            "drawn by a plain texture copy of the same size. --load-overlay sets the plug-in's file\n"
