@@ -14,6 +14,9 @@ using CreateContextAttribs = GLXContext (*)(Display*, GLXFBConfig, GLXContext, B
 
 class GlxContext final : public GlContext {
 public:
+    GlxContext() = default;
+    GlxContext(const GlxContext&) = delete;
+    GlxContext& operator=(const GlxContext&) = delete;
     ~GlxContext() override {
         if (!display) return;
         glXMakeContextCurrent(display.get(), None, None, nullptr);
