@@ -39,7 +39,7 @@ inline ::testing::Environment* const scratchCleanup = ::testing::AddGlobalTestEn
 
 // A fresh directory per test for the files it writes.
 inline std::filesystem::path ScratchDirectory(const std::string& name) {
-    const auto directory = ScratchRoot() / name;
+    auto directory = ScratchRoot() / name;
     std::filesystem::remove_all(directory);
     std::filesystem::create_directories(directory);
     return directory;

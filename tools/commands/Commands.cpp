@@ -8,6 +8,7 @@
 #include "tools/commands/RenderCommand.h"
 #include "tools/commands/ThumbnailCommand.h"
 #include "tools/hostcli/ExitStatus.h"
+#include "tools/validate/ValidateCommand.h"
 
 namespace {
 
@@ -18,7 +19,7 @@ struct Command {
 
 constexpr Command kCommands[] = {
     {"info", RunInfo},   {"thumbnail", RunThumbnail},  {"render", RunRender},
-    {"bench", RunBench}, {"font-sheet", RunFontSheet},
+    {"bench", RunBench}, {"font-sheet", RunFontSheet}, {"validate", RunValidate},
 };
 
 }  // namespace

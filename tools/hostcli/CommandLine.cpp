@@ -113,7 +113,7 @@ bool ParseOptions(const std::vector<std::string>& arguments, size_t first, HostO
 
 // How many positional arguments follow the command name.
 int PositionalCount(const std::string& command) {
-    if (command == "info" || command == "render" || command == "bench") return 1;
+    if (command == "info" || command == "render" || command == "bench" || command == "validate") return 1;
     if (command == "thumbnail") return 2;
     if (command == "font-sheet") return 1;
     return -1;
@@ -121,7 +121,9 @@ int PositionalCount(const std::string& command) {
 
 }  // namespace
 
-bool NeedsDisplay(const std::string& command) { return command == "render" || command == "bench"; }
+bool NeedsDisplay(const std::string& command) {
+    return command == "render" || command == "bench" || command == "validate";
+}
 
 bool ParseCommandLine(const std::vector<std::string>& arguments, HostOptions* options, std::string* error) {
     if (arguments.empty()) {
@@ -146,6 +148,10 @@ bool ParseCommandLine(const std::vector<std::string>& arguments, HostOptions* op
     else
         options->library = arguments[1];
     if (options->command == "thumbnail") options->output = arguments[2];
+    if (options->command == "validate") {
+        options->commandArguments.assign(arguments.begin() + 2, arguments.end());
+        return true;
+    }
     if (!ParseOptions(arguments, 1 + positional, options, error)) return false;
     if (options->frames == 0) options->frames = options->command == "bench" ? 300 : 1;
     if (options->copyBaseline && !options->baseline.empty()) {
@@ -175,6 +181,8 @@ const char* UsageText() {
            "  vigil-host bench LIBRARY --load-overlay FILE [--at-frame N] [--size WxH] [--warmup N]\n"
            "                   [--set \"Name=Value\"]...\n"
            "  vigil-host font-sheet OUT.png\n"
+           "  vigil-host validate LIBRARY [--seed N] [--seconds S] [--quick] [--stale-ids] [--group NAME]\n"
+           "                      [--call-limit S]   checks any FFGL 2.1 library; see the README\n"
            "An --output name may hold a frame-number pattern such as frame_%04d.png: every frame is\n"
            "then written, numbered from 1. --copy-baseline measures, beside the plug-in, the input\n"
            "drawn by a plain texture copy of the same size. --load-overlay sets the plug-in's file\n"

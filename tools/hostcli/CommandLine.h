@@ -20,6 +20,8 @@ struct HostOptions {
     bool copyBaseline = false;          // bench: compare against a plain texture copy instead
     std::string loadOverlay;            // bench: the file to load mid-run instead
     int loadAtFrame = 60;               // bench: after this many measured frames
+    // validate: its own options, read by the command.
+    std::vector<std::string> commandArguments;
 };
 
 // False with a message for anything the commands cannot run with.

@@ -5,9 +5,14 @@
 #include <memory>
 #include <string>
 
+class GlContext;
+
 struct GlContextOptions {
     // Forward-compatible, as some hosts (and every macOS host) give: no line wider than 1.
     bool forwardCompatible = false;
+    // Shares textures, buffers, programs and shaders with this context, as hosts with
+    // several output windows do; null for a context of its own.
+    const GlContext* shareWith = nullptr;
 };
 
 class GlContext {

@@ -3,6 +3,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <memory>
 #include <thread>
 
 #include "tools/hostkit/GlContext.h"
@@ -13,18 +14,25 @@ using CreateContextAttribs = GLXContext (*)(Display*, GLXFBConfig, GLXContext, B
 
 class GlxContext final : public GlContext {
 public:
+    GlxContext() = default;
+    GlxContext(const GlxContext&) = delete;
+    GlxContext& operator=(const GlxContext&) = delete;
     ~GlxContext() override {
         if (!display) return;
-        glXMakeContextCurrent(display, None, None, nullptr);
-        if (context) glXDestroyContext(display, context);
-        if (pbuffer) glXDestroyPbuffer(display, pbuffer);
-        XCloseDisplay(display);
+        glXMakeContextCurrent(display.get(), None, None, nullptr);
+        if (context) glXDestroyContext(display.get(), context);
+        if (pbuffer) glXDestroyPbuffer(display.get(), pbuffer);
     }
 
-    bool MakeCurrent() override { return glXMakeContextCurrent(display, pbuffer, pbuffer, context); }
+    bool MakeCurrent() override { return glXMakeContextCurrent(display.get(), pbuffer, pbuffer, context); }
 
     bool Open(const GlContextOptions& options, std::string* error) {
-        display = OpenDisplay();
+        // Contexts that share objects must live on one display connection.
+        const auto* shared = dynamic_cast<const GlxContext*>(options.shareWith);
+        if (shared)
+            display = shared->display;
+        else if (Display* opened = OpenDisplay())
+            display.reset(opened, XCloseDisplay);
         if (!display) return Fail(error, "cannot open the X display (is DISPLAY set? run under xvfb-run -a)");
         const int configAttributes[] = {GLX_DRAWABLE_TYPE,
                                         GLX_PBUFFER_BIT,
@@ -40,7 +48,7 @@ public:
                                         8,
                                         None};
         int count = 0;
-        GLXFBConfig* configs = glXChooseFBConfig(display, DefaultScreen(display), configAttributes, &count);
+        GLXFBConfig* configs = glXChooseFBConfig(display.get(), DefaultScreen(display.get()), configAttributes, &count);
         if (!configs || count == 0) return Fail(error, "no GLX framebuffer configuration with a pbuffer");
         GLXFBConfig config = configs[0];
         XFree(configs);
@@ -58,12 +66,12 @@ public:
                                          GLX_CONTEXT_FLAGS_ARB,
                                          flags,
                                          None};
-        context = create(display, config, nullptr, True, contextAttributes);
+        context = create(display.get(), config, shared ? shared->context : nullptr, True, contextAttributes);
         if (!context) return Fail(error, "cannot create an OpenGL 4.1 core context");
         const int pbufferAttributes[] = {GLX_PBUFFER_WIDTH, 16, GLX_PBUFFER_HEIGHT, 16, None};
-        pbuffer = glXCreatePbuffer(display, config, pbufferAttributes);
+        pbuffer = glXCreatePbuffer(display.get(), config, pbufferAttributes);
         if (!pbuffer) return Fail(error, "cannot create a GLX pbuffer");
-        glXMakeContextCurrent(display, pbuffer, pbuffer, context);
+        glXMakeContextCurrent(display.get(), pbuffer, pbuffer, context);
         glewExperimental = GL_TRUE;
         if (glewInit() != GLEW_OK) return Fail(error, "glewInit failed in the host");
         return true;
@@ -85,7 +93,7 @@ private:
         return false;
     }
 
-    Display* display = nullptr;
+    std::shared_ptr<Display> display;
     GLXContext context = nullptr;
     GLXPbuffer pbuffer = 0;
 };

@@ -42,7 +42,8 @@ public:
                                   WGL_CONTEXT_FLAGS_ARB,
                                   flags,
                                   0};
-        context = create ? create(deviceContext, nullptr, attributes) : nullptr;
+        const auto* shared = dynamic_cast<const WglContext*>(options.shareWith);
+        context = create ? create(deviceContext, shared ? shared->context : nullptr, attributes) : nullptr;
         wglMakeCurrent(nullptr, nullptr);
         wglDeleteContext(legacy);
         if (!create) return Fail(error, "WGL lacks wglCreateContextAttribsARB");

@@ -44,8 +44,10 @@ public:
     static const std::vector<std::string>& LoggedLines();
     void Deinstantiate(void* instance);
 
-private:
+    // plugMain itself, for hosts that pass records of their own making.
     uint64_t Call(uint32_t code, uint64_t input, void* instance = nullptr);
+
+private:
     bool ReadParameter(uint32_t index, ParameterInfo* parameter, std::string* error);
 
     PluginLibrary library;

@@ -1,0 +1,56 @@
+#include "tools/validate/Subject.h"
+
+#include <cmath>
+#include <cstdio>
+
+std::string ValueText(float value) {
+    if (std::isnan(value)) return "nan";
+    if (value == 0.0f) return std::signbit(value) ? "-0" : "0";
+    char text[32];
+    std::snprintf(text, sizeof text, "%g", static_cast<double>(value));
+    return text;
+}
+
+bool Subject::Open(const std::string& path, std::string* error) {
+    findings.Step("loading " + path + " and code 34 (global initialisation)");
+    return client.Open(path, error);
+}
+
+uint64_t Subject::Call(uint32_t code, uint64_t input, void* instance, const std::string& what) {
+    findings.Step(CodeText(code) + (what.empty() ? "" : ": " + what));
+    return client.Call(code, input, instance);
+}
+
+const std::vector<ParameterInfo>& Subject::Parameters() {
+    if (parametersRead) return parameters;
+    parametersRead = true;
+    findings.Step("reading the parameter table (codes 4, 5, 6, 15, 31, 35, 36, 41, 43, 44)");
+    std::string error;
+    if (!client.ReadParameters(&parameters, &error)) parameters.clear();
+    return parameters;
+}
+
+std::string Subject::ParameterText(uint32_t index) {
+    const auto& table = Parameters();
+    if (index < table.size()) return "parameter " + std::to_string(index) + " \"" + table[index].name + "\"";
+    return "parameter " + std::to_string(index);
+}
+
+void* Subject::Create(int width, int height) {
+    ffgl::ViewportRecord viewport{0, 0, static_cast<uint32_t>(width), static_cast<uint32_t>(height)};
+    const uint64_t handle =
+        CallWith(ffgl::kInstantiate, &viewport, nullptr, std::to_string(width) + "x" + std::to_string(height));
+    return NoPointer(handle) ? nullptr : ffgl::BitsPointer<void>(handle);
+}
+
+uint64_t Subject::Destroy(void* instance) { return Call(ffgl::kDeinstantiate, 0, instance, ""); }
+
+uint64_t Subject::SetValue(void* instance, uint32_t index, float value, const std::string& shown) {
+    ffgl::SetParameterRecord record{index, 0, ffgl::FloatBits(value)};
+    return CallWith(ffgl::kSetParameter, &record, instance, ParameterText(index) + " = " + shown);
+}
+
+uint64_t Subject::SetText(void* instance, uint32_t index, const char* text, const std::string& shown) {
+    ffgl::SetParameterRecord record{index, 0, ffgl::PointerBits(text)};
+    return CallWith(ffgl::kSetParameter, &record, instance, ParameterText(index) + " = " + shown);
+}

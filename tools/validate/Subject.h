@@ -1,0 +1,50 @@
+// The plug-in under validation, reached only through its exports. Every call is first
+// written to the report as a step, so a crash or hang names the call that caused it.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "abi/ffgl_abi.h"
+#include "tools/hostkit/PluginClient.h"
+#include "tools/validate/CallContract.h"
+#include "tools/validate/Findings.h"
+
+class Subject {
+public:
+    explicit Subject(Findings& findings) : findings(findings) {}
+
+    bool Open(const std::string& path, std::string* error);
+    Findings& Report() { return findings; }
+
+    // One plugMain call; `what` says what the call is for.
+    uint64_t Call(uint32_t code, uint64_t input, void* instance, const std::string& what);
+    template <typename Record>
+    uint64_t CallWith(uint32_t code, Record* record, void* instance, const std::string& what) {
+        return Call(code, ffgl::PointerBits(record), instance, what);
+    }
+
+    // The parameter table as the global queries tell it; read once.
+    const std::vector<ParameterInfo>& Parameters();
+    std::string ParameterText(uint32_t index);  // "parameter 4 \"Scan Line\""
+
+    // Instance calls; they need a GL context current. Create answers null on refusal.
+    void* Create(int width, int height);
+    uint64_t Destroy(void* instance);
+    uint64_t SetValue(void* instance, uint32_t index, float value, const std::string& shown);
+    uint64_t SetText(void* instance, uint32_t index, const char* text, const std::string& shown);
+
+private:
+    Findings& findings;
+    PluginClient client;
+    std::vector<ParameterInfo> parameters;
+    bool parametersRead = false;
+};
+
+// A float as the report shows it: nan, inf, -0, 1e-40, ...
+std::string ValueText(float value);
+
+// Pointer answers: null and the failure code both mean none.
+inline bool NoPointer(uint64_t answer) { return answer == 0 || answer == ffgl::kFailure; }
+inline bool IsFailure(uint64_t answer) { return static_cast<uint32_t>(answer) == ffgl::kFailure32; }
