@@ -4,6 +4,7 @@
 
 #include "tools/commands/Commands.h"
 #include "tools/hostcli/CommandLine.h"
+#include "tools/hostcli/CommandTable.h"
 #include "tools/hostcli/ExitStatus.h"
 #include "tools/hostcli/FramePath.h"
 

@@ -1,0 +1,17 @@
+// Picture files the headless host writes (frames, thumbnails, the font sheet): PNG, or a
+// real JPEG for a .jpg name, written through checked file writes.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+enum class PictureKind { Png, Jpeg };
+
+// Writes width x height RGBA pixels (top row first, or bottom row first as GL reads them);
+// "-" is standard output. False with "cannot write PATH: REASON" when the size is not
+// positive, the pixels are missing or the file cannot be written (a partial file is removed).
+bool WritePicture(const std::string& path, PictureKind kind, int width, int height, const uint8_t* rgba,
+                  bool bottomRowFirst, std::string* error);
+
+// A PNG, top row first.
+bool WritePng(const std::string& path, int width, int height, const uint8_t* rgbaTopDown, std::string* error);
