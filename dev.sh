@@ -18,7 +18,7 @@ SANITIZE_BUILD=${SANITIZE_BUILD:-$ROOT/build-sanitize}
 
 LINUX_PACKAGES=(cmake ninja-build g++ pkg-config libglew-dev libstb-dev libgtest-dev
   libx11-dev libgl-dev libgl1-mesa-dri libglx-mesa0 xvfb xauth faketime imagemagick clang-format
-  ffmpeg xdotool)
+  ffmpeg xdotool jq)
 
 WINDOWS_BUILD=${WINDOWS_BUILD:-$ROOT/build-windows}
 WINDOWS_PACKAGES=(cmake ninja-build libstb-dev dpkg-dev g++-mingw-w64-x86-64-posix

@@ -19,7 +19,7 @@ bool FrameSink::Open(const std::string& name, const RenderPlan& renderPlan, cons
         request.audioInput = input;
         request.audioCodec = plan.audioCodec;
         request.start = start;
-        request.duration = plan.frames > 0 ? plan.frames / plan.rate.Value() : 0.0;
+        request.duration = plan.audioSeconds;
     }
     started = encoder.Start(request, note, error);
     return started;

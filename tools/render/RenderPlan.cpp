@@ -46,5 +46,7 @@ bool PlanRender(const HostOptions& options, const VideoInfo* input, Container co
     }
     plan->audio = input && input->hasAudio && videoOutput && container != Container::Gif;
     if (plan->audio) plan->audioCodec = input->audioCodec;
+    // A render of the whole input keeps the whole sound; a shorter one cuts it to the frames.
+    if (options.framesGiven || options.duration > 0.0) plan->audioSeconds = plan->frames / plan->rate.Value();
     return true;
 }

@@ -21,6 +21,7 @@ struct RenderPlan {
     bool videoInput = false;
     bool audio = false;  // the input's audio goes into the output
     std::string audioCodec;
+    double audioSeconds = 0.0;  // how much of the audio; 0: all of it, untouched
 
     double LastFrameSeconds() const { return frames > 1 ? (frames - 1) / rate.Value() : 0.0; }
 };

@@ -1,0 +1,49 @@
+// vigil-host play in a real window on the test run's display, driven by key presses as a
+// user drives it, and looked at through a screenshot of the screen.
+#include <signal.h>
+
+#include <chrono>
+#include <thread>
+
+#include "HostProcess.h"
+#include "tools/hostcli/PictureLoad.h"
+
+TEST(PlayWindow, AKeyChangesTheModeOnScreenAndEscapeEnds) {
+    if (!std::getenv("DISPLAY")) GTEST_SKIP() << "needs the test run's display";
+    const auto directory = ScratchDirectory("play");
+    const pid_t host = fork();
+    if (host == 0) {
+        execl(VIGIL_HOST_PATH, VIGIL_HOST_PATH, "play", VIGIL_PLUGIN_PATH, "--size", "160x120", "--set",
+              "Show Info=off", "--set", "Corners=off", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    const std::string window = ShellOutput("timeout 30 xdotool search --sync --onlyvisible --name 'vigil-host play'");
+    ASSERT_FALSE(window.empty()) << "no window appeared";
+    const std::string id = window.substr(0, window.find('\n'));
+    // The first parameter is "Color Mode": one step right is "Night Vision".
+    ShellOutput("xdotool key --window " + id + " Right");
+    std::string title;
+    for (int wait = 0; wait < 50 && title.find("Night Vision") == std::string::npos; ++wait) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        title = ShellOutput("xdotool getwindowname " + id);
+    }
+    EXPECT_NE(title.find("Color Mode = Night Vision"), std::string::npos) << title;
+    EXPECT_NE(title.find("ms/frame"), std::string::npos) << title;
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    const std::string shot = (directory / "screen.png").string();
+    ShellOutput("import -window " + id + " " + shot);
+    ShellOutput("xdotool key --window " + id + " Escape");
+    int status = 0;
+    waitpid(host, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    Picture screen;
+    std::string error;
+    ASSERT_TRUE(LoadPicture(shot, &screen, &error)) << error;
+    // Night vision turns the whole test card green: green leads in the middle of every bar.
+    ASSERT_GE(screen.width, 160);
+    for (int bar = 0; bar < 7; ++bar) {
+        const uint8_t* pixel = screen.At(bar * 20 + 10, 30);
+        EXPECT_GT(pixel[1], pixel[0] + 40) << "bar " << bar;
+        EXPECT_GT(pixel[1], pixel[2] + 40) << "bar " << bar;
+    }
+}
