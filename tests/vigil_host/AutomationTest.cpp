@@ -7,8 +7,9 @@
 namespace {
 
 std::vector<ParameterInfo> Parameters() {
-    ParameterInfo mode{0, "Color Mode", ffgl::kTypeOption, 0.0f, "", 0.0f, 1.0f,
-                       {{"Normal", 0}, {"Night Vision", 1}, {"Thermal", 2}}, {}};
+    ParameterInfo mode{
+        0, "Color Mode", ffgl::kTypeOption, 0.0f, "", 0.0f, 1.0f, {{"Normal", 0}, {"Night Vision", 1}, {"Thermal", 2}},
+        {}};
     ParameterInfo glitch{8, "Glitch", ffgl::kTypeStandard};
     ParameterInfo hue{10, "Hue Shift", ffgl::kTypeStandard};
     ParameterInfo overlay{9, "Overlay Image", ffgl::kTypeFile};
@@ -33,8 +34,8 @@ std::vector<Automation> Parse(const std::vector<std::string>& assignments) {
 }  // namespace
 
 TEST(Automation, RampsKeyframesAndStepsAtKnownFrames) {
-    const auto automations = Parse({"Hue Shift=0..1", "Glitch=0@0s,1@2s,0@2.5s", "Color Mode=Night Vision",
-                                    "Color Mode=Thermal@3s"});
+    const auto automations =
+        Parse({"Hue Shift=0..1", "Glitch=0@0s,1@2s,0@2.5s", "Color Mode=Night Vision", "Color Mode=Thermal@3s"});
     // 10 fps, 41 frames: the ramp ends at frame 40 (4 s).
     EXPECT_FLOAT_EQ(At(automations, 10, 0, 41, 10), 0.0f);
     EXPECT_FLOAT_EQ(At(automations, 10, 10, 41, 10), 0.25f);

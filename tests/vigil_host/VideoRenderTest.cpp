@@ -14,8 +14,10 @@ namespace {
 std::string Clip() {
     static const std::string path = [] {
         const std::string made = (ScratchDirectory("clip") / "clip.mp4").string();
-        ShellOutput("ffmpeg -v error -f lavfi -i testsrc2=size=96x64:rate=12 -f lavfi -i sine=sample_rate=48000 "
-                    "-t 1 -c:v libx264 -pix_fmt yuv420p -c:a aac -shortest -y " + made);
+        ShellOutput(
+            "ffmpeg -v error -f lavfi -i testsrc2=size=96x64:rate=12 -f lavfi -i sine=sample_rate=48000 "
+            "-t 1 -c:v libx264 -pix_fmt yuv420p -c:a aac -shortest -y " +
+            made);
         return made;
     }();
     return path;
@@ -23,8 +25,10 @@ std::string Clip() {
 
 // "codec,width,height,rate,frames" of each stream, one line each.
 std::string Streams(const std::string& path) {
-    return ShellOutput("ffprobe -v error -count_frames -show_entries "
-                       "stream=codec_name,width,height,r_frame_rate,nb_read_frames -of csv=p=0 '" + path + "'");
+    return ShellOutput(
+        "ffprobe -v error -count_frames -show_entries "
+        "stream=codec_name,width,height,r_frame_rate,nb_read_frames -of csv=p=0 '" +
+        path + "'");
 }
 
 void ExpectFailure(const HostRun& run, const std::string& text) {
@@ -36,8 +40,8 @@ void ExpectFailure(const HostRun& run, const std::string& text) {
 
 TEST(VideoRender, AClipKeepsItsFramesRateSizeAndAudio) {
     const std::string out = (ScratchDirectory("round-trip") / "out.mp4").string();
-    const HostRun run = RunHost({"render", VIGIL_PLUGIN_PATH, "--input", Clip(), "--set", "Hue Shift=0..1",
-                                 "--output", out});
+    const HostRun run =
+        RunHost({"render", VIGIL_PLUGIN_PATH, "--input", Clip(), "--set", "Hue Shift=0..1", "--output", out});
     ASSERT_EQ(run.status, 0) << run.err;
     const std::string audio = Streams(Clip()).substr(Streams(Clip()).find("\naac") + 1);
     EXPECT_EQ(Streams(out), "h264,96,64,12/1,12\n" + audio);
