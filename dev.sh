@@ -149,7 +149,8 @@ cmd_demo() {
     --set "Glitch=0@0s,0.6@1.2s,0@2.2s")
   "$host" render "$lib" "${motion[@]}" --size 1280x720 --output "$ROOT/out/demo.mp4"
   echo "Wrote out/demo.mp4"
-  "$host" render "$lib" "${motion[@]}" --size 320x180 --fps 12 --output "$ROOT/out/demo.gif"
+  # Small, for the README: docs/demo.gif is this file.
+  "$host" render "$lib" "${motion[@]}" --size 256x144 --fps 10 --output "$ROOT/out/demo.gif"
   echo "Wrote out/demo.gif"
   local mode
   for mode in "Normal" "Night Vision" "Thermal" "Negative"; do

@@ -122,10 +122,11 @@ std::vector<std::string> EncodeArguments(const EncodeRequest& request, std::stri
         Append(&arguments, {"-i", InputName(request.audioInput)});
     }
     Append(&arguments, {"-map", "0:v:0"});
-    Append(&arguments,
-           request.container == Container::Gif
-               ? std::vector<std::string>{"-filter_complex", "[0:v]vflip,split[a][b];[a]palettegen[p];[b][p]paletteuse"}
-               : std::vector<std::string>{"-vf", "vflip"});
+    Append(&arguments, request.container == Container::Gif
+                           ? std::vector<std::string>{"-filter_complex",
+                                                      "[0:v]vflip,split[a][b];[a]palettegen[p];[b][p]paletteuse=dither="
+                                                      "bayer:bayer_scale=5:diff_mode=rectangle"}
+                           : std::vector<std::string>{"-vf", "vflip"});
     Append(&arguments, codec.arguments);
     Append(&arguments, AudioArguments(request, codec, note));
     if (!request.audioInput.empty()) AppendSpan(&arguments, request.start, request.duration, false);
