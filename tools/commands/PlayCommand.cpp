@@ -6,7 +6,6 @@
 #include <cstdio>
 #include <filesystem>
 #include <memory>
-#include <thread>
 
 #include "tools/hostcli/ExitStatus.h"
 #include "tools/hostcli/InputPicture.h"
@@ -60,43 +59,66 @@ bool StartValues(const HostOptions& options, const std::vector<ParameterInfo>& p
     return true;
 }
 
+// Keys change the state and the plug-in's values; screenshots are taken at once.
+bool HandleKeys(const WindowEvents& events, RenderSession& session, PlayState* state, std::string* error) {
+    for (WindowKey key : events.keys) {
+        const int changed = ApplyKey(state, key);
+        if (changed >= 0 && !session.SetValue(state->parameters[changed].index, state->values[changed], error))
+            return false;
+    }
+    for (; state->screenshots > 0; --state->screenshots)
+        if (!SaveScreenshot(session, error)) return false;
+    return true;
+}
+
+// The pace of the frames: a video's own (ffmpeg reads it in real time), a still's by the clock.
+class FramePace {
+public:
+    explicit FramePace(const FrameRate& rate) : interval(std::chrono::duration<double>(1.0 / rate.Value())) {}
+
+    int MillisecondsToNext() const {
+        return static_cast<int>(std::max(0.0, std::chrono::duration<double, std::milli>(next - Clock::now()).count()));
+    }
+    // Whether a frame is due; a video's new frame is uploaded.
+    bool Due(FrameSource& source, RenderSession& session) {
+        FrameBytes frame;
+        const bool due = source.IsVideo() ? source.TryNext(&frame, 5) : Clock::now() >= next;
+        if (due && source.IsVideo()) session.UploadInput(frame.data());
+        if (due) next = std::max(next + std::chrono::duration_cast<Clock::duration>(interval), Clock::now());
+        return due;
+    }
+
+private:
+    std::chrono::duration<double> interval;
+    Clock::time_point next = Clock::now();
+};
+
+// One frame through code 17, timed to the GPU's end; its milliseconds.
+bool TimedFrame(RenderSession& session, double* milliseconds, std::string* error) {
+    const auto start = Clock::now();
+    if (!session.RenderFrame(error)) return false;
+    glFinish();
+    *milliseconds = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    return true;
+}
+
 int Loop(const HostOptions& options, PluginClient& client, const std::vector<ParameterInfo>& parameters,
          FrameSource& source, GlWindow& window, Live& live) {
     std::string error;
     RenderSession session(client);
     if (!StartValues(options, parameters, source.FirstPicture(), session, &live, &error)) return Fail(error);
-    const auto interval = std::chrono::duration<double>(1.0 / live.rate.Value());
-    auto nextFrame = Clock::now();
+    FramePace pace(live.rate);
     auto lastTitle = Clock::now() - std::chrono::seconds(1);
     double frameMilliseconds = 0.0;
     bool drawn = false;
     while (!live.state.quit && !StopSignal()) {
-        const int wait = static_cast<int>(
-            std::max(0.0, std::chrono::duration<double, std::milli>(nextFrame - Clock::now()).count()));
-        const WindowEvents events = window.Poll(source.IsVideo() ? 1 : wait);
+        // Paused, the picture and the plug-in's animation both stand still.
+        const bool paused = live.state.paused && drawn;
+        const WindowEvents events = window.Poll(paused ? 50 : source.IsVideo() ? 1 : pace.MillisecondsToNext());
         if (events.closed) break;
-        for (WindowKey key : events.keys) {
-            const int changed = ApplyKey(&live.state, key);
-            if (changed >= 0 &&
-                !session.SetValue(live.state.parameters[changed].index, live.state.values[changed], &error))
-                return Fail(error);
-        }
-        for (; live.state.screenshots > 0; --live.state.screenshots)
-            if (!SaveScreenshot(session, &error)) return Fail(error);
-        FrameBytes frame;
-        bool due = false;
-        if (source.IsVideo()) {
-            due = source.TryNext(&frame, 5);
-            if (due) session.UploadInput(frame.data());
-        } else {
-            due = Clock::now() >= nextFrame;
-        }
-        if (due && (!live.state.paused || !drawn)) {
-            nextFrame = std::max(nextFrame + std::chrono::duration_cast<Clock::duration>(interval), Clock::now());
-            const auto start = Clock::now();
-            if (!session.RenderFrame(&error)) return Fail(error);
-            glFinish();
-            frameMilliseconds = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+        if (!HandleKeys(events, session, &live.state, &error)) return Fail(error);
+        if (!paused && pace.Due(source, session)) {
+            if (!TimedFrame(session, &frameMilliseconds, &error)) return Fail(error);
             drawn = true;
         }
         window.Present(session.OutputFramebuffer(), live.width, live.height);

@@ -13,6 +13,8 @@
 namespace {
 
 constexpr off_t kKeptErrorBytes = 4096;
+// Frames are megabytes: a larger pipe means fewer switches between writer and reader.
+constexpr int kPipeBytes = 1 << 20;
 
 void CloseFd(int* fd) {
     if (*fd >= 0) close(*fd);
@@ -65,6 +67,8 @@ bool ChildProcess::Start(const std::vector<std::string>& arguments, const ChildP
         for (int* fd : {&in[0], &in[1], &out[0], &out[1], &report[0], &report[1]}) CloseFd(fd);
         return false;
     }
+    for (int fd : {in[1], out[0]})
+        if (fd >= 0) fcntl(fd, F_SETPIPE_SZ, kPipeBytes);  // a smaller pipe still works
     if (pipes.keepErrors) errorFd = memfd_create("child-stderr", MFD_CLOEXEC);
     const pid_t parent = getpid();
     pid = fork();
