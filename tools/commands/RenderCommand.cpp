@@ -68,15 +68,14 @@ int Render(PluginClient& client, const RenderJob& job, FrameSource& source, Fram
         }
         if (!ApplyAutomation(job, done, session, &sent, &error) || !session.RenderFrame(&error)) return Fail(error);
         session.ReadOutputRows(&frame);
-        const bool last = job.plan.frames > 0 && done + 1 == job.plan.frames;
-        if (!sink.Write(done + 1, last, std::move(frame), &error)) return FailWriting(sink, error);
+        if (!sink.Write(done + 1, std::move(frame), &error)) return FailWriting(sink, error);
         progress.Frame(done + 1);
     }
     source.Stop();
     if (!sink.Finish(&error)) return FailWriting(sink, error);
     if (StopSignal()) {
-        std::fprintf(stderr, "vigil-host: stopped by %s after %s; %s holds them\n", StopSignalName(StopSignal()),
-                     FramesText(sink.FramesWritten()).c_str(), job.options.output.c_str());
+        std::fprintf(stderr, "vigil-host: stopped by %s after %s; %s holds what was rendered\n",
+                     StopSignalName(StopSignal()), FramesText(done).c_str(), job.options.output.c_str());
         return kExitFailure;
     }
     progress.Finish(done);

@@ -11,6 +11,7 @@ int RunThumbnail(const HostOptions& options) {
     ThumbnailWords thumbnail;
     if (!client.Open(options.library, &error) || !client.ReadThumbnail(&thumbnail, &error)) return Fail(error);
     const Picture picture = PictureFromPackedWords(thumbnail.width, thumbnail.height, thumbnail.words);
-    if (!WritePng(options.output, picture.width, picture.height, picture.rgba.data(), &error)) return Fail(error);
+    if (!WritePictureFile(options.output, picture.width, picture.height, picture.rgba.data(), &error))
+        return Fail(error);
     return kExitOk;
 }

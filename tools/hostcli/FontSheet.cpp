@@ -89,7 +89,7 @@ bool WriteFontSheet(const std::string& path, std::string* error) {
     try {
         const Picture sheet = RenderFontSheet();
         std::string reason;
-        if (WritePng(path, sheet.width, sheet.height, sheet.rgba.data(), &reason)) return true;
+        if (WritePictureFile(path, sheet.width, sheet.height, sheet.rgba.data(), &reason)) return true;
         if (error) *error = reason;
     } catch (const std::exception& e) {
         if (error) *error = std::string("cannot render the font sheet: ") + e.what();

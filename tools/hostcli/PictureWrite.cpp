@@ -1,5 +1,6 @@
 #include "tools/hostcli/PictureWrite.h"
 
+#include <cctype>
 #include <climits>
 #include <vector>
 
@@ -41,6 +42,17 @@ bool WritePicture(const std::string& path, PictureKind kind, int width, int heig
         return false;
     }
     return WriteOutputFile(path, bytes, error);
+}
+
+PictureKind PictureKindFor(const std::string& path) {
+    std::string extension =
+        path.substr(path.find_last_of('.') == std::string::npos ? path.size() : path.find_last_of('.'));
+    for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return extension == ".jpg" || extension == ".jpeg" ? PictureKind::Jpeg : PictureKind::Png;
+}
+
+bool WritePictureFile(const std::string& path, int width, int height, const uint8_t* rgbaTopDown, std::string* error) {
+    return WritePicture(path, PictureKindFor(path), width, height, rgbaTopDown, false, error);
 }
 
 bool WritePng(const std::string& path, int width, int height, const uint8_t* rgbaTopDown, std::string* error) {

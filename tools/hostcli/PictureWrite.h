@@ -13,5 +13,11 @@ enum class PictureKind { Png, Jpeg };
 bool WritePicture(const std::string& path, PictureKind kind, int width, int height, const uint8_t* rgba,
                   bool bottomRowFirst, std::string* error);
 
+// JPEG for a .jpg or .jpeg name (in any letter case), PNG for any other.
+PictureKind PictureKindFor(const std::string& path);
+
+// A picture of the kind its name asks for, top row first.
+bool WritePictureFile(const std::string& path, int width, int height, const uint8_t* rgbaTopDown, std::string* error);
+
 // A PNG, top row first.
 bool WritePng(const std::string& path, int width, int height, const uint8_t* rgbaTopDown, std::string* error);

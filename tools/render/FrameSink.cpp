@@ -25,16 +25,19 @@ bool FrameSink::Open(const std::string& name, const RenderPlan& renderPlan, cons
     return started;
 }
 
-bool FrameSink::Write(long number, bool last, FrameBytes frame, std::string* error) {
+bool FrameSink::Write(long number, FrameBytes frame, std::string* error) {
     if (IsVideo(plan.container)) {
         // A stop signal is no failure of the output: the render loop sees it next.
         if (encoder.Push(std::move(frame)) || StopSignal()) return true;
         Finish(error);  // ffmpeg has failed: its reason
         return false;
     }
-    if (!path.everyFrame && !last) return true;
-    const PictureKind kind = plan.container == Container::Jpeg ? PictureKind::Jpeg : PictureKind::Png;
-    if (!WritePicture(path.ForFrame(static_cast<int>(number)), kind, plan.width, plan.height, frame.data(), true,
+    if (!path.everyFrame) {
+        // One picture holds the last frame, whenever the render ends.
+        lastFrame = std::move(frame);
+        return true;
+    }
+    if (!WritePicture(path.ForFrame(static_cast<int>(number)), Kind(), plan.width, plan.height, frame.data(), true,
                       error))
         return false;
     ++written;
@@ -42,9 +45,15 @@ bool FrameSink::Write(long number, bool last, FrameBytes frame, std::string* err
 }
 
 bool FrameSink::Finish(std::string* error) {
-    if (!IsVideo(plan.container)) return true;
-    return encoder.Finish(error);
+    if (IsVideo(plan.container)) return encoder.Finish(error);
+    if (lastFrame.empty()) return true;
+    if (!WritePicture(output, Kind(), plan.width, plan.height, lastFrame.data(), true, error)) return false;
+    written = 1;
+    lastFrame.clear();
+    return true;
 }
+
+PictureKind FrameSink::Kind() const { return plan.container == Container::Jpeg ? PictureKind::Jpeg : PictureKind::Png; }
 
 void FrameSink::Abort() {
     if (!started) return;

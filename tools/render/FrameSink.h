@@ -5,6 +5,7 @@
 #include <string>
 
 #include "tools/hostcli/FramePath.h"
+#include "tools/hostcli/PictureWrite.h"
 #include "tools/render/RenderPlan.h"
 #include "tools/video/VideoEncoder.h"
 
@@ -14,8 +15,9 @@ public:
     bool Open(const std::string& output, const RenderPlan& plan, const std::string& input, double start,
               std::string* note, std::string* error);
     // Frame `number` counts from 1. False with "cannot write PATH: REASON".
-    bool Write(long number, bool last, FrameBytes frame, std::string* error);
-    // Closes a video so that it plays; false with ffmpeg's reason (the partial file is then removed).
+    bool Write(long number, FrameBytes frame, std::string* error);
+    // Writes a single picture (the last frame) and closes a video so that it plays; false
+    // with the reason (a partial file is then removed).
     bool Finish(std::string* error);
     // After a failure: ends ffmpeg and removes a partial video.
     void Abort();
@@ -26,10 +28,13 @@ public:
     std::string FailureContext() const;
 
 private:
+    PictureKind Kind() const;
+
     std::string output;
     RenderPlan plan;
     FramePath path;
     VideoEncoder encoder;
+    FrameBytes lastFrame;
     long written = 0;
     bool started = false;  // ffmpeg runs: a file there from now on is ours
 };
