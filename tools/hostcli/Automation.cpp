@@ -119,6 +119,7 @@ std::vector<ParameterValue> ValuesAt(const std::vector<Automation>& automations,
     for (const Automation& automation : automations)
         if (Governs(automation, seconds)) values[automation.index] = ValueOf(automation, seconds, lastFrameSeconds);
     std::vector<ParameterValue> list;
+    list.reserve(values.size());
     for (const auto& [index, value] : values) list.push_back({index, value});
     return list;
 }

@@ -24,15 +24,16 @@ void Collect(void* context, void* data, int size) {
 
 }  // namespace
 
-bool WritePicture(const std::string& path, PictureKind kind, int width, int height, const uint8_t* rgba,
-                  bool bottomRowFirst, std::string* error) {
+bool WritePicture(const std::string& path, PictureKind kind, const RgbaRows& rows, std::string* error) {
+    const int width = rows.width, height = rows.height;
+    const uint8_t* rgba = rows.pixels;
     // The encoder computes the row stride and the whole size in int.
     if (rgba == nullptr || width <= 0 || height <= 0 || width > INT_MAX / 4 / height) {
         *error = "cannot write " + path + ": no picture to write";
         return false;
     }
     std::vector<uint8_t> bytes;
-    stbi_flip_vertically_on_write(bottomRowFirst ? 1 : 0);
+    stbi_flip_vertically_on_write(rows.bottomRowFirst ? 1 : 0);
     const int encoded = kind == PictureKind::Jpeg
                             ? stbi_write_jpg_to_func(Collect, &bytes, width, height, 4, rgba, kJpegQuality)
                             : stbi_write_png_to_func(Collect, &bytes, width, height, 4, rgba, width * 4);
@@ -52,9 +53,9 @@ PictureKind PictureKindFor(const std::string& path) {
 }
 
 bool WritePictureFile(const std::string& path, int width, int height, const uint8_t* rgbaTopDown, std::string* error) {
-    return WritePicture(path, PictureKindFor(path), width, height, rgbaTopDown, false, error);
+    return WritePicture(path, PictureKindFor(path), {width, height, rgbaTopDown}, error);
 }
 
 bool WritePng(const std::string& path, int width, int height, const uint8_t* rgbaTopDown, std::string* error) {
-    return WritePicture(path, PictureKind::Png, width, height, rgbaTopDown, false, error);
+    return WritePicture(path, PictureKind::Png, {width, height, rgbaTopDown}, error);
 }

@@ -7,11 +7,18 @@
 
 enum class PictureKind { Png, Jpeg };
 
-// Writes width x height RGBA pixels (top row first, or bottom row first as GL reads them);
-// "-" is standard output. False with "cannot write PATH: REASON" when the size is not
-// positive, the pixels are missing or the file cannot be written (a partial file is removed).
-bool WritePicture(const std::string& path, PictureKind kind, int width, int height, const uint8_t* rgba,
-                  bool bottomRowFirst, std::string* error);
+// RGBA pixels in memory, top row first or, as GL reads them, bottom row first.
+struct RgbaRows {
+    int width = 0;
+    int height = 0;
+    const uint8_t* pixels = nullptr;
+    bool bottomRowFirst = false;
+};
+
+// Writes the pixels; "-" is standard output. False with "cannot write PATH: REASON" when
+// the size is not positive, the pixels are missing or the file cannot be written (a partial
+// file is removed).
+bool WritePicture(const std::string& path, PictureKind kind, const RgbaRows& rows, std::string* error);
 
 // JPEG for a .jpg or .jpeg name (in any letter case), PNG for any other.
 PictureKind PictureKindFor(const std::string& path);

@@ -21,9 +21,16 @@ void CloseFd(int* fd) {
     *fd = -1;
 }
 
+// The child's ends of its pipes and the host's end of the report of a failed exec.
+struct ChildEnds {
+    int input;
+    int output;
+    int errors;
+    int report;
+};
+
 // Between fork and exec only async-signal-safe calls: no allocation, no locks.
-[[noreturn]] void RunChild(char* const* argv, const ChildPipes& pipes, const int* in, const int* out, int errorFd,
-                           int reportFd, pid_t parent) {
+[[noreturn]] void RunChild(char* const* argv, const ChildPipes& pipes, const ChildEnds& ends, pid_t parent) {
     // The child dies with the host, even when the host is killed outright.
     prctl(PR_SET_PDEATHSIG, SIGTERM);
     if (getppid() != parent) _exit(127);
@@ -31,16 +38,16 @@ void CloseFd(int* fd) {
     setpgid(0, 0);
     signal(SIGPIPE, SIG_DFL);
     const int devNull = open("/dev/null", O_RDWR);
-    dup2(pipes.input ? in[0] : devNull, 0);
+    dup2(pipes.input ? ends.input : devNull, 0);
     if (pipes.outputFd >= 0)
         dup2(pipes.outputFd, 1);
     else
-        dup2(pipes.output ? out[1] : devNull, 1);
-    dup2(errorFd >= 0 ? errorFd : devNull, 2);
+        dup2(pipes.output ? ends.output : devNull, 1);
+    dup2(ends.errors >= 0 ? ends.errors : devNull, 2);
     if (pipes.extraFd >= 0) fcntl(pipes.extraFd, F_SETFD, 0);
     execvp(argv[0], argv);
     const int failure = errno;
-    (void)!write(reportFd, &failure, sizeof failure);
+    (void)!write(ends.report, &failure, sizeof failure);
     _exit(127);
 }
 
@@ -58,6 +65,7 @@ ChildProcess::~ChildProcess() {
 
 bool ChildProcess::Start(const std::vector<std::string>& arguments, const ChildPipes& pipes, std::string* error) {
     std::vector<char*> argv;
+    argv.reserve(arguments.size() + 1);
     for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
     argv.push_back(nullptr);
     int in[2] = {-1, -1}, out[2] = {-1, -1}, report[2] = {-1, -1};
@@ -72,7 +80,7 @@ bool ChildProcess::Start(const std::vector<std::string>& arguments, const ChildP
     if (pipes.keepErrors) errorFd = memfd_create("child-stderr", MFD_CLOEXEC);
     const pid_t parent = getpid();
     pid = fork();
-    if (pid == 0) RunChild(argv.data(), pipes, in, out, errorFd, report[1], parent);
+    if (pid == 0) RunChild(argv.data(), pipes, {in[0], out[1], errorFd, report[1]}, parent);
     CloseFd(&in[0]);
     CloseFd(&out[1]);
     CloseFd(&report[1]);

@@ -27,6 +27,9 @@ WindowKey KeyOf(KeySym symbol) {
 
 class GlxWindow final : public GlWindow {
 public:
+    GlxWindow() = default;
+    GlxWindow(const GlxWindow&) = delete;
+    GlxWindow& operator=(const GlxWindow&) = delete;
     ~GlxWindow() override {
         if (!display) return;
         glXMakeContextCurrent(display, None, None, nullptr);
@@ -55,7 +58,7 @@ public:
         int count = 0;
         GLXFBConfig* configs = glXChooseFBConfig(display, DefaultScreen(display), attributes, &count);
         if (!configs || count == 0) return Fail(error, "no double-buffered GLX configuration for a window");
-        const GLXFBConfig config = configs[0];
+        GLXFBConfig config = configs[0];
         XFree(configs);
         XVisualInfo* visual = glXGetVisualFromFBConfig(display, config);
         if (!visual) return Fail(error, "no X visual for the GLX configuration");

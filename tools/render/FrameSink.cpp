@@ -37,7 +37,7 @@ bool FrameSink::Write(long number, FrameBytes frame, std::string* error) {
         lastFrame = std::move(frame);
         return true;
     }
-    if (!WritePicture(path.ForFrame(static_cast<int>(number)), Kind(), plan.width, plan.height, frame.data(), true,
+    if (!WritePicture(path.ForFrame(static_cast<int>(number)), Kind(), {plan.width, plan.height, frame.data(), true},
                       error))
         return false;
     ++written;
@@ -47,7 +47,7 @@ bool FrameSink::Write(long number, FrameBytes frame, std::string* error) {
 bool FrameSink::Finish(std::string* error) {
     if (IsVideo(plan.container)) return encoder.Finish(error);
     if (lastFrame.empty()) return true;
-    if (!WritePicture(output, Kind(), plan.width, plan.height, lastFrame.data(), true, error)) return false;
+    if (!WritePicture(output, Kind(), {plan.width, plan.height, lastFrame.data(), true}, error)) return false;
     written = 1;
     lastFrame.clear();
     return true;

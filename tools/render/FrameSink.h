@@ -12,7 +12,7 @@
 class FrameSink {
 public:
     // `input` and `start` give the video's audio; `note` says what happens to it.
-    bool Open(const std::string& output, const RenderPlan& plan, const std::string& input, double start,
+    bool Open(const std::string& name, const RenderPlan& renderPlan, const std::string& input, double start,
               std::string* note, std::string* error);
     // Frame `number` counts from 1. False with "cannot write PATH: REASON".
     bool Write(long number, FrameBytes frame, std::string* error);
