@@ -22,19 +22,21 @@ TEST(PlayWindow, AKeyChangesTheModeOnScreenAndEscapeEnds) {
     const std::string id = window.substr(0, window.find('\n'));
     // The first parameter is "Color Mode": one step right is "Night Vision".
     ShellOutput("xdotool key --window " + id + " Right");
+    const std::string readTitle = "xdotool getwindowname " + id;
     std::string title;
     for (int wait = 0; wait < 100 && title.find("Night Vision") == std::string::npos; ++wait) {
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        title = ShellOutput("xdotool getwindowname " + id);
+        title = ShellOutput(readTitle);
     }
     EXPECT_NE(title.find("Color Mode = Night Vision"), std::string::npos) << title;
     EXPECT_NE(title.find("ms/frame"), std::string::npos) << title;
     // Night vision turns the whole test card green: green leads in the middle of every bar.
     const std::string shot = (directory / "screen.png").string();
+    const std::string takeShot = "import -window " + id + " " + shot;
     int greenBars = 0;
     for (int attempt = 0; attempt < 20 && greenBars < 7; ++attempt) {
         std::this_thread::sleep_for(std::chrono::milliseconds(200));
-        ShellOutput("import -window " + id + " " + shot);
+        ShellOutput(takeShot);
         Picture screen;
         std::string error;
         if (!LoadPicture(shot, &screen, &error) || screen.width < 160) continue;

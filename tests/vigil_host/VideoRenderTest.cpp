@@ -13,7 +13,7 @@ namespace {
 // A second of 96x64 video at 12 fps with a sine tone, made by ffmpeg's own test sources.
 std::string Clip() {
     static const std::string path = [] {
-        const std::string made = (ScratchDirectory("clip") / "clip.mp4").string();
+        std::string made = (ScratchDirectory("clip") / "clip.mp4").string();
         ShellOutput(
             "ffmpeg -v error -f lavfi -i testsrc2=size=96x64:rate=12 -f lavfi -i sine=sample_rate=48000 "
             "-t 1 -c:v libx264 -pix_fmt yuv420p -c:a aac -shortest -y " +
@@ -92,7 +92,7 @@ TEST(VideoRender, BadInputsGetOneClearLineEach) {
     const std::string text = (directory / "notes.mp4").string(), empty = (directory / "empty.mp4").string();
     const std::string sound = (directory / "sound.m4a").string();
     std::ofstream(text) << "not a video\n";
-    std::ofstream{empty};
+    std::ofstream touch(empty);
     ShellOutput("ffmpeg -v error -f lavfi -i sine -t 0.2 -y " + sound);
     const std::string out = (directory / "out.mp4").string();
     const std::vector<std::pair<std::string, std::string>> inputs = {
