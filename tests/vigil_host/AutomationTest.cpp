@@ -6,14 +6,19 @@
 
 namespace {
 
+ParameterInfo Parameter(uint32_t index, const char* name, uint32_t type) {
+    ParameterInfo parameter;
+    parameter.index = index;
+    parameter.name = name;
+    parameter.type = type;
+    return parameter;
+}
+
 std::vector<ParameterInfo> Parameters() {
-    ParameterInfo mode{
-        0, "Color Mode", ffgl::kTypeOption, 0.0f, "", 0.0f, 1.0f, {{"Normal", 0}, {"Night Vision", 1}, {"Thermal", 2}},
-        {}};
-    ParameterInfo glitch{8, "Glitch", ffgl::kTypeStandard};
-    ParameterInfo hue{10, "Hue Shift", ffgl::kTypeStandard};
-    ParameterInfo overlay{9, "Overlay Image", ffgl::kTypeFile};
-    return {mode, glitch, hue, overlay};
+    ParameterInfo mode = Parameter(0, "Color Mode", ffgl::kTypeOption);
+    mode.elements = {{"Normal", 0}, {"Night Vision", 1}, {"Thermal", 2}};
+    return {mode, Parameter(8, "Glitch", ffgl::kTypeStandard), Parameter(10, "Hue Shift", ffgl::kTypeStandard),
+            Parameter(9, "Overlay Image", ffgl::kTypeFile)};
 }
 
 // The value of one parameter at frame `frame` of a render of `frames` frames at `fps`.
