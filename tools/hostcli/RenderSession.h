@@ -23,7 +23,7 @@ public:
 
     // Uploads the input (into a larger texture when padded), makes the output target and
     // the instance, and applies the settings.
-    bool Start(const Picture& input, int width, int height, bool pad, const std::vector<ParameterSetting>& settings,
+    bool Start(const Picture& picture, int width, int height, bool pad, const std::vector<ParameterSetting>& settings,
                std::string* error);
     // Replaces the input picture with a frame of the same size, bottom row first.
     void UploadInput(const uint8_t* rgbaBottomUp);

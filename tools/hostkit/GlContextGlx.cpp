@@ -45,6 +45,9 @@ namespace {
 
 class GlxContext final : public GlContext {
 public:
+    GlxContext() = default;
+    GlxContext(const GlxContext&) = delete;
+    GlxContext& operator=(const GlxContext&) = delete;
     ~GlxContext() override {
         if (!display) return;
         glXMakeContextCurrent(display, None, None, nullptr);
