@@ -4,7 +4,8 @@
 #   ./dev.sh test      build with warnings as errors and run every test
 #   ./dev.sh test-sanitize  build into build-sanitize/ under ASan+UBSan and run every test
 #   ./dev.sh lint      run clang-tidy (.clang-tidy) over our own sources
-#   ./dev.sh demo      build and render the demo pictures into out/
+#   ./dev.sh demo      build and render the demo pictures and videos into out/
+#   ./dev.sh install   build, then put vigil-host on the PATH (PREFIX, default /usr/local)
 #   ./dev.sh windows   cross-build the Windows x64 DLL into build-windows/
 #   ./dev.sh test-windows  cross-build, then check the DLL under Wine against Linux
 #   ./dev.sh fuzz [SECONDS]  fuzz the overlay decoder under ASan+UBSan (default 60 s)
@@ -17,7 +18,8 @@ BUILD=${BUILD:-$ROOT/build}
 SANITIZE_BUILD=${SANITIZE_BUILD:-$ROOT/build-sanitize}
 
 LINUX_PACKAGES=(cmake ninja-build g++ pkg-config libglew-dev libstb-dev libgtest-dev
-  libx11-dev libgl-dev libgl1-mesa-dri libglx-mesa0 xvfb xauth faketime imagemagick clang-format)
+  libx11-dev libgl-dev libgl1-mesa-dri libglx-mesa0 xvfb xauth faketime imagemagick clang-format
+  ffmpeg xdotool jq)
 
 WINDOWS_BUILD=${WINDOWS_BUILD:-$ROOT/build-windows}
 WINDOWS_PACKAGES=(cmake ninja-build libstb-dev dpkg-dev g++-mingw-w64-x86-64-posix
@@ -140,6 +142,16 @@ cmd_demo() {
     --set "Color Mode=Night Vision" --set "Crosshair=Tactical" --set "Grid=Thirds" \
     --set "Scan Line=Radar" --set "Show Info=on" --output "$ROOT/out/demo.png"
   echo "Wrote out/demo.png"
+  # Four seconds of motion: the HUD colour turns once round, a glitch comes and goes, and
+  # night vision gives way to thermal.
+  local motion=(--input testcard --duration 4 --set "Color Mode=Night Vision" --set "Color Mode=Thermal@2s"
+    --set "Crosshair=Tactical" --set "Grid=Thirds" --set "Scan Line=Radar" --set "Hue Shift=0..1"
+    --set "Glitch=0@0s,0.6@1.2s,0@2.2s")
+  "$host" render "$lib" "${motion[@]}" --size 1280x720 --output "$ROOT/out/demo.mp4"
+  echo "Wrote out/demo.mp4"
+  # Small, for the README: docs/demo.gif is this file.
+  "$host" render "$lib" "${motion[@]}" --size 256x144 --fps 10 --output "$ROOT/out/demo.gif"
+  echo "Wrote out/demo.gif"
   local mode
   for mode in "Normal" "Night Vision" "Thermal" "Negative"; do
     local file="mode-$(echo "$mode" | tr 'A-Z ' 'a-z-').png"
@@ -147,6 +159,14 @@ cmd_demo() {
       --set "Crosshair=Standard" --output "$ROOT/out/$file"
     echo "Wrote out/$file"
   done
+}
+
+cmd_install() {
+  build
+  local prefix=${PREFIX:-/usr/local}
+  install -D -m 755 "$BUILD/tools/vigil-host" "$prefix/bin/vigil-host"
+  install -D -m 644 "$BUILD/ZaqVigilomatronic.so" "$prefix/lib/ffgl/ZaqVigilomatronic.so"
+  echo "Installed $prefix/bin/vigil-host and $prefix/lib/ffgl/ZaqVigilomatronic.so"
 }
 
 # The DLL and vigil-host.exe, with GLEW compiled from Debian's source package.
@@ -188,6 +208,7 @@ case "${1:-}" in
   lint) shift; cmd_lint ;;
   demo) shift; cmd_demo "$@" ;;
   build) shift; build "$@" ;;
+  install) shift; cmd_install ;;
   windows) shift; cmd_windows "$@" ;;
   test-windows) shift; cmd_test_windows ;;
   fuzz) shift; cmd_fuzz "$@" ;;

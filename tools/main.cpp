@@ -7,8 +7,11 @@
 
 #include "tools/commands/Commands.h"
 #include "tools/hostcli/CommandLine.h"
+#include "tools/hostcli/CommandTable.h"
 #include "tools/hostcli/ExitStatus.h"
 #include "tools/hostkit/HostPlatform.h"
+#include "tools/hostkit/OwnDisplay.h"
+#include "tools/hostkit/StopSignals.h"
 
 int main(int argc, char** argv) {
     const std::vector<std::string> arguments = CommandArguments(argc, argv);
@@ -16,13 +19,26 @@ int main(int argc, char** argv) {
         std::fputs(UsageText(), arguments.empty() ? stderr : stdout);
         return arguments.empty() ? kExitUsage : kExitOk;
     }
+    if (arguments[0] == "--version") {
+        std::printf("vigil-host %s\n", VIGIL_HOST_VERSION);
+        return kExitOk;
+    }
     HostOptions options;
     std::string error;
     if (!ParseCommandLine(arguments, &options, &error)) return UsageError(error);
-    if (NeedsDisplay(options.command) && !EnsureDisplay(argc, argv, &error)) return Fail(error);
-    try {
-        return RunCommand(options);
-    } catch (const std::exception& exception) {
-        return Fail(exception.what());
+    IgnoreWriteSignals();
+    int status = kExitFailure;
+    {
+        // Declared before the command runs, so that its Xvfb outlives every GL context.
+        OwnDisplay display;
+        if (NeedsDisplay(options.command) && !display.Ensure(&error)) return Fail(error);
+        try {
+            status = RunCommand(options);
+        } catch (const std::exception& exception) {
+            status = Fail(exception.what());
+        }
     }
+    // A render stopped by a signal has closed its output and its display; now it ends by it.
+    if (StopSignal()) EndByStopSignal(StopSignal());
+    return status;
 }

@@ -4,6 +4,7 @@
 
 #include "tools/commands/Commands.h"
 #include "tools/hostcli/CommandLine.h"
+#include "tools/hostcli/CommandTable.h"
 #include "tools/hostcli/ExitStatus.h"
 #include "tools/hostcli/FramePath.h"
 
@@ -97,4 +98,30 @@ TEST(FramePath, OnlyOneFrameNumberReachesTheFormat) {
     EXPECT_EQ(path.ForFrame(3), "out/demo.png");
     for (const char* unsafe : {"%s.png", "%n.png", "%d_%d.png", "%.png", "50%", "%999999d.png", "%ld.png"})
         EXPECT_FALSE(path.Parse(unsafe, &error)) << unsafe;
+}
+
+TEST(CommandLine, VideoOptionsHelpAndTheirConflicts) {
+    HostOptions options;
+    std::string error;
+    ASSERT_TRUE(Parse({"render", "lib.so", "--input", "clip.mp4", "--fps", "30000/1001", "--start", "1.5", "--duration",
+                       "2", "--format", "webm", "--quiet", "--output", "-"},
+                      &options, &error))
+        << error;
+    EXPECT_DOUBLE_EQ(options.rate.Value(), 30000.0 / 1001.0);
+    EXPECT_DOUBLE_EQ(options.start, 1.5);
+    EXPECT_DOUBLE_EQ(options.duration, 2.0);
+    EXPECT_TRUE(options.quiet);
+    HostOptions help;
+    ASSERT_TRUE(Parse({"play", "lib.so", "--help"}, &help, &error));
+    EXPECT_EQ(help.command, "help");
+    EXPECT_EQ(help.helpTopic, "play");
+    for (const auto& wrong : std::vector<std::vector<std::string>>{
+             {"render", "lib.so", "--frames", "3", "--duration", "1", "--output", "o.mp4"},
+             {"render", "lib.so", "--fps", "0", "--output", "o.mp4"},
+             {"render", "lib.so", "--duration", "-1", "--output", "o.mp4"},
+             {"info", "lib.so", "--quiet"},
+             {"help", "render", "bench"}}) {
+        HostOptions refused;
+        EXPECT_FALSE(Parse(wrong, &refused, &error)) << wrong[2];
+    }
 }

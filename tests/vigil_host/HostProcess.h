@@ -7,9 +7,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -46,8 +48,10 @@ inline std::filesystem::path ScratchDirectory(const std::string& name) {
 }
 
 // Without a shell, so arguments with spaces and quotes arrive as they are. withoutDisplay
-// runs the host with DISPLAY unset.
-inline HostRun RunHost(const std::vector<std::string>& arguments, bool withoutDisplay = false) {
+// runs the host with DISPLAY unset; inChild runs in the child just before the host starts
+// (limits, environment).
+inline HostRun RunHost(const std::vector<std::string>& arguments, bool withoutDisplay = false,
+                       const std::function<void()>& inChild = {}) {
     const auto directory = ScratchDirectory("output");
     const auto outPath = directory / "stdout", errPath = directory / "stderr";
     std::vector<char*> argv = {const_cast<char*>(VIGIL_HOST_PATH)};
@@ -58,6 +62,7 @@ inline HostRun RunHost(const std::vector<std::string>& arguments, bool withoutDi
         dup2(open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 1);
         dup2(open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 2);
         if (withoutDisplay) unsetenv("DISPLAY");
+        if (inChild) inChild();
         execv(argv[0], argv.data());
         _exit(127);
     }
@@ -68,4 +73,15 @@ inline HostRun RunHost(const std::vector<std::string>& arguments, bool withoutDi
     run.out = ReadWholeFile(outPath);
     run.err = ReadWholeFile(errPath);
     return run;
+}
+
+// What a shell command prints on standard output (ffmpeg and ffprobe, xdotool).
+inline std::string ShellOutput(const std::string& command) {
+    std::string text;
+    if (FILE* pipe = popen(command.c_str(), "r")) {
+        char buffer[4096];
+        for (size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) text.append(buffer, got);
+        pclose(pipe);
+    }
+    return text;
 }

@@ -16,3 +16,27 @@ TEST(InfoCommand, DescribesThePluginAndItsElevenParameters) {
     EXPECT_NE(run.out.find("Normal=0, Night Vision=1, Thermal=2, Negative=3"), std::string::npos);
     EXPECT_NE(run.out.find("png jpg jpeg bmp tga gif"), std::string::npos);
 }
+
+// For scripts: JSON that jq reads, and a library named without a folder found where the user is.
+TEST(InfoCommand, JsonForScriptsFromABareLibraryName) {
+    const std::filesystem::path library(VIGIL_PLUGIN_PATH);
+    const std::string folder = library.parent_path().string();
+    const HostRun run =
+        RunHost({"info", library.filename().string(), "--json"}, false, [folder] { (void)!chdir(folder.c_str()); });
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string file = (ScratchDirectory("json") / "info.json").string();
+    std::ofstream(file) << run.out;
+    EXPECT_EQ(ShellOutput("jq -r '.identifier, (.parameters | length), .parameters[0].options[2].name' " + file),
+              "ZQ01\n11\nThermal\n");
+}
+
+TEST(HelpCommand, EveryCommandExplainsItself) {
+    for (const char* command : {"info", "thumbnail", "render", "play", "bench", "font-sheet"}) {
+        const HostRun asked = RunHost({"help", command}), flag = RunHost({command, "--help"});
+        EXPECT_EQ(asked.status, 0) << command;
+        EXPECT_EQ(asked.out, flag.out) << command;
+        EXPECT_NE(asked.out.find(std::string("usage: vigil-host ") + command), std::string::npos) << asked.out;
+    }
+    EXPECT_EQ(RunHost({"--version"}).out.rfind("vigil-host ", 0), 0u);
+    EXPECT_EQ(RunHost({"help", "paint"}).status, 2);
+}

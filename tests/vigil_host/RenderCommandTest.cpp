@@ -7,7 +7,7 @@
 
 #include "HostProcess.h"
 #include "tools/hostcli/PictureLoad.h"
-#include "tools/hostcli/PngWrite.h"
+#include "tools/hostcli/PictureWrite.h"
 
 namespace {
 
@@ -68,7 +68,8 @@ TEST(RenderCommand, AnOverlayPictureIsInTheOneFrameRendered) {
     const std::vector<uint8_t> red = {255, 0, 0, 255};
     std::vector<uint8_t> pixels;
     for (int i = 0; i < 64 * 64; ++i) pixels.insert(pixels.end(), red.begin(), red.end());
-    ASSERT_TRUE(WritePng(picture, 64, 64, pixels.data()));
+    std::string error;
+    ASSERT_TRUE(WritePng(picture, 64, 64, pixels.data(), &error)) << error;
     const HostRun run = RunHost({"render", VIGIL_PLUGIN_PATH, "--size", "200x200", "--input", picture, "--set",
                                  "Overlay Image=" + picture, "--set", "Color Mode=Negative", "--output", out});
     ASSERT_EQ(run.status, 0) << run.err;

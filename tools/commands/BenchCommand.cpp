@@ -79,6 +79,9 @@ void PrintReport(const HostOptions& options, const std::string& library, const M
                 : options.copyBaseline ? "  plain copy"
                                        : "     baseline");
     PrintRow("median ms/frame", main.wall.median, baseline ? &baseline->wall.median : nullptr);
+    const double fps = main.wall.median > 0.0 ? 1000.0 / main.wall.median : 0.0;
+    const double baselineFps = baseline && baseline->wall.median > 0.0 ? 1000.0 / baseline->wall.median : 0.0;
+    PrintRow("frames/s (from median)", fps, baseline ? &baselineFps : nullptr);
     PrintRow("minimum ms/frame", main.wall.minimum, baseline ? &baseline->wall.minimum : nullptr);
     PrintRow("maximum ms/frame", main.wall.maximum, baseline ? &baseline->wall.maximum : nullptr);
     PrintRow("median CPU ms/frame", main.cpu.median, baseline ? &baseline->cpu.median : nullptr);

@@ -4,7 +4,9 @@
 
 #include "tools/commands/BenchCommand.h"
 #include "tools/commands/FontSheetCommand.h"
+#include "tools/commands/HelpCommand.h"
 #include "tools/commands/InfoCommand.h"
+#include "tools/commands/PlayCommand.h"
 #include "tools/commands/RenderCommand.h"
 #include "tools/commands/ThumbnailCommand.h"
 #include "tools/hostcli/ExitStatus.h"
@@ -18,8 +20,8 @@ struct Command {
 };
 
 constexpr Command kCommands[] = {
-    {"info", RunInfo},   {"thumbnail", RunThumbnail},  {"render", RunRender},
-    {"bench", RunBench}, {"font-sheet", RunFontSheet}, {"validate", RunValidate},
+    {"info", RunInfo},   {"thumbnail", RunThumbnail},  {"render", RunRender}, {"play", RunPlay},
+    {"bench", RunBench}, {"font-sheet", RunFontSheet}, {"validate", RunValidate}, {"help", RunHelp},
 };
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "tools/commands/InfoCommand.h"
 
+#include <cmath>
 #include <cstdio>
 #include <string>
 
@@ -58,6 +59,72 @@ void PrintParameters(const std::vector<ParameterInfo>& parameters) {
                     Details(parameter).c_str());
 }
 
+// A JSON string: quotes, backslashes and control characters escaped; other bytes (UTF-8) kept.
+std::string Json(const std::string& text) {
+    std::string quoted = "\"";
+    for (const char c : text) {
+        if (c == '"' || c == '\\') {
+            quoted += '\\';
+            quoted += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(c));
+            quoted += escape;
+        } else {
+            quoted += c;
+        }
+    }
+    return quoted + "\"";
+}
+
+std::string JsonNumber(float value) { return std::isfinite(value) ? NumberText(value) : "null"; }
+
+std::string JsonCapability(uint32_t answer) { return answer == ffgl::kFailure32 ? "null" : std::to_string(answer); }
+
+std::string JsonParameter(const ParameterInfo& parameter) {
+    std::string json =
+        "{\"index\": " + std::to_string(parameter.index) + ", \"name\": " + Json(parameter.name) +
+        ", \"type\": " + Json(ParameterTypeName(parameter.type)) + ", \"default\": " +
+        (ffgl::IsTextType(parameter.type) ? Json(parameter.defaultText) : JsonNumber(parameter.defaultValue));
+    if (parameter.type == ffgl::kTypeStandard)
+        json += ", \"range\": [" + JsonNumber(parameter.rangeMin) + ", " + JsonNumber(parameter.rangeMax) + "]";
+    if (parameter.type == ffgl::kTypeOption) {
+        json += ", \"options\": [";
+        for (size_t i = 0; i < parameter.elements.size(); ++i)
+            json += (i ? ", " : "") + std::string("{\"name\": ") + Json(parameter.elements[i].name) +
+                    ", \"value\": " + JsonNumber(parameter.elements[i].value) + "}";
+        json += "]";
+    }
+    if (parameter.type == ffgl::kTypeFile) {
+        json += ", \"extensions\": [";
+        for (size_t i = 0; i < parameter.extensions.size(); ++i)
+            json += (i ? ", " : "") + Json(parameter.extensions[i]);
+        json += "]";
+    }
+    return json + "}";
+}
+
+void PrintJson(const std::string& library, const PluginInfo& info, const ExtendedInfo& extended, PluginClient& client,
+               const std::vector<ParameterInfo>& parameters) {
+    std::printf(
+        "{\"library\": %s, \"apiVersion\": \"%u.%u\", \"identifier\": %s, \"name\": %s, "
+        "\"type\": %s, \"version\": \"%u.%u\", \"description\": %s, \"about\": %s,\n",
+        Json(library).c_str(), info.apiMajorVersion, info.apiMinorVersion, Json(info.identifier).c_str(),
+        Json(info.name).c_str(), Json(PluginTypeName(info.pluginType)).c_str(), extended.pluginMajorVersion,
+        extended.pluginMinorVersion, Json(extended.description).c_str(), Json(extended.about).c_str());
+    std::printf(
+        " \"capabilities\": {\"time\": %s, \"minimumInputs\": %s, \"maximumInputs\": %s, "
+        "\"topLeftOrientation\": %s},\n",
+        JsonCapability(client.Capability(ffgl::kCapTimeSupported)).c_str(),
+        JsonCapability(client.Capability(ffgl::kCapMinimumInputs)).c_str(),
+        JsonCapability(client.Capability(ffgl::kCapMaximumInputs)).c_str(),
+        JsonCapability(client.Capability(ffgl::kCapTopLeftOrientation)).c_str());
+    std::printf(" \"parameters\": [");
+    for (size_t i = 0; i < parameters.size(); ++i)
+        std::printf("%s\n  %s", i ? "," : "", JsonParameter(parameters[i]).c_str());
+    std::printf("\n ]}\n");
+}
+
 }  // namespace
 
 int RunInfo(const HostOptions& options) {
@@ -69,6 +136,10 @@ int RunInfo(const HostOptions& options) {
     if (!client.Open(options.library, &error) || !client.ReadInfo(&info, &error) ||
         !client.ReadExtendedInfo(&extended, &error) || !client.ReadParameters(&parameters, &error))
         return Fail(error);
+    if (options.json) {
+        PrintJson(options.library, info, extended, client, parameters);
+        return kExitOk;
+    }
     std::printf("Library       %s\n", options.library.c_str());
     PrintRecords(info, extended);
     PrintCapabilities(client);

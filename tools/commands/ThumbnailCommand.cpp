@@ -2,7 +2,7 @@
 
 #include "tools/hostcli/ExitStatus.h"
 #include "tools/hostcli/Picture.h"
-#include "tools/hostcli/PngWrite.h"
+#include "tools/hostcli/PictureWrite.h"
 #include "tools/hostkit/PluginClient.h"
 
 int RunThumbnail(const HostOptions& options) {
@@ -11,7 +11,7 @@ int RunThumbnail(const HostOptions& options) {
     ThumbnailWords thumbnail;
     if (!client.Open(options.library, &error) || !client.ReadThumbnail(&thumbnail, &error)) return Fail(error);
     const Picture picture = PictureFromPackedWords(thumbnail.width, thumbnail.height, thumbnail.words);
-    if (!WritePng(options.output, picture.width, picture.height, picture.rgba.data()))
-        return Fail("cannot write " + options.output);
+    if (!WritePictureFile(options.output, picture.width, picture.height, picture.rgba.data(), &error))
+        return Fail(error);
     return kExitOk;
 }

@@ -1,10 +1,14 @@
 #include "tools/hostcli/CommandLine.h"
 
+#include <cmath>
 #include <cstdlib>
+
+#include "tools/hostcli/CommandTable.h"
 
 namespace {
 
 constexpr int kMaxSide = 16384;
+constexpr double kMaxSeconds = 24.0 * 3600.0;
 
 bool ParseSize(const std::string& text, int* width, int* height) {
     const size_t x = text.find_first_of("xX");
@@ -28,14 +32,46 @@ bool ParseCount(const std::string& text, int minimum, int* count) {
     return true;
 }
 
-// Which options each command accepts.
-bool Accepts(const std::string& command, const std::string& option) {
-    const bool draws = command == "render" || command == "bench";
-    if (option == "--baseline" || option == "--warmup" || option == "--copy-baseline" || option == "--load-overlay" ||
-        option == "--at-frame")
-        return command == "bench";
-    if (option == "--output") return command == "render";
-    return draws;
+bool ParseSeconds(const std::string& text, double minimum, double* seconds) {
+    char* end = nullptr;
+    const double value = std::strtod(text.c_str(), &end);
+    if (text.empty() || *end != '\0' || !std::isfinite(value) || value < minimum || value > kMaxSeconds) return false;
+    *seconds = value;
+    return true;
+}
+
+bool Refuse(const std::string& message, std::string* error) {
+    *error = message;
+    return false;
+}
+
+bool ApplyNumber(const std::string& option, const std::string& value, HostOptions* options, std::string* error) {
+    const std::string quoted = ", not \"" + value + "\"";
+    if (option == "--size") {
+        options->sizeGiven = true;
+        return ParseSize(value, &options->width, &options->height) ||
+               Refuse("--size takes WIDTHxHEIGHT, each 1 to " + std::to_string(kMaxSide) + quoted, error);
+    }
+    if (option == "--frames") {
+        options->framesGiven = true;
+        return ParseCount(value, 1, &options->frames) ||
+               Refuse("--frames takes a whole number of at least 1" + quoted, error);
+    }
+    if (option == "--warmup")
+        return ParseCount(value, 0, &options->warmupFrames) ||
+               Refuse("--warmup takes a whole number of at least 0" + quoted, error);
+    if (option == "--at-frame")
+        return ParseCount(value, 1, &options->loadAtFrame) ||
+               Refuse("--at-frame takes a whole number of at least 1" + quoted, error);
+    if (option == "--fps")
+        return ParseFrameRate(value, &options->rate) ||
+               Refuse("--fps takes frames per second such as 30, 29.97 or 30000/1001" + quoted, error);
+    if (option == "--start")
+        return ParseSeconds(value, 0.0, &options->start) || Refuse("--start takes seconds from 0" + quoted, error);
+    if (option == "--duration")
+        return (ParseSeconds(value, 0.0, &options->duration) && options->duration > 0.0) ||
+               Refuse("--duration takes seconds above 0" + quoted, error);
+    return Refuse("unknown option " + option, error);
 }
 
 bool ApplyOption(const std::string& option, const std::string& value, HostOptions* options, std::string* error) {
@@ -47,37 +83,28 @@ bool ApplyOption(const std::string& option, const std::string& value, HostOption
         options->settings.push_back(value);
     else if (option == "--baseline")
         options->baseline.push_back(value);
+    else if (option == "--format")
+        options->format = value;
     else if (option == "--load-overlay")
         options->loadOverlay = value;
-    else if (option == "--size") {
-        if (!ParseSize(value, &options->width, &options->height)) {
-            *error = "--size takes WIDTHxHEIGHT, each 1 to " + std::to_string(kMaxSide) + ", not \"" + value + "\"";
-            return false;
-        }
-    } else if (option == "--frames") {
-        if (!ParseCount(value, 1, &options->frames)) {
-            *error = "--frames takes a whole number of at least 1, not \"" + value + "\"";
-            return false;
-        }
-    } else if (option == "--at-frame") {
-        if (!ParseCount(value, 1, &options->loadAtFrame)) {
-            *error = "--at-frame takes a whole number of at least 1, not \"" + value + "\"";
-            return false;
-        }
-    } else if (option == "--warmup") {
-        if (!ParseCount(value, 0, &options->warmupFrames)) {
-            *error = "--warmup takes a whole number of at least 0, not \"" + value + "\"";
-            return false;
-        }
-    } else {
-        *error = "unknown option " + option;
-        return false;
-    }
+    else
+        return ApplyNumber(option, value, options, error);
     return true;
 }
 
+// Options that take no value.
+bool* SwitchOf(const std::string& option, HostOptions* options) {
+    if (option == "--pad") return &options->pad;
+    if (option == "--copy-baseline") return &options->copyBaseline;
+    if (option == "--quiet") return &options->quiet;
+    if (option == "--json") return &options->json;
+    if (option == "--forward-compatible") return &options->forwardCompatible;
+    return nullptr;
+}
+
 // Options after the positional arguments; "--name value" or "--name=value".
-bool ParseOptions(const std::vector<std::string>& arguments, size_t first, HostOptions* options, std::string* error) {
+bool ParseOptions(const std::vector<std::string>& arguments, size_t first, const CommandSpec& command,
+                  HostOptions* options, std::string* error) {
     for (size_t i = first; i < arguments.size(); ++i) {
         std::string option = arguments[i];
         std::string value;
@@ -87,23 +114,14 @@ bool ParseOptions(const std::vector<std::string>& arguments, size_t first, HostO
             value = option.substr(equals + 1);
             option.resize(equals);
         }
-        if (option.rfind("--", 0) != 0 || !Accepts(options->command, option)) {
-            *error = "\"" + arguments[i] + "\" is not an option of " + options->command;
-            return false;
-        }
-        if (option == "--pad" || option == "--copy-baseline") {
-            (option == "--pad" ? options->pad : options->copyBaseline) = true;
-            continue;
-        }
-        if (option == "--forward-compatible") {
-            options->forwardCompatible = true;
+        if (option.rfind("--", 0) != 0 || !AcceptsOption(command, option))
+            return Refuse("\"" + arguments[i] + "\" is not an option of " + options->command, error);
+        if (bool* flag = SwitchOf(option, options)) {
+            *flag = true;
             continue;
         }
         if (!inlineValue) {
-            if (i + 1 == arguments.size()) {
-                *error = option + " needs a value";
-                return false;
-            }
+            if (i + 1 == arguments.size()) return Refuse(option + " needs a value", error);
             value = arguments[++i];
         }
         if (!ApplyOption(option, value, options, error)) return false;
@@ -111,82 +129,55 @@ bool ParseOptions(const std::vector<std::string>& arguments, size_t first, HostO
     return true;
 }
 
-// How many positional arguments follow the command name.
-int PositionalCount(const std::string& command) {
-    if (command == "info" || command == "render" || command == "bench" || command == "validate") return 1;
-    if (command == "thumbnail") return 2;
-    if (command == "font-sheet") return 1;
-    return -1;
+bool CheckCombinations(HostOptions* options, std::string* error) {
+    if (options->frames == 0) options->frames = options->command == "bench" ? 300 : 1;
+    if (options->copyBaseline && !options->baseline.empty())
+        return Refuse("bench takes --baseline or --copy-baseline, not both", error);
+    if (!options->loadOverlay.empty() && (options->copyBaseline || !options->baseline.empty()))
+        return Refuse("bench --load-overlay measures one configuration, without a baseline", error);
+    if (options->framesGiven && options->duration > 0.0)
+        return Refuse(options->command + " takes --frames or --duration, not both", error);
+    if (options->command == "render" && options->output.empty())
+        return Refuse("render needs --output OUT (a picture, a video or - for standard output)", error);
+    return true;
 }
 
 }  // namespace
 
 bool NeedsDisplay(const std::string& command) {
-    return command == "render" || command == "bench" || command == "validate";
+    const CommandSpec* spec = FindCommand(command);
+    return spec && spec->needsDisplay;
 }
 
 bool ParseCommandLine(const std::vector<std::string>& arguments, HostOptions* options, std::string* error) {
-    if (arguments.empty()) {
-        *error = "no command given";
-        return false;
-    }
+    if (arguments.empty()) return Refuse("no command given", error);
     options->command = arguments[0];
-    const int positional = PositionalCount(options->command);
-    if (positional < 0) {
-        *error = "unknown command \"" + options->command + "\"";
-        return false;
+    const CommandSpec* command = FindCommand(options->command);
+    if (!command) return Refuse("unknown command \"" + options->command + "\"", error);
+    // "COMMAND --help" anywhere asks for that command's help.
+    for (const std::string& argument : arguments) {
+        if (argument != "--help" && argument != "-h") continue;
+        options->helpTopic = options->command;
+        options->command = "help";
+        return true;
     }
-    if (static_cast<int>(arguments.size()) < 1 + positional) {
-        *error = options->command + " needs " +
-                 (positional == 2                    ? "LIBRARY and OUT.png"
-                  : options->command == "font-sheet" ? "OUT.png"
-                                                     : "LIBRARY");
-        return false;
+    if (options->command == "help") {
+        if (arguments.size() > 2) return Refuse("help takes at most one command name", error);
+        options->helpTopic = arguments.size() == 2 ? arguments[1] : "";
+        return true;
     }
+    if (static_cast<int>(arguments.size()) < 1 + command->positional)
+        return Refuse(options->command + " needs " + command->arguments, error);
     if (options->command == "font-sheet")
         options->output = arguments[1];
     else
         options->library = arguments[1];
     if (options->command == "thumbnail") options->output = arguments[2];
     if (options->command == "validate") {
+        // The validator reads its own options.
         options->commandArguments.assign(arguments.begin() + 2, arguments.end());
         return true;
     }
-    if (!ParseOptions(arguments, 1 + positional, options, error)) return false;
-    if (options->frames == 0) options->frames = options->command == "bench" ? 300 : 1;
-    if (options->copyBaseline && !options->baseline.empty()) {
-        *error = "bench takes --baseline or --copy-baseline, not both";
-        return false;
-    }
-    if (!options->loadOverlay.empty() && (options->copyBaseline || !options->baseline.empty())) {
-        *error = "bench --load-overlay measures one configuration, without a baseline";
-        return false;
-    }
-    if (options->command == "render" && options->output.empty()) {
-        *error = "render needs --output OUT.png";
-        return false;
-    }
-    return true;
-}
-
-const char* UsageText() {
-    return "usage:\n"
-           "  vigil-host info LIBRARY\n"
-           "  vigil-host thumbnail LIBRARY OUT.png\n"
-           "  vigil-host render LIBRARY [--input PICTURE|testcard] [--size WxH] [--frames N]\n"
-           "                    [--set \"Name=Value\"]... [--pad] [--forward-compatible] --output OUT.png\n"
-           "  vigil-host bench LIBRARY [--input PICTURE|testcard] [--size WxH] [--frames N] [--warmup N]\n"
-           "                   [--set \"Name=Value\"]... [--baseline \"Name=Value\"]... [--copy-baseline] [--pad]\n"
-           "                   [--forward-compatible]\n"
-           "  vigil-host bench LIBRARY --load-overlay FILE [--at-frame N] [--size WxH] [--warmup N]\n"
-           "                   [--set \"Name=Value\"]...\n"
-           "  vigil-host font-sheet OUT.png\n"
-           "  vigil-host validate LIBRARY [--seed N] [--seconds S] [--quick] [--stale-ids] [--group NAME]\n"
-           "                      [--call-limit S]   checks any FFGL 2.1 library; see the README\n"
-           "An --output name may hold a frame-number pattern such as frame_%04d.png: every frame is\n"
-           "then written, numbered from 1. --copy-baseline measures, beside the plug-in, the input\n"
-           "drawn by a plain texture copy of the same size. --load-overlay sets the plug-in's file\n"
-           "parameter to FILE after N measured frames (default 60), at 60 frames a second, and\n"
-           "measures the frames until the picture shows. --forward-compatible renders in a\n"
-           "forward-compatible context, as macOS hosts give.\n";
+    return ParseOptions(arguments, 1 + command->positional, *command, options, error) &&
+           CheckCombinations(options, error);
 }

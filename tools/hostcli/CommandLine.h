@@ -4,14 +4,18 @@
 #include <string>
 #include <vector>
 
+#include "tools/video/VideoInfo.h"
+
 struct HostOptions {
-    std::string command;  // info, thumbnail, render, bench, font-sheet
+    std::string command;  // a name from the command table
     std::string library;
-    std::string output;  // picture to write; may hold one %d-style frame number
+    std::string output;  // picture or video to write; "-" for standard output
     std::string input = "testcard";
     int width = 1280;
     int height = 720;
+    bool sizeGiven = false;
     int frames = 0;  // 0: the command's default
+    bool framesGiven = false;
     int warmupFrames = 30;
     bool pad = false;
     bool forwardCompatible = false;     // render, bench: a forward-compatible context, as macOS hosts give
@@ -20,6 +24,13 @@ struct HostOptions {
     bool copyBaseline = false;          // bench: compare against a plain texture copy instead
     std::string loadOverlay;            // bench: the file to load mid-run instead
     int loadAtFrame = 60;               // bench: after this many measured frames
+    FrameRate rate;                     // --fps; numerator 0: not given
+    double start = 0.0;                 // --start, seconds
+    double duration = 0.0;              // --duration, seconds; 0: not given
+    std::string format;                 // --format: overrides the output's extension
+    bool quiet = false;
+    bool json = false;      // info --json
+    std::string helpTopic;  // help: the command asked about
     // validate: its own options, read by the command.
     std::vector<std::string> commandArguments;
 };
@@ -29,5 +40,3 @@ bool ParseCommandLine(const std::vector<std::string>& arguments, HostOptions* op
 
 // True when the command draws and so needs an X display.
 bool NeedsDisplay(const std::string& command);
-
-const char* UsageText();

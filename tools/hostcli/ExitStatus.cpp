@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "tools/hostcli/CommandLine.h"
+#include "tools/hostcli/CommandTable.h"
 
 int Fail(const std::string& message) {
     std::fprintf(stderr, "vigil-host: %s\n", message.c_str());

@@ -6,7 +6,7 @@
 #include <limits>
 
 #include "effect/font/GlyphTable.h"
-#include "tools/hostcli/PngWrite.h"
+#include "tools/hostcli/PictureWrite.h"
 
 namespace {
 
@@ -88,8 +88,9 @@ Picture RenderFontSheet() {
 bool WriteFontSheet(const std::string& path, std::string* error) {
     try {
         const Picture sheet = RenderFontSheet();
-        if (WritePng(path, sheet.width, sheet.height, sheet.rgba.data())) return true;
-        if (error) *error = "cannot write the font sheet to " + path;
+        std::string reason;
+        if (WritePictureFile(path, sheet.width, sheet.height, sheet.rgba.data(), &reason)) return true;
+        if (error) *error = reason;
     } catch (const std::exception& e) {
         if (error) *error = std::string("cannot render the font sheet: ") + e.what();
     }

@@ -1,5 +1,7 @@
 #include "tools/hostcli/InputPicture.h"
 
+#include <cctype>
+
 #include "tools/hostcli/PictureLoad.h"
 #include "tools/hostcli/TestCard.h"
 
@@ -9,4 +11,13 @@ bool LoadInputPicture(const std::string& input, int width, int height, Picture* 
         return true;
     }
     return LoadPicture(input, picture, error);
+}
+
+bool IsStillInput(const std::string& input) {
+    if (input == "testcard") return true;
+    const size_t dot = input.find_last_of('.');
+    if (dot == std::string::npos) return false;
+    std::string extension;
+    for (char c : input.substr(dot + 1)) extension += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return extension == "png" || extension == "jpg" || extension == "jpeg" || extension == "bmp" || extension == "tga";
 }

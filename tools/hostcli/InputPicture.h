@@ -7,3 +7,7 @@
 
 // "testcard" makes the built-in card at the output size; anything else is a file.
 bool LoadInputPicture(const std::string& input, int width, int height, Picture* picture, std::string* error);
+
+// True for the test card and the picture files LoadInputPicture reads (by extension);
+// anything else is a video for ffmpeg.
+bool IsStillInput(const std::string& input);

@@ -13,12 +13,6 @@ std::string Lower(std::string text) {
     return text;
 }
 
-std::string Trim(const std::string& text) {
-    const size_t first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 // The whole text must be a finite number.
 bool ParseNumber(const std::string& text, float* value) {
     if (text.empty()) return false;
@@ -65,53 +59,61 @@ bool ResolveBoolean(const std::string& text, float* value) {
     return true;
 }
 
-bool ResolveValue(const ParameterInfo& parameter, const std::string& text, ParameterSetting* setting,
-                  std::string* error) {
+}  // namespace
+
+bool ResolveValue(const ParameterInfo& parameter, const std::string& text, float* value, std::string* error) {
     const std::string quoted = "\"" + parameter.name + "\"";
     switch (parameter.type) {
         case ffgl::kTypeOption:
-            if (ResolveOption(parameter, text, &setting->value)) return true;
+            if (ResolveOption(parameter, text, value)) return true;
             *error = quoted + " has no value \"" + text + "\"; valid values: " + ListOfElements(parameter);
             return false;
         case ffgl::kTypeBoolean:
-            if (ResolveBoolean(text, &setting->value)) return true;
+            if (ResolveBoolean(text, value)) return true;
             *error = quoted + " has no value \"" + text + "\"; valid values: on, off, 1, 0";
             return false;
         default:
-            if (ParseNumber(text, &setting->value) && setting->value >= parameter.rangeMin &&
-                setting->value <= parameter.rangeMax)
-                return true;
+            if (ParseNumber(text, value) && *value >= parameter.rangeMin && *value <= parameter.rangeMax) return true;
             *error = quoted + " has no value \"" + text + "\"; valid values: a number from " +
                      NumberText(parameter.rangeMin) + " to " + NumberText(parameter.rangeMax);
             return false;
     }
 }
 
-}  // namespace
+std::string Trim(const std::string& text) {
+    const size_t first = text.find_first_not_of(" \t");
+    if (first == std::string::npos) return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
 
-bool ResolveSetting(const std::string& assignment, const std::vector<ParameterInfo>& parameters,
-                    ParameterSetting* setting, std::string* error) {
+const ParameterInfo* SplitAssignment(const std::string& assignment, const std::vector<ParameterInfo>& parameters,
+                                     std::string* valueText, std::string* error) {
     const size_t equals = assignment.find('=');
     if (equals == std::string::npos) {
         *error = "a setting reads \"Name=Value\", not \"" + assignment + "\"";
-        return false;
+        return nullptr;
     }
     const std::string name = Trim(assignment.substr(0, equals));
-    const std::string text = Trim(assignment.substr(equals + 1));
     for (const ParameterInfo& parameter : parameters) {
         if (Lower(parameter.name) != Lower(name)) continue;
-        setting->index = parameter.index;
-        setting->isText = ffgl::IsTextType(parameter.type);
-        setting->isFile = parameter.type == ffgl::kTypeFile;
-        if (setting->isText) {
-            // Paths keep their spaces: only the name is trimmed.
-            setting->text = assignment.substr(equals + 1);
-            return true;
-        }
-        return ResolveValue(parameter, text, setting, error);
+        *valueText = assignment.substr(equals + 1);
+        return &parameter;
     }
     *error = "unknown parameter \"" + name + "\"; the parameters are: " + ListOfNames(parameters);
-    return false;
+    return nullptr;
+}
+
+bool ResolveSetting(const std::string& assignment, const std::vector<ParameterInfo>& parameters,
+                    ParameterSetting* setting, std::string* error) {
+    std::string text;
+    const ParameterInfo* parameter = SplitAssignment(assignment, parameters, &text, error);
+    if (!parameter) return false;
+    setting->index = parameter->index;
+    setting->isText = ffgl::IsTextType(parameter->type);
+    setting->isFile = parameter->type == ffgl::kTypeFile;
+    // Paths keep their spaces: only the name is trimmed.
+    if (setting->isText) setting->text = text;
+    return setting->isText || ResolveValue(*parameter, Trim(text), &setting->value, error);
 }
 
 bool ResolveSettings(const std::vector<std::string>& assignments, const std::vector<ParameterInfo>& parameters,

@@ -23,5 +23,13 @@ struct ParameterSetting {
 bool ResolveSetting(const std::string& assignment, const std::vector<ParameterInfo>& parameters,
                     ParameterSetting* setting, std::string* error);
 
+// The parameter an assignment names, and the text after its "=" as it stands; null with
+// a message listing the parameters when the name is unknown.
+const ParameterInfo* SplitAssignment(const std::string& assignment, const std::vector<ParameterInfo>& parameters,
+                                     std::string* valueText, std::string* error);
+// A value text of a numeric parameter (option, on/off or number), as ResolveSetting reads it.
+bool ResolveValue(const ParameterInfo& parameter, const std::string& text, float* value, std::string* error);
+std::string Trim(const std::string& text);
+
 bool ResolveSettings(const std::vector<std::string>& assignments, const std::vector<ParameterInfo>& parameters,
                      std::vector<ParameterSetting>* settings, std::string* error);

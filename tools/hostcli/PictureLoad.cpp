@@ -9,9 +9,21 @@
 
 #include "tools/hostcli/PictureLoad.h"
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#include "platform/FileOpen.h"
+
 bool LoadPicture(const std::string& path, Picture* picture, std::string* error) {
+    std::FILE* file = OpenFileForReading(path.c_str());
+    if (!file) {
+        *error = "cannot read " + path + ": " + std::strerror(errno);
+        return false;
+    }
     int width = 0, height = 0, channels = 0;
-    stbi_uc* pixels = stbi_load(path.c_str(), &width, &height, &channels, 4);
+    stbi_uc* pixels = stbi_load_from_file(file, &width, &height, &channels, 4);
+    std::fclose(file);
     if (!pixels) {
         const char* reason = stbi_failure_reason();
         *error = "cannot read the picture " + path + ": " + (reason ? reason : "unknown reason");

@@ -53,12 +53,38 @@ bool RenderSession::Apply(const std::vector<ParameterSetting>& settings, std::st
         const bool applied = setting.isText ? client.SetParameterText(instance, setting.index, setting.text)
                                             : client.SetParameterValue(instance, setting.index, setting.value);
         if (!applied) {
-            *error = client.FileName() + ": the plug-in refused the value of parameter " +
-                     std::to_string(setting.index) + " (function code 8)";
+            *error = Refused(setting.index);
             return false;
         }
     }
     return true;
+}
+
+std::string RenderSession::Refused(uint32_t index) const {
+    return client.FileName() + ": the plug-in refused the value of parameter " + std::to_string(index) +
+           " (function code 8)";
+}
+
+bool RenderSession::SetValue(uint32_t index, float value, std::string* error) {
+    if (client.SetParameterValue(instance, index, value)) return true;
+    *error = Refused(index);
+    return false;
+}
+
+void RenderSession::UploadInput(const uint8_t* rgbaBottomUp) {
+    const InputTexture& input = textures.input;
+    glBindTexture(GL_TEXTURE_2D, input.texture);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, input.width, input.height, GL_RGBA, GL_UNSIGNED_BYTE, rgbaBottomUp);
+    glBindTexture(GL_TEXTURE_2D, 0);
+}
+
+void RenderSession::ReadOutputRows(std::vector<uint8_t>* rows) const {
+    const RenderTarget& target = textures.target;
+    rows->resize(static_cast<size_t>(target.width) * target.height * 4);
+    glBindFramebuffer(GL_FRAMEBUFFER, target.framebuffer);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, target.width, target.height, GL_RGBA, GL_UNSIGNED_BYTE, rows->data());
 }
 
 bool RenderSession::RenderFrame(std::string* error) {

@@ -23,8 +23,12 @@ public:
 
     // Uploads the input (into a larger texture when padded), makes the output target and
     // the instance, and applies the settings.
-    bool Start(const Picture& input, int width, int height, bool pad, const std::vector<ParameterSetting>& settings,
+    bool Start(const Picture& picture, int width, int height, bool pad, const std::vector<ParameterSetting>& settings,
                std::string* error);
+    // Replaces the input picture with a frame of the same size, bottom row first.
+    void UploadInput(const uint8_t* rgbaBottomUp);
+    // A parameter change between frames (code 8); false when the plug-in refuses it.
+    bool SetValue(uint32_t index, float value, std::string* error);
     // One frame through code 17.
     bool RenderFrame(std::string* error);
     // Renders frames, counted nowhere, until every file the settings name has finished
@@ -36,11 +40,15 @@ public:
     Picture ReadOutput() const;
     // The RGBA bytes of the side x side pixels at the output's centre.
     std::vector<uint8_t> ReadCentre(int side) const;
+    uint32_t OutputFramebuffer() const { return textures.target.framebuffer; }
+    // The output as GL stores it, bottom row first, into a buffer of the right size.
+    void ReadOutputRows(std::vector<uint8_t>* rows) const;
     // Destroys the instance (code 19) and the GL objects.
     void Stop();
 
 private:
     bool Apply(const std::vector<ParameterSetting>& settings, std::string* error);
+    std::string Refused(uint32_t index) const;
 
     PluginClient& client;
     FrameTextures textures;

@@ -7,10 +7,43 @@
 #include <thread>
 
 #include "tools/hostkit/GlContext.h"
-
-namespace {
+#include "tools/hostkit/GlxCoreContext.h"
 
 using CreateContextAttribs = GLXContext (*)(Display*, GLXFBConfig, GLXContext, Bool, const int*);
+
+GLXContext CreateCoreContext(Display* display, GLXFBConfig config, bool forwardCompatible, std::string* error,
+                             GLXContext shareWith) {
+    auto create = reinterpret_cast<CreateContextAttribs>(
+        glXGetProcAddressARB(reinterpret_cast<const GLubyte*>("glXCreateContextAttribsARB")));
+    if (!create) {
+        *error = "GLX lacks glXCreateContextAttribsARB";
+        return nullptr;
+    }
+    const int flags = forwardCompatible ? GLX_CONTEXT_FORWARD_COMPATIBLE_BIT_ARB : 0;
+    const int contextAttributes[] = {GLX_CONTEXT_MAJOR_VERSION_ARB,
+                                     4,
+                                     GLX_CONTEXT_MINOR_VERSION_ARB,
+                                     1,
+                                     GLX_CONTEXT_PROFILE_MASK_ARB,
+                                     GLX_CONTEXT_CORE_PROFILE_BIT_ARB,
+                                     GLX_CONTEXT_FLAGS_ARB,
+                                     flags,
+                                     None};
+    GLXContext context = create(display, config, shareWith, True, contextAttributes);
+    if (!context) *error = "cannot create an OpenGL 4.1 core context";
+    return context;
+}
+
+Display* OpenDisplayPatiently() {
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        if (Display* opened = XOpenDisplay(nullptr)) return opened;
+        if (!std::getenv("DISPLAY")) break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    return nullptr;
+}
+
+namespace {
 
 class GlxContext final : public GlContext {
 public:
@@ -31,7 +64,7 @@ public:
         const auto* shared = dynamic_cast<const GlxContext*>(options.shareWith);
         if (shared)
             display = shared->display;
-        else if (Display* opened = OpenDisplay())
+        else if (Display* opened = OpenDisplayPatiently())
             display.reset(opened, XCloseDisplay);
         if (!display) return Fail(error, "cannot open the X display (is DISPLAY set? run under xvfb-run -a)");
         const int configAttributes[] = {GLX_DRAWABLE_TYPE,
@@ -53,21 +86,9 @@ public:
         GLXFBConfig config = configs[0];
         XFree(configs);
 
-        auto create = reinterpret_cast<CreateContextAttribs>(
-            glXGetProcAddressARB(reinterpret_cast<const GLubyte*>("glXCreateContextAttribsARB")));
-        if (!create) return Fail(error, "GLX lacks glXCreateContextAttribsARB");
-        const int flags = options.forwardCompatible ? GLX_CONTEXT_FORWARD_COMPATIBLE_BIT_ARB : 0;
-        const int contextAttributes[] = {GLX_CONTEXT_MAJOR_VERSION_ARB,
-                                         4,
-                                         GLX_CONTEXT_MINOR_VERSION_ARB,
-                                         1,
-                                         GLX_CONTEXT_PROFILE_MASK_ARB,
-                                         GLX_CONTEXT_CORE_PROFILE_BIT_ARB,
-                                         GLX_CONTEXT_FLAGS_ARB,
-                                         flags,
-                                         None};
-        context = create(display.get(), config, shared ? shared->context : nullptr, True, contextAttributes);
-        if (!context) return Fail(error, "cannot create an OpenGL 4.1 core context");
+        context = CreateCoreContext(display.get(), config, options.forwardCompatible, error,
+                                    shared ? shared->context : nullptr);
+        if (!context) return false;
         const int pbufferAttributes[] = {GLX_PBUFFER_WIDTH, 16, GLX_PBUFFER_HEIGHT, 16, None};
         pbuffer = glXCreatePbuffer(display.get(), config, pbufferAttributes);
         if (!pbuffer) return Fail(error, "cannot create a GLX pbuffer");
@@ -78,16 +99,6 @@ public:
     }
 
 private:
-    // A busy Xvfb now and then refuses a connection for a moment; try again briefly.
-    static Display* OpenDisplay() {
-        for (int attempt = 0; attempt < 20; ++attempt) {
-            if (Display* opened = XOpenDisplay(nullptr)) return opened;
-            if (!std::getenv("DISPLAY")) break;
-            std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        }
-        return nullptr;
-    }
-
     static bool Fail(std::string* error, const char* text) {
         *error = text;
         return false;

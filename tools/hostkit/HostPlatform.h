@@ -4,10 +4,6 @@
 #include <string>
 #include <vector>
 
-// Without an X display, runs this program again under "xvfb-run -a" and never returns;
-// returns true when a display is there, false with a reason when none can be had.
-bool EnsureDisplay(int argc, char** argv, std::string* error);
-
 // The arguments after the program name, as UTF-8 (on Windows read from the wide command
 // line, since the narrow argv loses letters outside the code page).
 std::vector<std::string> CommandArguments(int argc, char** argv);

@@ -1,5 +1,4 @@
-// The Windows side of the headless host's platform needs: the desktop is always there
-// and the command line is read wide.
+// The Windows side of the headless host's platform needs: the command line is read wide.
 #include <windows.h>
 // After windows.h, whose types it uses without including it.
 #include <psapi.h>
@@ -8,8 +7,6 @@
 #include <cstdint>
 
 #include "tools/hostkit/HostPlatform.h"
-
-bool EnsureDisplay(int, char**, std::string*) { return true; }
 
 double ThreadCpuMilliseconds() {
     FILETIME created, exited, kernel, user;

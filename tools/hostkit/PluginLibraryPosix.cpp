@@ -1,4 +1,5 @@
 #include <dlfcn.h>
+#include <unistd.h>
 
 #include "tools/hostkit/PluginLibrary.h"
 
@@ -6,7 +7,9 @@ PluginLibrary::~PluginLibrary() { Unload(); }
 
 bool PluginLibrary::Load(const std::string& path, std::string* error) {
     Unload();
-    handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    // dlopen searches the system's folders for a bare name; a user means the current folder.
+    const bool bare = path.find('/') == std::string::npos && access(path.c_str(), F_OK) == 0;
+    handle = dlopen((bare ? "./" + path : path).c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!handle) {
         const char* reason = dlerror();
         *error = "cannot load " + path + ": " + (reason ? reason : "unknown error");

@@ -28,7 +28,7 @@ std::vector<std::string> LastLines(const std::string& text, size_t count) {
 }
 
 // Waits for the child; true when it ended, false when its report stopped growing.
-bool WaitWhileReporting(ChildProcess& child, const std::string& reportPath, int limitSeconds) {
+bool WaitWhileReporting(GroupProcess& child, const std::string& reportPath, int limitSeconds) {
     using Clock = std::chrono::steady_clock;
     uintmax_t lastSize = 0;
     Clock::time_point lastChange = Clock::now();
@@ -55,7 +55,7 @@ GroupReport RunGroup(const ValidateOptions& options, const std::string& group, c
     const std::string reportPath = folder + "/" + group + ".report";
     const std::string outputPath = folder + "/" + group + ".out";
     std::ofstream(reportPath).close();
-    ChildProcess child;
+    GroupProcess child;
     std::string error;
     if (!child.Start(ChildArguments(options, group, reportPath), outputPath, &error)) {
         report.processFailure = error;

@@ -8,12 +8,12 @@
 #include <vector>
 
 // This program run again with other arguments, its standard output and error in a file.
-class ChildProcess {
+class GroupProcess {
 public:
-    ChildProcess() = default;
-    ~ChildProcess();
-    ChildProcess(const ChildProcess&) = delete;
-    ChildProcess& operator=(const ChildProcess&) = delete;
+    GroupProcess() = default;
+    ~GroupProcess();
+    GroupProcess(const GroupProcess&) = delete;
+    GroupProcess& operator=(const GroupProcess&) = delete;
 
     bool Start(const std::vector<std::string>& arguments, const std::string& outputPath, std::string* error);
     // True once the child has ended, waiting at most this long for it.

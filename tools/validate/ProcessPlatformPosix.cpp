@@ -10,9 +10,9 @@
 
 #include "tools/validate/ProcessPlatform.h"
 
-ChildProcess::~ChildProcess() { Kill(); }
+GroupProcess::~GroupProcess() { Kill(); }
 
-bool ChildProcess::Start(const std::vector<std::string>& arguments, const std::string& outputPath, std::string* error) {
+bool GroupProcess::Start(const std::vector<std::string>& arguments, const std::string& outputPath, std::string* error) {
     const int output = open(outputPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (output < 0) {
         *error = "cannot write " + outputPath + ": " + std::strerror(errno);
@@ -42,7 +42,7 @@ bool ChildProcess::Start(const std::vector<std::string>& arguments, const std::s
     return true;
 }
 
-bool ChildProcess::Wait(int milliseconds) {
+bool GroupProcess::Wait(int milliseconds) {
     for (int waited = 0; running; waited += 10) {
         int wait = 0;
         const pid_t ended = waitpid(static_cast<pid_t>(handle), &wait, WNOHANG);
@@ -63,13 +63,13 @@ bool ChildProcess::Wait(int milliseconds) {
     return true;
 }
 
-void ChildProcess::Kill() {
+void GroupProcess::Kill() {
     if (!running) return;
     kill(static_cast<pid_t>(handle), SIGKILL);
     Wait(60000);
 }
 
-std::string ChildProcess::EndText() const {
+std::string GroupProcess::EndText() const {
     if (exited) return "exited with status " + std::to_string(status);
     return std::string("crashed: ") + strsignal(status) + " (signal " + std::to_string(status) + ")";
 }

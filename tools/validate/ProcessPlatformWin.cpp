@@ -31,12 +31,12 @@ std::wstring Wide(const std::string& text) {
 
 }  // namespace
 
-ChildProcess::~ChildProcess() {
+GroupProcess::~GroupProcess() {
     Kill();
     if (handle) CloseHandle(reinterpret_cast<HANDLE>(handle));
 }
 
-bool ChildProcess::Start(const std::vector<std::string>& arguments, const std::string& outputPath, std::string* error) {
+bool GroupProcess::Start(const std::vector<std::string>& arguments, const std::string& outputPath, std::string* error) {
     wchar_t self[MAX_PATH * 4];
     const DWORD length = GetModuleFileNameW(nullptr, self, MAX_PATH * 4);
     if (length == 0 || length >= MAX_PATH * 4) {
@@ -74,7 +74,7 @@ bool ChildProcess::Start(const std::vector<std::string>& arguments, const std::s
     return true;
 }
 
-bool ChildProcess::Wait(int milliseconds) {
+bool GroupProcess::Wait(int milliseconds) {
     if (!running) return true;
     if (WaitForSingleObject(reinterpret_cast<HANDLE>(handle), static_cast<DWORD>(milliseconds)) != WAIT_OBJECT_0)
         return false;
@@ -87,13 +87,13 @@ bool ChildProcess::Wait(int milliseconds) {
     return true;
 }
 
-void ChildProcess::Kill() {
+void GroupProcess::Kill() {
     if (!running) return;
     TerminateProcess(reinterpret_cast<HANDLE>(handle), 0xC000013Au);
     Wait(60000);
 }
 
-std::string ChildProcess::EndText() const {
+std::string GroupProcess::EndText() const {
     char text[64];
     if (exited) return "exited with status " + std::to_string(status);
     std::snprintf(text, sizeof text, "crashed: exception 0x%08X", static_cast<unsigned>(status));

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "tools/hostcli/PngWrite.h"
+#include "tools/hostcli/PictureWrite.h"
 #include "tools/validate/ProcessPlatform.h"
 #include "tools/validate/Random.h"
 
@@ -25,7 +25,8 @@ std::string SmallPicture(const std::string& folder) {
     if (std::filesystem::exists(path)) return path;
     std::vector<uint8_t> pixels(size_t{16} * 16 * 4);
     for (size_t i = 0; i < pixels.size(); ++i) pixels[i] = static_cast<uint8_t>(i % 4 == 3 ? 255 : i * 7);
-    WritePng(path, 16, 16, pixels.data());
+    std::string error;  // a picture that could not be written shows as a failed load
+    WritePng(path, 16, 16, pixels.data(), &error);
     return path;
 }
 

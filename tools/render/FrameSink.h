@@ -1,0 +1,40 @@
+// Where rendered frames go: one picture (the last frame), a picture per frame, or a video
+// through ffmpeg. Frames arrive as GL stores them, bottom row first.
+#pragma once
+
+#include <string>
+
+#include "tools/hostcli/FramePath.h"
+#include "tools/hostcli/PictureWrite.h"
+#include "tools/render/RenderPlan.h"
+#include "tools/video/VideoEncoder.h"
+
+class FrameSink {
+public:
+    // `input` and `start` give the video's audio; `note` says what happens to it.
+    bool Open(const std::string& name, const RenderPlan& renderPlan, const std::string& input, double start,
+              std::string* note, std::string* error);
+    // Frame `number` counts from 1. False with "cannot write PATH: REASON".
+    bool Write(long number, FrameBytes frame, std::string* error);
+    // Writes a single picture (the last frame) and closes a video so that it plays; false
+    // with the reason (a partial file is then removed).
+    bool Finish(std::string* error);
+    // After a failure: ends ffmpeg and removes a partial video.
+    void Abort();
+    // How many frames are in the output so far.
+    long FramesWritten() const;
+    // After a failure: how far it came, for the message ("the video failed after 12 of 48
+    // frames; the partial file is removed"); empty for a single picture.
+    std::string FailureContext() const;
+
+private:
+    PictureKind Kind() const;
+
+    std::string output;
+    RenderPlan plan;
+    FramePath path;
+    VideoEncoder encoder;
+    FrameBytes lastFrame;
+    long written = 0;
+    bool started = false;  // ffmpeg runs: a file there from now on is ours
+};

@@ -1,0 +1,70 @@
+#include "tools/video/VideoDecoder.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "tools/hostkit/StopSignals.h"
+
+namespace {
+
+// Fills the whole buffer; false at the end of the stream (or a broken one).
+bool ReadFrame(int fd, FrameBytes* frame) {
+    size_t done = 0;
+    while (done < frame->size()) {
+        const ssize_t got = read(fd, frame->data() + done, frame->size() - done);
+        if (got < 0 && errno == EINTR) continue;
+        if (got <= 0) return false;
+        done += static_cast<size_t>(got);
+    }
+    return true;
+}
+
+}  // namespace
+
+bool VideoDecoder::Start(const DecodeRequest& request, bool latestOnly, std::string* error) {
+    input = request.input;
+    frameSize = static_cast<size_t>(request.width) * request.height * 4;
+    ChildPipes pipes;
+    pipes.output = true;
+    if (!child.Start(DecodeArguments(request), pipes, error)) return false;
+    reader = std::thread([this, latestOnly] { ReadFrames(latestOnly); });
+    return true;
+}
+
+void VideoDecoder::ReadFrames(bool latestOnly) {
+    for (;;) {
+        FrameBytes frame(frameSize);
+        if (!ReadFrame(child.OutputFd(), &frame)) break;
+        ++framesRead;
+        if (latestOnly)
+            queue.PushLatest(std::move(frame));
+        else if (!queue.Push(std::move(frame), false))
+            break;
+    }
+    queue.Close();
+}
+
+bool VideoDecoder::Next(FrameBytes* frame, std::string* error) {
+    error->clear();
+    if (queue.Pop(frame, true)) return true;
+    if (StopSignal()) return false;
+    if (reader.joinable()) reader.join();
+    const int status = child.Wait();
+    if (status != 0)
+        *error = "cannot decode " + input + ": " + FfmpegReason(child.ErrorText());
+    else if (framesRead == 0)
+        *error = input + " holds no video frames";
+    return false;
+}
+
+bool VideoDecoder::TryNext(FrameBytes* frame, int milliseconds) { return queue.PopWithin(frame, milliseconds); }
+
+void VideoDecoder::Stop() {
+    queue.Close();
+    // The decoder may be blocked writing a frame nobody reads, and has nothing to finish.
+    child.Kill();
+    if (reader.joinable()) reader.join();
+    child.Wait();
+    child.CloseOutput();
+}

@@ -1,0 +1,40 @@
+// An input video as raw frames: ffmpeg decodes it in a process of its own and a reader
+// thread keeps a few frames ready, so that decoding overlaps rendering.
+#pragma once
+
+#include <atomic>
+#include <string>
+#include <thread>
+
+#include "tools/hostkit/ChildProcess.h"
+#include "tools/video/FfmpegArguments.h"
+#include "tools/video/FrameQueue.h"
+
+class VideoDecoder {
+public:
+    VideoDecoder() = default;
+    ~VideoDecoder() { Stop(); }
+    VideoDecoder(const VideoDecoder&) = delete;
+    VideoDecoder& operator=(const VideoDecoder&) = delete;
+
+    // latestOnly: a live picture keeps only the newest frame instead of every one.
+    bool Start(const DecodeRequest& request, bool latestOnly, std::string* error);
+    // The next frame, RGBA with the bottom row first. False at the end, on a stop signal,
+    // or with a reason in *error (empty at a clean end).
+    bool Next(FrameBytes* frame, std::string* error);
+    // Waits for the next frame at most `milliseconds`; false when none came (yet).
+    bool TryNext(FrameBytes* frame, int milliseconds);
+    long FramesRead() const { return framesRead; }
+    // Ends ffmpeg and the reader.
+    void Stop();
+
+private:
+    void ReadFrames(bool latestOnly);
+
+    std::string input;
+    size_t frameSize = 0;
+    ChildProcess child;
+    FrameQueue queue{3};
+    std::thread reader;
+    std::atomic<long> framesRead{0};
+};

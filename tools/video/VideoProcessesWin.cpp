@@ -1,0 +1,27 @@
+// The Windows host runs no ffmpeg: video in and out is a Linux feature for now.
+#include "tools/video/VideoDecoder.h"
+#include "tools/video/VideoEncoder.h"
+#include "tools/video/VideoProbe.h"
+
+namespace {
+
+constexpr const char* kNotHere = "video through ffmpeg is not available on Windows";
+
+bool NotAvailable(std::string* error) {
+    *error = kNotHere;
+    return false;
+}
+
+}  // namespace
+
+bool ProbeVideo(const std::string&, VideoInfo*, std::string* error) { return NotAvailable(error); }
+
+bool VideoDecoder::Start(const DecodeRequest&, bool, std::string* error) { return NotAvailable(error); }
+bool VideoDecoder::Next(FrameBytes*, std::string* error) { return NotAvailable(error); }
+bool VideoDecoder::TryNext(FrameBytes*, int) { return false; }
+void VideoDecoder::Stop() {}
+
+VideoEncoder::~VideoEncoder() = default;
+bool VideoEncoder::Start(EncodeRequest, std::string*, std::string* error) { return NotAvailable(error); }
+bool VideoEncoder::Push(FrameBytes) { return false; }
+bool VideoEncoder::Finish(std::string* error) { return NotAvailable(error); }
