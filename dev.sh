@@ -3,6 +3,7 @@
 # installs what is missing first.
 #   ./dev.sh test      build with warnings as errors and run every test
 #   ./dev.sh test-sanitize  build into build-sanitize/ under ASan+UBSan and run every test
+#   ./dev.sh validate  build, then check the library with vigil-host validate --quick
 #   ./dev.sh lint      run clang-tidy (.clang-tidy) over our own sources
 #   ./dev.sh demo      build and render the demo pictures and videos into out/
 #   ./dev.sh install   build, then put vigil-host on the PATH (PREFIX, default /usr/local)
@@ -130,6 +131,12 @@ cmd_lint() {
   ) 2>&1 | sed '/^[0-9]* warnings\{0,1\} generated\.$/d'
 }
 
+# The validator's quick run over our own library, with a fixed seed so a failure replays.
+cmd_validate() {
+  build
+  with_display "$BUILD/tools/vigil-host" validate "$BUILD/ZaqVigilomatronic.so" --quick --seed "${VIGIL_VALIDATE_SEED:-1}"
+}
+
 cmd_demo() {
   build
   mkdir -p "$ROOT/out"
@@ -206,6 +213,7 @@ case "${1:-}" in
   test) shift; cmd_test "$@" ;;
   test-sanitize) shift; cmd_test_sanitize "$@" ;;
   lint) shift; cmd_lint ;;
+  validate) shift; cmd_validate ;;
   demo) shift; cmd_demo "$@" ;;
   build) shift; build "$@" ;;
   install) shift; cmd_install ;;

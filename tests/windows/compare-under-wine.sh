@@ -133,8 +133,19 @@ check_shader_diagnostics() {
   fi
 }
 
+# The validator's quick run, the host and the DLL both Windows builds.
+check_validate() {
+  local output
+  if output=$(windows_host validate "$(windows_path "$WINDOWS_LIB")" --quick --seed 1 2>&1); then
+    pass "vigil-host.exe validate --quick: $(tail -n 1 <<<"$output")"
+  else
+    fail "vigil-host.exe validate --quick:"; tail -n 40 <<<"$output"
+  fi
+}
+
 check_info
 check_thumbnail
+check_validate
 check_scenes
 check_log_lines
 check_file_open
