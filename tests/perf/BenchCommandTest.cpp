@@ -31,17 +31,27 @@ TEST(BenchAgainstCopy, CountsAFewDrawsForAFullHud) {
     EXPECT_LE(std::stod(row.substr(row.find_last_of(' ') + 1)), 32.0) << row;
 }
 
-// The bench reports what a load of an 8192 x 8192 picture costs; the figures depend on the
-// machine and its load, so they are read by people, not judged here.
-TEST(BenchLoadingAnOverlay, ReportsTheCostOfLoadingAHugePng) {
+// Figures after a "+" on a row of the bench's report, in MiB.
+double Mebibytes(const std::string& row) {
+    const size_t plus = row.find('+');
+    return plus == std::string::npos ? -1.0 : std::stod(row.substr(plus + 1));
+}
+
+// The decode of an 8192 x 8192 picture holds over 500 MiB; once the picture shows, that peak
+// is given back and what stays is a texture of the size drawn. The bound is relative to the
+// peak, because the driver's own memory beside it differs from machine to machine; the
+// absolute figure is read from the bench.
+TEST(BenchLoadingAnOverlay, AHugePngGivesBackTheDecodesPeak) {
     const auto file = ScratchDirectory("huge") / "huge.png";
     overlay_test::WriteFile(file.string(), overlay_test::SolidPng(8192, 8192, {0, 255, 0, 255}));
     const HostRun run = RunHost({"bench", VIGIL_PLUGIN_PATH, "--size", "1920x1080", "--warmup", "0", "--at-frame", "2",
                                  "--load-overlay", file.string()});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.err.find("Loaded overlay: 8192x8192"), std::string::npos) << run.err;
-    const std::string steady = Row(run.out, "steady");
-    ASSERT_FALSE(steady.empty()) << run.out;
+    const double peak = Mebibytes(Row(run.out, "peak during the load"));
+    const double steady = Mebibytes(Row(run.out, "steady"));
+    ASSERT_GT(peak, 256.0) << run.out;
+    EXPECT_LT(steady, peak / 4) << run.out;
     EXPECT_FALSE(Row(run.out, "frames until the picture shows").empty()) << run.out;
 }
 
