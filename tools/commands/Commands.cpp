@@ -20,7 +20,7 @@ struct Command {
 };
 
 constexpr Command kCommands[] = {
-    {"info", RunInfo},   {"thumbnail", RunThumbnail},  {"render", RunRender}, {"play", RunPlay},
+    {"info", RunInfo},   {"thumbnail", RunThumbnail},  {"render", RunRender},     {"play", RunPlay},
     {"bench", RunBench}, {"font-sheet", RunFontSheet}, {"validate", RunValidate}, {"help", RunHelp},
 };
 

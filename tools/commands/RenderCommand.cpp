@@ -117,7 +117,8 @@ int RunRender(const HostOptions& options) {
     FrameSource source;
     FrameSink sink;
     if (!Prepare(&job, &source, &sink, &error)) return Fail(error);
-    std::unique_ptr<GlContext> context = GlContext::Create(&error, {.forwardCompatible = job.options.forwardCompatible});
+    std::unique_ptr<GlContext> context =
+        GlContext::Create(&error, {.forwardCompatible = job.options.forwardCompatible});
     if (!context) {
         sink.Abort();
         return Fail(error);
