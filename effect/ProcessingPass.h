@@ -32,6 +32,8 @@ enum class ProcessingProgram { Full, Plain, Padded };
 class ProcessingPass {
 public:
     ProcessingPass() = default;
+    // Makes no GL call: the names are freed by Release, while the context is current.
+    ~ProcessingPass() = default;
     ProcessingPass(const ProcessingPass&) = delete;
     ProcessingPass& operator=(const ProcessingPass&) = delete;
 

@@ -19,6 +19,8 @@ enum class VertexLayout {
 class DynamicBuffer {
 public:
     DynamicBuffer() = default;
+    // Makes no GL call: the names are freed by Release, while the context is current.
+    ~DynamicBuffer() = default;
     DynamicBuffer(const DynamicBuffer&) = delete;
     DynamicBuffer& operator=(const DynamicBuffer&) = delete;
 

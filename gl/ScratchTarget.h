@@ -18,6 +18,8 @@ public:
     static constexpr int kPowerOfTwoSide = 4;
 
     ScratchTarget() = default;
+    // Makes no GL call: the names are freed by Release, while the context is current.
+    ~ScratchTarget() = default;
     ScratchTarget(const ScratchTarget&) = delete;
     ScratchTarget& operator=(const ScratchTarget&) = delete;
 

@@ -6,6 +6,8 @@
 class ScreenQuad {
 public:
     ScreenQuad() = default;
+    // Makes no GL call: the names are freed by Release, while the context is current.
+    ~ScreenQuad() = default;
     ScreenQuad(const ScreenQuad&) = delete;
     ScreenQuad& operator=(const ScreenQuad&) = delete;
 

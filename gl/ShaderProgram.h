@@ -13,6 +13,8 @@ struct ShaderSource {
 class ShaderProgram {
 public:
     ShaderProgram() = default;
+    // Makes no GL call: the names are freed by Release, while the context is current.
+    ~ShaderProgram() = default;
     ShaderProgram(const ShaderProgram&) = delete;
     ShaderProgram& operator=(const ShaderProgram&) = delete;
 

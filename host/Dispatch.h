@@ -3,4 +3,4 @@
 
 #include <cstdint>
 
-uint64_t Dispatch(uint32_t functionCode, uint64_t input, void* instance);
+uint64_t Dispatch(uint32_t code, uint64_t input, void* handle);

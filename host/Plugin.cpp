@@ -11,8 +11,6 @@ char displayBuffer[16];
 
 CFFGLPlugin::CFFGLPlugin(bool topLeft) : CFFGLPluginManager(topLeft) {}
 
-CFFGLPlugin::~CFFGLPlugin() = default;
-
 uint32_t CFFGLPlugin::SetUpGraphics(const ffgl::ViewportRecord* viewportRecord) {
     StoreViewport(viewportRecord);
     return 0;

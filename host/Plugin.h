@@ -11,7 +11,7 @@
 class CFFGLPlugin : public CFFGLPluginManager {
 public:
     explicit CFFGLPlugin(bool topLeftOrientation);
-    ~CFFGLPlugin() override;
+    ~CFFGLPlugin() override = default;
 
     // Slot order of the instance interface.
     virtual uint32_t SetUpGraphics(const ffgl::ViewportRecord* viewportRecord);

@@ -45,6 +45,9 @@ class CFFGLPluginManager {
 public:
     explicit CFFGLPluginManager(bool topLeftOrientation);
     virtual ~CFFGLPluginManager();
+    // The host holds instances by pointer; a copy would slice off the effect.
+    CFFGLPluginManager(const CFFGLPluginManager&) = delete;
+    CFFGLPluginManager& operator=(const CFFGLPluginManager&) = delete;
 
     // Declarations, called by the effect's constructor.
     void DeclareParameter(uint32_t index, const char* name, uint32_t type, float defaultValue);

@@ -47,7 +47,7 @@ struct RegistrationDetails {
 
 // Fills a registration; the name and identifier fields are zero-padded and carry no
 // terminator when full.
-void FillRegistration(PluginRegistration& registration, const RegistrationDetails& details);
+void FillRegistration(PluginRegistration& target, const RegistrationDetails& details);
 // Fills the process-wide registration and publishes it.
 void RegisterPlugin(const RegistrationDetails& details);
 // Null until registration has run: then the library has nothing registered.

@@ -13,6 +13,8 @@
 class IncomingPicture {
 public:
     IncomingPicture() = default;
+    // Makes no GL call: the names are freed by Release, while the context is current.
+    ~IncomingPicture() = default;
     IncomingPicture(const IncomingPicture&) = delete;
     IncomingPicture& operator=(const IncomingPicture&) = delete;
 

@@ -46,7 +46,7 @@ public:
 
 private:
     void Run();
-    bool Deliver(uint64_t generation, PreparedFrame&& frame);
+    bool Deliver(uint64_t job, PreparedFrame&& frame);
 
     std::thread thread;
     std::mutex mutex;

@@ -23,6 +23,8 @@ constexpr size_t kUploadBytesPerFrame = size_t{6} << 20;
 class OverlayPicture {
 public:
     OverlayPicture() = default;
+    // Makes no GL call: the names are freed by Release, while the context is current.
+    ~OverlayPicture() = default;
     OverlayPicture(const OverlayPicture&) = delete;
     OverlayPicture& operator=(const OverlayPicture&) = delete;
 
@@ -74,8 +76,8 @@ private:
     void ReleaseTextures();
     // A picture on screen that a texture fitted for `outputSide` would show sharper.
     bool NeedsRefit(int outputSide) const;
-    void Show(const PreparedOutcome& outcome);
-    void Fail(const PreparedOutcome& outcome);
+    void Show(const PreparedOutcome& shown);
+    void Fail(const PreparedOutcome& failed);
 
     ShaderProgram texturedQuadShader;
     DynamicBuffer quadBuffer;

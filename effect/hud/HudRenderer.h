@@ -23,6 +23,8 @@ enum class HudBatching { Batched, PerPrimitive };
 class HudRenderer {
 public:
     explicit HudRenderer(HudBatching drawing = HudBatching::Batched) : batching(drawing == HudBatching::Batched) {}
+    // Makes no GL call: the names are freed by Release, while the context is current.
+    ~HudRenderer() = default;
     HudRenderer(const HudRenderer&) = delete;
     HudRenderer& operator=(const HudRenderer&) = delete;
 
@@ -55,6 +57,8 @@ private:
     void Open();
     void Close();
     void Add(HudMode mode, const HudVertex* vertices, int count);
+    // Records or draws the vertices as given; Add first turns wide lines into triangles.
+    void AddAsGiven(HudMode mode, const HudVertex* vertices, int count);
     void AddWideLines(const HudVertex* vertices, int count);
     void AddRect(const HudEdges& edges);
     void AddShape(const HudShape& shape);
@@ -75,7 +79,7 @@ private:
 // scope's length. At its end the batch goes out, then vertex array 0, then no program.
 class HudFrameScope {
 public:
-    explicit HudFrameScope(HudRenderer& hud);
+    explicit HudFrameScope(HudRenderer& renderer);
     ~HudFrameScope();
     HudFrameScope(const HudFrameScope&) = delete;
     HudFrameScope& operator=(const HudFrameScope&) = delete;

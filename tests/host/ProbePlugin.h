@@ -33,6 +33,8 @@ public:
         SetMaximumInputCount(1);
     }
     ~ProbePlugin() override { ++probe.destroyed; }
+    ProbePlugin(const ProbePlugin&) = delete;
+    ProbePlugin& operator=(const ProbePlugin&) = delete;
 
     uint32_t SetUpGraphics(const ffgl::ViewportRecord*) override { return ++probe.setUps, probe.setUpResult; }
     uint32_t TearDownGraphics() override { return ++probe.tearDowns, 0; }

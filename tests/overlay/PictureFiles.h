@@ -66,6 +66,9 @@ class TempFolder {
 public:
     TempFolder();
     ~TempFolder();
+    // A copy would remove the folder while the original still writes into it.
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
     std::string Write(const std::string& name, const Bytes& bytes) const;
     std::string Path(const std::string& name) const { return folder + "/" + name; }
 

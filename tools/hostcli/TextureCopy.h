@@ -17,7 +17,7 @@ public:
     TextureCopy& operator=(const TextureCopy&) = delete;
 
     // Needs a current GL context until Stop.
-    bool Start(const Picture& input, int width, int height, std::string* error);
+    bool Start(const Picture& picture, int width, int height, std::string* error);
     void RenderFrame();
     void Stop();
 

@@ -2,19 +2,20 @@
 
 #include <GL/glew.h>
 
-bool InputTexture::Create(int w, int h, int hw, int hh, const uint8_t* rgbaTopDown) {
-    width = w;
-    height = h;
-    hardwareWidth = hw;
-    hardwareHeight = hh;
+bool InputTexture::Create(int pictureWidth, int pictureHeight, int textureWidth, int textureHeight,
+                          const uint8_t* rgbaTopDown) {
+    width = pictureWidth;
+    height = pictureHeight;
+    hardwareWidth = textureWidth;
+    hardwareHeight = textureHeight;
     glGenTextures(1, &texture);
     glBindTexture(GL_TEXTURE_2D, texture);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, hw, hh, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, textureWidth, textureHeight, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     // GL rows run bottom-up: upload the picture's last row first.
-    for (int row = 0; row < h; ++row)
-        glTexSubImage2D(GL_TEXTURE_2D, 0, 0, row, w, 1, GL_RGBA, GL_UNSIGNED_BYTE,
-                        rgbaTopDown + static_cast<size_t>(h - 1 - row) * w * 4);
+    for (int row = 0; row < height; ++row)
+        glTexSubImage2D(GL_TEXTURE_2D, 0, 0, row, width, 1, GL_RGBA, GL_UNSIGNED_BYTE,
+                        rgbaTopDown + static_cast<size_t>(height - 1 - row) * width * 4);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);

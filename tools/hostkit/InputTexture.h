@@ -9,6 +9,6 @@ struct InputTexture {
     uint32_t texture = 0;
     int width = 0, height = 0, hardwareWidth = 0, hardwareHeight = 0;
 
-    bool Create(int width, int height, int hardwareWidth, int hardwareHeight, const uint8_t* rgbaTopDown);
+    bool Create(int pictureWidth, int pictureHeight, int textureWidth, int textureHeight, const uint8_t* rgbaTopDown);
     void Release();
 };
