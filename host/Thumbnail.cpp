@@ -30,18 +30,16 @@ const ThumbnailImage thumbnail(kThumbnailWidth, kThumbnailHeight, BuildThumbnail
 
 }  // namespace
 
-void PlotLine(uint32_t* pixels, int32_t x0, int32_t y0, int32_t x1, int32_t y1, uint8_t r, uint8_t g, uint8_t b,
-              uint8_t a) {
-    const uint32_t colour = PackRGBA(r, g, b, a);
-    const int32_t dx = std::abs(x1 - x0);
-    const int32_t dy = -std::abs(y1 - y0);
-    const int32_t sx = x0 < x1 ? 1 : -1;
-    const int32_t sy = y0 < y1 ? 1 : -1;
+void PlotLine(uint32_t* pixels, GridPoint from, GridPoint to, uint32_t colour) {
+    const int32_t dx = std::abs(to.x - from.x);
+    const int32_t dy = -std::abs(to.y - from.y);
+    const int32_t sx = from.x < to.x ? 1 : -1;
+    const int32_t sy = from.y < to.y ? 1 : -1;
     int32_t err = dx + dy;
-    int32_t x = x0, y = y0;
+    int32_t x = from.x, y = from.y;
     for (;;) {
         PlotPixel(pixels, x, y, colour);
-        if (x == x1 && y == y1) return;
+        if (x == to.x && y == to.y) return;
         const int32_t e2 = 2 * err;
         if (e2 >= dy) {
             err += dy;
@@ -54,31 +52,34 @@ void PlotLine(uint32_t* pixels, int32_t x0, int32_t y0, int32_t x1, int32_t y1, 
     }
 }
 
-void PlotCornerBrackets(uint32_t* pixels, int32_t x, int32_t y, int32_t width, int32_t height, int32_t length,
-                        uint8_t r, uint8_t g, uint8_t b) {
-    const int32_t right = x + width - 1;
-    const int32_t last = y + height - 1;
-    PlotLine(pixels, x, y, x + length, y, r, g, b, 255);
-    PlotLine(pixels, x, y, x, y + length, r, g, b, 255);
-    PlotLine(pixels, right, y, right - length, y, r, g, b, 255);
-    PlotLine(pixels, right, y, right, y + length, r, g, b, 255);
-    PlotLine(pixels, x, last, x + length, last, r, g, b, 255);
-    PlotLine(pixels, x, last, x, last - length, r, g, b, 255);
-    PlotLine(pixels, right, last, right - length, last, r, g, b, 255);
-    PlotLine(pixels, right, last, right, last - length, r, g, b, 255);
+void PlotCornerBrackets(uint32_t* pixels, const GridRect& rect, int32_t length, uint32_t colour) {
+    const int32_t left = rect.x, top = rect.y;
+    const int32_t right = rect.x + rect.width - 1;
+    const int32_t last = rect.y + rect.height - 1;
+    PlotLine(pixels, {left, top}, {left + length, top}, colour);
+    PlotLine(pixels, {left, top}, {left, top + length}, colour);
+    PlotLine(pixels, {right, top}, {right - length, top}, colour);
+    PlotLine(pixels, {right, top}, {right, top + length}, colour);
+    PlotLine(pixels, {left, last}, {left + length, last}, colour);
+    PlotLine(pixels, {left, last}, {left, last - length}, colour);
+    PlotLine(pixels, {right, last}, {right - length, last}, colour);
+    PlotLine(pixels, {right, last}, {right, last - length}, colour);
 }
 
 std::vector<uint32_t> BuildThumbnail() {
-    std::vector<uint32_t> picture(kThumbnailWidth * kThumbnailHeight, PackRGBA(0, 0, 0, 255));
+    std::vector<uint32_t> picture(kThumbnailPixels, PackRGBA(0, 0, 0, 255));
     uint32_t* pixels = picture.data();
-    PlotCornerBrackets(pixels, 12, 10, 136, 100, 18, 255, 0, 128);
-    PlotCornerBrackets(pixels, 45, 30, 70, 60, 10, 57, 255, 20);
+    const uint32_t pink = PackRGBA(255, 0, 128, 255);
+    const uint32_t green = PackRGBA(57, 255, 20, 255);
+    const uint32_t grey = PackRGBA(80, 80, 80, 255);
+    PlotCornerBrackets(pixels, {12, 10, 136, 100}, 18, pink);
+    PlotCornerBrackets(pixels, {45, 30, 70, 60}, 10, green);
     PlotScanLine(pixels);
-    PlotLine(pixels, 76, 60, 84, 60, 57, 255, 20, 255);
-    PlotLine(pixels, 80, 56, 80, 64, 57, 255, 20, 255);
+    PlotLine(pixels, {76, 60}, {84, 60}, green);
+    PlotLine(pixels, {80, 56}, {80, 64}, green);
     PlotRecordingDot(pixels);
-    PlotLine(pixels, 14, 103, 60, 103, 80, 80, 80, 255);
-    PlotLine(pixels, 100, 103, 145, 103, 80, 80, 80, 255);
+    PlotLine(pixels, {14, 103}, {60, 103}, grey);
+    PlotLine(pixels, {100, 103}, {145, 103}, grey);
     return picture;
 }
 

@@ -87,6 +87,10 @@ StbGifDecoder::~StbGifDecoder() {
 
 const uint8_t* StbGifDecoder::Next(int* delayMs) {
     if (!state->isGif || state->finished) return nullptr;
+    // The decoder makes its three buffers together and, when one fails, ends the stream;
+    // a half-made set never reaches it again.
+    const stbi__gif& gif = state->gif;
+    if (gif.out && (!gif.background || !gif.history)) return nullptr;
     int channels = 0;
     // "Restore to previous" reads the frame two back; the structure walk has rewritten every
     // such disposal, and the background is a buffer of the right size should one remain.

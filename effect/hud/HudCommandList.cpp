@@ -6,7 +6,7 @@ void HudCommandList::Allocate(int lineVertices, int triangleVertices) {
     lineCapacity = lineVertices > 0 ? lineVertices : 0;
     triangleCapacity = triangleVertices > 0 ? triangleVertices : 0;
     // Zeroed, so the unused part of the line region that an upload may span is defined.
-    vertices.assign(static_cast<size_t>(lineCapacity + triangleCapacity), HudVertex{0.0f, 0.0f});
+    vertices.assign(static_cast<size_t>(lineCapacity) + static_cast<size_t>(triangleCapacity), HudVertex{0.0f, 0.0f});
     Clear();
 }
 

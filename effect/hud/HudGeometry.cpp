@@ -151,12 +151,12 @@ void AppendCircle(HudShape& shape, float cx, float cy, float radius, int segment
     HudVertex* v = Reserve(shape, HudMode::Lines, 2 * n);
     if (!v) return;
     const float count = static_cast<float>(n);
-    for (int i = 0; i < n; ++i) {
+    for (int i = 0; i < n; ++i, v += 2) {
         // Division first, then the turn; the last segment ends at exactly 2 pi.
         const float a0 = static_cast<float>(i) / count * kTwoPi;
         const float a1 = static_cast<float>(i + 1) / count * kTwoPi;
-        v[2 * i] = {cx + std::cos(a0) * radius, cy + std::sin(a0) * radius};
-        v[2 * i + 1] = {cx + std::cos(a1) * radius, cy + std::sin(a1) * radius};
+        v[0] = {cx + std::cos(a0) * radius, cy + std::sin(a0) * radius};
+        v[1] = {cx + std::cos(a1) * radius, cy + std::sin(a1) * radius};
     }
 }
 

@@ -71,6 +71,10 @@ void HudRenderer::SetLineWidth(float width) {
 
 void HudRenderer::Add(HudMode mode, const HudVertex* vertices, int count) {
     if (mode == HudMode::Lines && !wideLines && lineWidth > 1.0f) return AddWideLines(vertices, count);
+    AddAsGiven(mode, vertices, count);
+}
+
+void HudRenderer::AddAsGiven(HudMode mode, const HudVertex* vertices, int count) {
     HudVertex* room = open ? batch.Reserve(mode, count) : nullptr;
     if (open && !room) {
         // Full: what is recorded goes out first, so the order of drawing holds.
@@ -88,7 +92,7 @@ void HudRenderer::AddWideLines(const HudVertex* vertices, int count) {
     for (int i = 0; i + 1 < count; i += 2) {
         HudVertex quad[6];
         WriteWideLineVertices(quad, vertices[i], vertices[i + 1], lineWidth, viewport.width, viewport.height);
-        Add(HudMode::Triangles, quad, 6);
+        AddAsGiven(HudMode::Triangles, quad, 6);
     }
 }
 

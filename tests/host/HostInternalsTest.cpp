@@ -127,11 +127,11 @@ TEST(Registration, FixedFieldsArePaddedAndCut) {
 }
 
 TEST(Thumbnail, LinesAreClippedPointByPoint) {
-    std::vector<uint32_t> pixels(160 * 120, 0);
-    PlotLine(pixels.data(), 150, 5, 170, 5, 1, 2, 3, 4);
+    std::vector<uint32_t> pixels(kThumbnailPixels, 0);
+    PlotLine(pixels.data(), {150, 5}, {170, 5}, PackRGBA(1, 2, 3, 4));
     for (int x = 150; x < 160; ++x) EXPECT_EQ(pixels[5 * 160 + x], PackRGBA(1, 2, 3, 4));
     EXPECT_EQ(std::count(pixels.begin(), pixels.end(), 0u), 160 * 120 - 10);
-    PlotLine(pixels.data(), -5, -5, 2, 2, 9, 9, 9, 9);  // diagonal entering the grid at its corner
+    PlotLine(pixels.data(), {-5, -5}, {2, 2}, PackRGBA(9, 9, 9, 9));  // diagonal entering the grid at its corner
     EXPECT_EQ(pixels[0], PackRGBA(9, 9, 9, 9));
     EXPECT_EQ(pixels[2 * 160 + 2], PackRGBA(9, 9, 9, 9));
 }

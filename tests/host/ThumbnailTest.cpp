@@ -28,7 +28,7 @@ protected:
     uint32_t At(int x, int y) const { return pixels[y * 160 + x]; }
     long Count(uint32_t colour) const { return std::count(pixels.begin(), pixels.end(), colour); }
 
-    std::vector<uint32_t> pixels = std::vector<uint32_t>(160 * 120, 0xDEADBEEF);
+    std::vector<uint32_t> pixels = std::vector<uint32_t>(size_t{160} * 120, 0xDEADBEEF);
 };
 
 TEST_F(Thumbnail, SizeOnlyWithoutABuffer) {

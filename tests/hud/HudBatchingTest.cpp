@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <vector>
 
@@ -18,7 +19,7 @@
 
 namespace {
 
-bool SameFloat(float a, float b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+bool SameFloat(float a, float b) { return std::bit_cast<uint32_t>(a) == std::bit_cast<uint32_t>(b); }
 
 struct CellHits {
     std::vector<CellRect> cells;

@@ -34,6 +34,7 @@ void ExpectSegment(const Segment& s, float x1, float y1, float x2, float y2) {
 // Vertex counts of the primitives, in order.
 std::vector<int> Counts(const HudShape& shape) {
     std::vector<int> counts;
+    counts.reserve(static_cast<size_t>(shape.primitiveCount));
     for (int i = 0; i < shape.primitiveCount; ++i) counts.push_back(shape.primitives[i].count);
     return counts;
 }
@@ -160,7 +161,7 @@ TEST(HudGrid, SquareDrawsEightLinesEachWayIncludingTheBorders) {
     AppendGrid(shape, 0);
     const std::vector<Segment> lines = LinesOf(shape);
     ASSERT_EQ(lines.size(), 16u);
-    for (int i = 0; i < 8; ++i) {
+    for (size_t i = 0; i < 8; ++i) {
         const float t = static_cast<float>(i) / 7.0f;
         ExpectSegment(lines[2 * i], t, 0.0f, t, 1.0f);
         ExpectSegment(lines[2 * i + 1], 0.0f, t, 1.0f, t);

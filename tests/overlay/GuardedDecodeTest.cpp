@@ -36,6 +36,7 @@ void ExpectNear(Rgba got, Rgba want, int tolerance) {
 
 std::vector<GifFrame> TinyFrames(int count, int disposal = 1) {
     std::vector<GifFrame> frames;
+    frames.reserve(static_cast<size_t>(count));
     for (int i = 0; i < count; ++i) frames.push_back({i % 4, 0, 1, 1, {static_cast<uint8_t>(i % 2)}, 1, disposal});
     return frames;
 }
@@ -47,7 +48,7 @@ void* volatile lastBlock;
 // would then find.
 void DirtyTheHeap() {
     std::vector<void*> blocks;
-    for (size_t bytes = 1024; bytes <= 96 * 1024; bytes += 1024) {
+    for (size_t bytes = 1024; bytes <= size_t{96} * 1024; bytes += 1024) {
         blocks.push_back(std::malloc(bytes));
         if (blocks.back()) std::memset(blocks.back(), 0xFF, bytes);
         lastBlock = blocks.back();
@@ -180,7 +181,7 @@ TEST(GifDecode, FramesDelaysAndRowsComeThrough) {
     ASSERT_EQ(decoded.outline.frameCount, 3);
     EXPECT_EQ(decoded.delays, (std::vector<int>{70, 70, 70}));
     ExpectNear(FirstPixel(decoded.pixels.data()), kRed, 0);
-    ExpectNear(FirstPixel(decoded.pixels.data() + 3 * 2 * 4), kBlue, 0);
+    ExpectNear(FirstPixel(&decoded.pixels[size_t{3} * 2 * 4]), kBlue, 0);
 }
 
 TEST(GifDecode, NotAGifFails) {

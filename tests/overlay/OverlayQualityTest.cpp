@@ -17,7 +17,7 @@ Picture ZonePlate() {
     Picture plate{kPlate, kPlate, std::vector<Rgba>(size_t{kPlate} * kPlate)};
     for (int y = 0; y < kPlate; ++y)
         for (int x = 0; x < kPlate; ++x) {
-            const double dx = x - kPlate / 2 + 0.5, dy = y - kPlate / 2 + 0.5;
+            const double dx = x - kPlate / 2.0 + 0.5, dy = y - kPlate / 2.0 + 0.5;
             const auto grey =
                 static_cast<uint8_t>(std::lround(127.5 + 127.5 * std::cos(M_PI * (dx * dx + dy * dy) / kPlate)));
             plate.pixels[size_t(y) * kPlate + x] = {grey, grey, grey, 255};

@@ -364,7 +364,7 @@ TempFolder::~TempFolder() {
 }
 
 std::string TempFolder::Write(const std::string& name, const Bytes& bytes) const {
-    const std::string path = Path(name);
+    std::string path = Path(name);
     WriteFile(path, bytes);
     return path;
 }

@@ -47,7 +47,7 @@ protected:
     Pixels RenderGlitchShading(float g, Color c) {
         Set(kParamGlitch, g);
         EXPECT_EQ(RenderFrame(), 0u);
-        const Pixels pixels = Read();
+        Pixels pixels = Read();
         const float time = ComputeFrameValues(FrameCounter(), 0.0f).frameTime;
         for (int y = 0; y < pixels.height; ++y)
             for (int x = 0; x < pixels.width; x += 3)
@@ -122,10 +122,10 @@ protected:
     }
     static Color RampColor(int i) { return FromBytes(i, 255 - i, (i * 7) % 256); }
     void UploadRamp() {
-        std::vector<uint8_t> picture(256 * 4 * 4);
+        std::vector<uint8_t> picture(size_t{256} * 4 * 4);
         for (int y = 0; y < 4; ++y)
             for (int x = 0; x < 256; ++x) {
-                uint8_t* p = &picture[(y * 256 + x) * 4];
+                uint8_t* p = &picture[(size_t{256} * y + x) * 4];
                 p[0] = static_cast<uint8_t>(x);
                 p[1] = static_cast<uint8_t>(255 - x);
                 p[2] = static_cast<uint8_t>((x * 7) % 256);
@@ -147,7 +147,7 @@ TEST_F(RampPass, ColourModesAlongARampKeepLeftToRightOrder) {
 
 TEST_F(RampPass, ThermalRampPassesEveryStop) {
     // A grey ramp: the luma is the grey level itself.
-    std::vector<uint8_t> picture(256 * 4 * 4);
+    std::vector<uint8_t> picture(size_t{256} * 4 * 4);
     for (size_t i = 0; i < picture.size(); i += 4) {
         const uint8_t level = static_cast<uint8_t>((i / 4) % 256);
         picture[i] = picture[i + 1] = picture[i + 2] = level;
@@ -249,10 +249,10 @@ TEST_F(ProcessingPass, PaddedTextureShowsOnlyItsUsedAreaTheRightWayUp) {
     // quadrants: red top left, green top right, yellow bottom left, black bottom right.
     const std::vector<uint8_t> padding = SolidPixels(64, 64, {0, 0, 255, 255});
     ASSERT_TRUE(input.Create(64, 64, 64, 64, padding.data()));
-    std::vector<uint8_t> picture(48 * 40 * 4);
+    std::vector<uint8_t> picture(size_t{48} * 40 * 4);
     for (int row = 0; row < 40; ++row)
         for (int x = 0; x < 48; ++x) {
-            uint8_t* p = &picture[(row * 48 + x) * 4];
+            uint8_t* p = &picture[(size_t{48} * row + x) * 4];
             const bool top = row < 20, left = x < 24;
             p[0] = (top && left) || (!top && left) ? 255 : 0;
             p[1] = (top && !left) || (!top && left) ? 255 : 0;
@@ -261,7 +261,8 @@ TEST_F(ProcessingPass, PaddedTextureShowsOnlyItsUsedAreaTheRightWayUp) {
         }
     glBindTexture(GL_TEXTURE_2D, input.texture);
     for (int row = 0; row < 40; ++row)  // GL rows bottom-up
-        glTexSubImage2D(GL_TEXTURE_2D, 0, 0, row, 48, 1, GL_RGBA, GL_UNSIGNED_BYTE, &picture[(39 - row) * 48 * 4]);
+        glTexSubImage2D(GL_TEXTURE_2D, 0, 0, row, 48, 1, GL_RGBA, GL_UNSIGNED_BYTE,
+                        &picture[size_t{48} * 4 * (39 - row)]);
     glBindTexture(GL_TEXTURE_2D, 0);
     input.width = 48;
     input.height = 40;

@@ -75,7 +75,7 @@ TEST(RenderCommand, AnOverlayPictureIsInTheOneFrameRendered) {
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.err.find("Loaded overlay: 64x64"), std::string::npos) << run.err;
     const Picture frame = LoadOutput(out);
-    const uint8_t* centre = &frame.rgba[(100 * 200 + 100) * 4];
+    const uint8_t* centre = frame.At(100, 100);
     EXPECT_EQ(centre[0], 255);  // the overlay, not the negative input around it (cyan)
     EXPECT_EQ(centre[1], 0);
 }

@@ -86,15 +86,23 @@ bool MeasureLoad(RenderSession& session, const HostOptions& options, uint32_t fi
     return true;
 }
 
+// What each teardown starts from: the library, the run, and the file parameter it sets.
+struct TeardownSetup {
+    PluginClient& client;
+    const HostOptions& options;
+    const Picture& input;
+    const std::vector<ParameterSetting>& settings;
+    uint32_t fileIndex;
+};
+
 // Another instance sets the file and is destroyed `frames` into the load: the time that takes.
-bool MeasureTeardown(PluginClient& client, const HostOptions& options, const Picture& input,
-                     const std::vector<ParameterSetting>& settings, uint32_t fileIndex, int frames,
-                     LoadFigures* figures, std::string* error) {
-    RenderSession session(client);
+bool MeasureTeardown(const TeardownSetup& setup, int frames, LoadFigures* figures, std::string* error) {
+    const HostOptions& options = setup.options;
+    RenderSession session(setup.client);
     std::vector<double> wall, cpu;
-    if (!session.Start(input, options.width, options.height, options.pad, settings, error) ||
-        !session.AwaitFiles(settings, kFileLoadSeconds, error) ||
-        !session.SetText(fileIndex, options.loadOverlay, error))
+    if (!session.Start(setup.input, options.width, options.height, options.pad, setup.settings, error) ||
+        !session.AwaitFiles(setup.settings, kFileLoadSeconds, error) ||
+        !session.SetText(setup.fileIndex, options.loadOverlay, error))
         return false;
     for (int i = 0; i < frames; ++i)
         if (!PacedFrame(session, &wall, &cpu, error)) return false;
@@ -152,9 +160,9 @@ int RunOverlayLoadBench(const HostOptions& options) {
             !MeasureLoad(session, options, file->index, &figures, &error))
             return Fail(error);
     }
+    const TeardownSetup teardown{client, options, input, settings, file->index};
     for (const int frames : kTeardownAfterFrames)
-        if (!MeasureTeardown(client, options, input, settings, file->index, frames, &figures, &error))
-            return Fail(error);
+        if (!MeasureTeardown(teardown, frames, &figures, &error)) return Fail(error);
     PrintFigures(options, client.FileName(), figures);
     return kExitOk;
 }

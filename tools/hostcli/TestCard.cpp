@@ -38,7 +38,8 @@ Rgb Background(int x, int y, int width, int height) {
         return ramp == 0 ? Rgb{level, 0, 0} : ramp == 1 ? Rgb{0, level, 0} : Rgb{0, 0, level};
     }
     if (down < 0.925f) return {Level(across), Level(across), Level(across)};
-    const uint8_t step = Level(static_cast<float>(x * kGreySteps / width) / (kGreySteps - 1));
+    const int stepIndex = x * kGreySteps / width;  // whole steps
+    const uint8_t step = Level(static_cast<float>(stepIndex) / (kGreySteps - 1));
     return {step, step, step};
 }
 
@@ -65,7 +66,7 @@ Picture MakeTestCard(int width, int height) {
     Picture card{width, height, std::vector<uint8_t>(static_cast<size_t>(width) * height * 4)};
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
-            Rgb colour;
+            Rgb colour{};
             if (!OnEdgeMark(x, y, width, height, &colour)) colour = Background(x, y, width, height);
             uint8_t* pixel = card.rgba.data() + (static_cast<size_t>(y) * width + x) * 4;
             pixel[0] = colour.r;
