@@ -11,12 +11,17 @@
 #   ./dev.sh test-windows  cross-build, then check the DLL under Wine against Linux
 #   ./dev.sh fuzz [SECONDS]  fuzz the overlay decoder under ASan+UBSan (default 60 s)
 #   ./dev.sh test-tsan  the overlay's loading-thread tests under ThreadSanitizer
+#   ./dev.sh deps      install what every command below needs, at once
 #   ./dev.sh format    apply the house style (.clang-format) to every C++ file
 set -euo pipefail
 cd "$(dirname "$0")"
 ROOT=$(pwd)
 BUILD=${BUILD:-$ROOT/build}
 SANITIZE_BUILD=${SANITIZE_BUILD:-$ROOT/build-sanitize}
+# Tests and lint run this many at once: every core, at least two and at most eight.
+JOBS=$(nproc)
+[ "$JOBS" -ge 2 ] || JOBS=2
+[ "$JOBS" -le 8 ] || JOBS=8
 
 LINUX_PACKAGES=(cmake ninja-build g++ pkg-config libglew-dev libstb-dev libgtest-dev
   libx11-dev libgl-dev libgl1-mesa-dri libglx-mesa0 xvfb xauth faketime imagemagick clang-format
@@ -25,6 +30,8 @@ LINUX_PACKAGES=(cmake ninja-build g++ pkg-config libglew-dev libstb-dev libgtest
 WINDOWS_BUILD=${WINDOWS_BUILD:-$ROOT/build-windows}
 WINDOWS_PACKAGES=(cmake ninja-build libstb-dev dpkg-dev g++-mingw-w64-x86-64-posix
   binutils-mingw-w64-x86-64)
+LINT_PACKAGES=(clang-tidy)
+FUZZ_PACKAGES=(clang libclang-rt-14-dev libstb-dev imagemagick)
 # Installed without recommends: name the X and GL libraries Wine's display driver loads.
 WINE_PACKAGES=(wine64 wine xvfb xauth imagemagick libgl1 libgl1-mesa-dri libxrender1 libxrandr2
   libxi6 libxcursor1 libxcomposite1 libxfixes3 libxinerama1 libxxf86vm1)
@@ -62,6 +69,12 @@ cpp_files() {
   git -C "$ROOT" ls-files -z '*.cpp' '*.h'
 }
 
+# Everything every command needs, in one installation (CI starts with this).
+cmd_deps() {
+  ensure_packages "${LINUX_PACKAGES[@]}" "${LINT_PACKAGES[@]}" "${FUZZ_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}" \
+    "${WINE_PACKAGES[@]}"
+}
+
 cmd_format() {
   ensure_packages clang-format
   cpp_files | (cd "$ROOT" && xargs -0 clang-format -i)
@@ -83,7 +96,7 @@ check_format() {
 cmd_test() {
   build -DVIGIL_WERROR=ON
   check_format
-  with_display ctest --test-dir "$BUILD" --output-on-failure -j2 "$@"
+  with_display ctest --test-dir "$BUILD" --output-on-failure -j"$JOBS" "$@"
 }
 
 # Every test again, built with AddressSanitizer and UndefinedBehaviorSanitizer: the first
@@ -99,7 +112,7 @@ cmd_test_sanitize() {
   # The driver comes before the sanitizer runtime in the preload list; that is harmless here.
   export ASAN_OPTIONS="halt_on_error=1:detect_stack_use_after_return=1:check_initialization_order=1:verify_asan_link_order=0"
   export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
-  with_display env LD_PRELOAD="$driver" ctest --test-dir "$SANITIZE_BUILD" --output-on-failure -j2 "$@"
+  with_display env LD_PRELOAD="$driver" ctest --test-dir "$SANITIZE_BUILD" --output-on-failure -j"$JOBS" "$@"
 }
 
 # Our own sources in the build's compile database (Windows-only files are not there).
@@ -115,18 +128,18 @@ linux_sources() {
 # get the other checks only. The fuzzer's sources are built by clang outside CMake, so they
 # get their flags here.
 cmd_lint() {
-  ensure_packages clang-tidy
+  ensure_packages "${LINT_PACKAGES[@]}"
   build >/dev/null
   local tidy=(clang-tidy --quiet --warnings-as-errors='*'
     --header-filter="^$ROOT/(abi|effect|fuzz|gl|host|overlay|platform|tests|tools)/")
   # clang reports how many warnings the header filter hid: that count is noise here.
   (
     status=0
-    linux_sources | grep -zv "^$ROOT/tests/" | xargs -0 -P2 -n4 "${tidy[@]}" -p "$BUILD" || status=1
+    linux_sources | grep -zv "^$ROOT/tests/" | xargs -0 -P"$JOBS" -n4 "${tidy[@]}" -p "$BUILD" || status=1
     linux_sources | grep -z "^$ROOT/tests/" |
-      xargs -0 -P2 -n4 "${tidy[@]}" --checks='-clang-analyzer-*' -p "$BUILD" || status=1
+      xargs -0 -P"$JOBS" -n4 "${tidy[@]}" --checks='-clang-analyzer-*' -p "$BUILD" || status=1
     git -C "$ROOT" ls-files -z 'fuzz/*.cpp' | (cd "$ROOT" &&
-      xargs -0 -P2 -I{} "${tidy[@]}" {} -- -std=c++20 -I"$ROOT" -isystem /usr/include/stb) || status=1
+      xargs -0 -P"$JOBS" -I{} "${tidy[@]}" {} -- -std=c++20 -I"$ROOT" -isystem /usr/include/stb) || status=1
     exit $status
   ) 2>&1 | sed '/^[0-9]* warnings\{0,1\} generated\.$/d'
 }
@@ -205,11 +218,12 @@ cmd_test_tsan() {
 
 # libFuzzer on the overlay decode path; findings land in $BUILD/fuzz/findings/.
 cmd_fuzz() {
-  ensure_packages clang libclang-rt-14-dev libstb-dev imagemagick
+  ensure_packages "${FUZZ_PACKAGES[@]}"
   "$ROOT/fuzz/run.sh" "$BUILD" "${1:-60}"
 }
 
 case "${1:-}" in
+  deps) shift; cmd_deps ;;
   test) shift; cmd_test "$@" ;;
   test-sanitize) shift; cmd_test_sanitize "$@" ;;
   lint) shift; cmd_lint ;;
