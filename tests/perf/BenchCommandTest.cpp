@@ -38,9 +38,10 @@ double Mebibytes(const std::string& row) {
 }
 
 // The decode of an 8192 x 8192 picture holds over 500 MiB; once the picture shows, that peak
-// is given back and what stays is a texture of the size drawn. The bound is relative to the
-// peak, because the driver's own memory beside it differs from machine to machine; the
-// absolute figure is read from the bench.
+// is given back and what stays is a texture of the size drawn (keeping the decoded picture
+// would keep half the peak). The bound is relative to the peak, because the driver's own
+// memory beside it differs from machine to machine; the absolute figure is read from the
+// bench. AddressSanitizer holds freed memory back on purpose, so there only the report counts.
 TEST(BenchLoadingAnOverlay, AHugePngGivesBackTheDecodesPeak) {
     const auto file = ScratchDirectory("huge") / "huge.png";
     overlay_test::WriteFile(file.string(), overlay_test::SolidPng(8192, 8192, {0, 255, 0, 255}));
@@ -49,9 +50,11 @@ TEST(BenchLoadingAnOverlay, AHugePngGivesBackTheDecodesPeak) {
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.err.find("Loaded overlay: 8192x8192"), std::string::npos) << run.err;
     const double peak = Mebibytes(Row(run.out, "peak during the load"));
-    const double steady = Mebibytes(Row(run.out, "steady"));
+    [[maybe_unused]] const double steady = Mebibytes(Row(run.out, "steady"));
     ASSERT_GT(peak, 256.0) << run.out;
-    EXPECT_LT(steady, peak / 4) << run.out;
+#ifndef __SANITIZE_ADDRESS__
+    EXPECT_LT(steady, peak / 3) << run.out;
+#endif
     EXPECT_FALSE(Row(run.out, "frames until the picture shows").empty()) << run.out;
 }
 
