@@ -23,7 +23,6 @@ bool ReadFrame(int fd, FrameBytes* frame) {
 }  // namespace
 
 bool VideoDecoder::Start(const DecodeRequest& request, bool latestOnly, std::string* error) {
-    input = request.input;
     frameSize = static_cast<size_t>(request.width) * request.height * 4;
     ChildPipes pipes;
     pipes.output = true;
@@ -45,17 +44,14 @@ void VideoDecoder::ReadFrames(bool latestOnly) {
     queue.Close();
 }
 
-bool VideoDecoder::Next(FrameBytes* frame, std::string* error) {
-    error->clear();
-    if (queue.Pop(frame, true)) return true;
-    if (StopSignal()) return false;
+bool VideoDecoder::Next(FrameBytes* frame) { return queue.Pop(frame, true); }
+
+std::string VideoDecoder::Problem() {
     if (reader.joinable()) reader.join();
     const int status = child.Wait();
-    if (status != 0)
-        *error = "cannot decode " + input + ": " + FfmpegReason(child.ErrorText());
-    else if (framesRead == 0)
-        *error = input + " holds no video frames";
-    return false;
+    const std::string errors = child.ErrorText();
+    if (!errors.empty()) return FfmpegReason(errors);
+    return status == 0 ? "" : "ffmpeg failed with status " + std::to_string(status);
 }
 
 bool VideoDecoder::TryNext(FrameBytes* frame, int milliseconds) { return queue.PopWithin(frame, milliseconds); }

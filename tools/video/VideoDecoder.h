@@ -19,9 +19,12 @@ public:
 
     // latestOnly: a live picture keeps only the newest frame instead of every one.
     bool Start(const DecodeRequest& request, bool latestOnly, std::string* error);
-    // The next frame, RGBA with the bottom row first. False at the end, on a stop signal,
-    // or with a reason in *error (empty at a clean end).
-    bool Next(FrameBytes* frame, std::string* error);
+    // The next frame, RGBA with the bottom row first. False at the end or on a stop signal.
+    bool Next(FrameBytes* frame);
+    // After the end: what ffmpeg reported going wrong ("partial file", "Invalid data found
+    // when processing input"), for an input it cannot read or one that is damaged; empty when
+    // it ended cleanly.
+    std::string Problem();
     // Waits for the next frame at most `milliseconds`; false when none came (yet).
     bool TryNext(FrameBytes* frame, int milliseconds);
     long FramesRead() const { return framesRead; }
@@ -31,7 +34,6 @@ public:
 private:
     void ReadFrames(bool latestOnly);
 
-    std::string input;
     size_t frameSize = 0;
     ChildProcess child;
     FrameQueue queue{3};
