@@ -15,6 +15,7 @@ bool FrameSink::Open(const std::string& name, const RenderPlan& renderPlan, cons
     request.width = plan.width;
     request.height = plan.height;
     request.rate = plan.rate;
+    request.layout = EncodedLayout(plan.container);
     request.colour = plan.colour;
     request.fieldOrder = plan.fieldOrder;
     request.tracksInput = input;

@@ -85,6 +85,9 @@ DecodeRequest DecodeOf(const HostOptions& options, const VideoInfo& info, const 
     request.cropHeight = shown.cropHeight;
     request.deinterlace = info.interlaced && !options.noDeinterlace;
     request.colour = InputColour(info);
+    request.layout = DecodesAsYuv420(info.pixelFormat) && ToSdrFilters(request.colour).empty()
+                         ? FrameLayout::Yuv420Planes
+                         : FrameLayout::RgbaBottomUp;
     if (request.deinterlace) notes->push_back(FieldNote(info, options.input));
     if (info.variableRate && options.rate.numerator == 0) notes->push_back(RateNote(info, options.input));
     const std::string colourNote = ColourNote(info, options.input);
@@ -120,6 +123,7 @@ VideoInput InputOf(const HostOptions& options) {
 
 bool PlanRender(const HostOptions& options, const VideoInfo* input, Container container, RenderPlan* plan,
                 std::string* error) {
+    *plan = {};
     plan->container = container;
     plan->videoInput = input != nullptr;
     const bool videoOutput = IsVideo(container);

@@ -69,18 +69,23 @@ std::vector<std::string> VideoFilters(const EncodeRequest& request) {
         return {"-filter_complex", "[0:v]" + flip +
                                        "split[a][b];[a]palettegen[p];[b][p]paletteuse=dither=bayer:bayer_scale=5:"
                                        "diff_mode=rectangle"};
-    std::vector<std::string> filters;
+    const ColourTags& colour = request.colour;
+    std::string filters;
     if (request.layout == FrameLayout::RgbaBottomUp)
-        filters = {"-vf", flip + "scale=out_color_matrix=" + ScaleMatrixName(request.colour.matrix) +
-                              ":out_range=" + request.colour.range};
-    Append(&filters, {"-colorspace", request.colour.matrix, "-color_primaries", request.colour.primaries, "-color_trc",
-                      request.colour.transfer, "-color_range", request.colour.range});
+        filters = flip + "scale=out_color_matrix=" + ScaleMatrixName(colour.matrix) + ":out_range=" + colour.range +
+                  ":flags=bicubic+accurate_rnd+full_chroma_int,";
+    // The frames carry the tags, so that every encoder writes them (ProRes reads no option).
+    filters += "setparams=colorspace=" + colour.matrix + ":color_primaries=" + colour.primaries +
+               ":color_trc=" + colour.transfer + ":range=" + colour.range;
+    std::vector<std::string> arguments = {
+        "-vf",        filters,         "-colorspace",  colour.matrix, "-color_primaries", colour.primaries,
+        "-color_trc", colour.transfer, "-color_range", colour.range};
     if (!request.fieldOrder.empty()) {
-        Append(&filters, {"-field_order", request.fieldOrder});
+        Append(&arguments, {"-field_order", request.fieldOrder});
         if (request.container != Container::Mov && request.container != Container::Webm)
-            Append(&filters, {"-flags", "+ildct+ilme"});
+            Append(&arguments, {"-flags", "+ildct+ilme"});
     }
-    return filters;
+    return arguments;
 }
 
 std::vector<std::string> TrackArguments(const EncodeRequest& request) {
@@ -100,6 +105,12 @@ std::vector<std::string> TrackArguments(const EncodeRequest& request) {
 }  // namespace
 
 bool IsCamera(const std::string& input) { return input.rfind("/dev/video", 0) == 0; }
+
+bool DecodesAsYuv420(const std::string& pixelFormat) {
+    for (const char* format : {"yuv420p", "yuvj420p", "nv12", "nv21", "yuv420p10le", "yuv420p10be", "p010le"})
+        if (pixelFormat == format) return true;
+    return false;
+}
 
 std::vector<std::string> ProbeArguments(const VideoInput& input) {
     std::vector<std::string> arguments = {
@@ -148,12 +159,20 @@ std::vector<std::string> DecodeArguments(const DecodeRequest& request) {
     const std::string toSdr = ToSdrFilters(request.colour);
     if (!toSdr.empty()) filters += toSdr + ",";
     filters += "scale=" + std::to_string(request.width) + ":" + std::to_string(request.height);
-    if (!request.colour.matrix.empty() && toSdr.empty())
-        filters += ":in_color_matrix=" + ScaleMatrixName(request.colour.matrix) + ":in_range=" + request.colour.range;
-    filters += ",vflip";
+    // RGBA from ffmpeg is for the rarer formats: exact colours matter more than its speed there.
+    const bool planes = request.layout == FrameLayout::Yuv420Planes;
+    if (planes) {
+        // Planes keep the input's range (a JPEG-style format's full range too); the host converts.
+        filters += ":in_range=" + request.colour.range + ":out_range=" + request.colour.range;
+    } else {
+        if (!request.colour.matrix.empty() && toSdr.empty())
+            filters +=
+                ":in_color_matrix=" + ScaleMatrixName(request.colour.matrix) + ":in_range=" + request.colour.range;
+        filters += ":flags=bicubic+accurate_rnd+full_chroma_int,vflip";
+    }
     Append(&arguments, {"-map", "0:V:0", "-an", "-sn", "-dn", "-vf", filters});
     if (request.frames > 0) Append(&arguments, {"-frames:v", std::to_string(request.frames)});
-    Append(&arguments, {"-f", "rawvideo", "-pix_fmt", "rgba", "pipe:1"});
+    Append(&arguments, {"-f", "rawvideo", "-pix_fmt", planes ? "yuv420p" : "rgba", "pipe:1"});
     return arguments;
 }
 
@@ -184,6 +203,11 @@ std::vector<std::string> EncodeArguments(const EncodeRequest& request) {
         Append(&arguments, {"-f", MuxerName(request.container), FileName(request.output)});
     }
     return arguments;
+}
+
+FrameLayout EncodedLayout(Container container) {
+    const bool planes = container == Container::Mp4 || container == Container::Webm || container == Container::Matroska;
+    return planes ? FrameLayout::Yuv420Planes : FrameLayout::RgbaBottomUp;
 }
 
 std::vector<std::string> TrimArguments(const std::string& from, const std::string& to, Container container,

@@ -26,6 +26,16 @@ std::vector<std::string> FrameTimeArguments(const VideoInput& input);
 // True for a camera (a V4L2 device such as /dev/video0).
 bool IsCamera(const std::string& input);
 
+// The form frames take on a pipe between ffmpeg and the host.
+enum class FrameLayout {
+    RgbaBottomUp,  // as GL stores them
+    Yuv420Planes,  // 8-bit planar 4:2:0, top row first, in the video's own colours
+};
+
+// Whether frames of this pixel format ("yuv420p", "yuvj420p", "yuv420p10le"...) come from
+// ffmpeg as 4:2:0 planes without losing anything the host keeps (8 bits, the same chroma).
+bool DecodesAsYuv420(const std::string& pixelFormat);
+
 struct DecodeRequest {
     VideoInput input;
     int width = 0;  // frames are scaled to this size
@@ -43,16 +53,11 @@ struct DecodeRequest {
     int rotation = 0;
     int cropWidth = 0;
     int cropHeight = 0;
-    ColourTags colour;  // filled in (see InputColour); empty: ffmpeg's defaults
+    ColourTags colour;                               // filled in (see InputColour); empty: ffmpeg's defaults
+    FrameLayout layout = FrameLayout::RgbaBottomUp;  // on the pipe; the decoder hands on RGBA
 };
 
 std::vector<std::string> DecodeArguments(const DecodeRequest& request);
-
-// The form frames reach the encoder in.
-enum class FrameLayout {
-    RgbaBottomUp,  // as GL reads them back
-    Yuv420Planes,  // 8-bit planar 4:2:0, top row first, already in the output's colours
-};
 
 struct EncodeRequest {
     Container container = Container::Mp4;
@@ -73,6 +78,9 @@ struct EncodeRequest {
 };
 
 std::vector<std::string> EncodeArguments(const EncodeRequest& request);
+
+// The layout a container's encoder takes as it is: 4:2:0 planes for H.264 and VP9.
+FrameLayout EncodedLayout(Container container);
 
 // Copies `from` into `to` (the same container) with every track cut at `seconds`.
 std::vector<std::string> TrimArguments(const std::string& from, const std::string& to, Container container,

@@ -22,8 +22,8 @@ bool ReadFrame(int fd, FrameBytes* frame) {
 
 }  // namespace
 
-bool VideoDecoder::Start(const DecodeRequest& request, bool latestOnly, std::string* error) {
-    frameSize = static_cast<size_t>(request.width) * request.height * 4;
+bool VideoDecoder::Start(const DecodeRequest& decode, bool latestOnly, std::string* error) {
+    request = decode;
     ChildPipes pipes;
     pipes.output = true;
     if (!child.Start(DecodeArguments(request), pipes, error)) return false;
@@ -32,9 +32,14 @@ bool VideoDecoder::Start(const DecodeRequest& request, bool latestOnly, std::str
 }
 
 void VideoDecoder::ReadFrames(bool latestOnly) {
+    const bool planes = request.layout == FrameLayout::Yuv420Planes;
+    const size_t rgbaBytes = static_cast<size_t>(request.width) * request.height * 4;
+    const YuvCoding coding = CodingOf(request.colour);
+    FrameBytes yuv(planes ? Yuv420Bytes(request.width, request.height) : 0);
     for (;;) {
-        FrameBytes frame(frameSize);
-        if (!ReadFrame(child.OutputFd(), &frame)) break;
+        FrameBytes frame(rgbaBytes);
+        if (!ReadFrame(child.OutputFd(), planes ? &yuv : &frame)) break;
+        if (planes) Yuv420ToRgba(yuv.data(), request.width, request.height, coding, frame.data());
         ++framesRead;
         if (latestOnly)
             queue.PushLatest(std::move(frame));

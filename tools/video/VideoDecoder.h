@@ -9,6 +9,7 @@
 #include "tools/hostkit/ChildProcess.h"
 #include "tools/video/FfmpegArguments.h"
 #include "tools/video/FrameQueue.h"
+#include "tools/video/YuvFrames.h"
 
 class VideoDecoder {
 public:
@@ -34,7 +35,7 @@ public:
 private:
     void ReadFrames(bool latestOnly);
 
-    size_t frameSize = 0;
+    DecodeRequest request;
     ChildProcess child;
     FrameQueue queue{3};
     std::thread reader;

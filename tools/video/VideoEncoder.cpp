@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "tools/hostkit/OutputFile.h"
+#include "tools/video/YuvFrames.h"
 
 namespace {
 
@@ -68,10 +69,14 @@ void VideoEncoder::CopyStream() {
 }
 
 void VideoEncoder::WriteFrames() {
-    FrameBytes frame;
+    const bool planes = request.layout == FrameLayout::Yuv420Planes;
+    const YuvCoding coding = CodingOf(request.colour);
+    FrameBytes frame, yuv(planes ? Yuv420Bytes(request.width, request.height) : 0);
     // Every queued frame goes in, a stop signal or not: what was rendered is kept.
     while (queue.Pop(&frame, false)) {
-        if (!WriteAll(child.InputFd(), frame.data(), frame.size(), &writeError)) {
+        if (planes) RgbaToYuv420(frame.data(), request.width, request.height, coding, yuv.data());
+        const FrameBytes& sent = planes ? yuv : frame;
+        if (!WriteAll(child.InputFd(), sent.data(), sent.size(), &writeError)) {
             broken = true;
             queue.Close();
             return;

@@ -21,7 +21,8 @@ public:
     // A regular file gets a temporary file ffmpeg writes itself; standard output ("-"), a pipe
     // or a device gets a stream that the host copies there, checking every write.
     bool Start(EncodeRequest request, std::string* error);
-    // Queues one frame in the request's layout; false once ffmpeg has failed or on a stop signal.
+    // Queues one frame, RGBA bottom row first (converted to the request's layout on the way);
+    // false once ffmpeg has failed or on a stop signal.
     bool Push(FrameBytes frame);
     // Ends the stream, waits for ffmpeg and puts the file in place. With `cutSeconds` above 0
     // the other tracks are first cut to that length, so that an interrupted render's sound
