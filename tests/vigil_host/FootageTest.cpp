@@ -115,7 +115,8 @@ TEST(Footage, NothingIsLost) {
               "--output", killed.c_str(), static_cast<char*>(nullptr));
         _exit(127);
     }
-    std::this_thread::sleep_for(std::chrono::seconds(2));
+    for (int wait = 0; wait < 600 && GrowingBytes(killed) < 20000; ++wait)
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
     kill(host, SIGKILL);
     waitpid(host, nullptr, 0);
     EXPECT_FALSE(std::filesystem::exists(killed));
@@ -222,7 +223,8 @@ TEST(Footage, AnInterruptedRenderEndsItsSoundWithItsPictures) {
               "--output", out.c_str(), static_cast<char*>(nullptr));
         _exit(127);
     }
-    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    for (int wait = 0; wait < 600 && GrowingBytes(out) < 20000; ++wait)
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
     kill(host, SIGINT);
     int status = 0;
     waitpid(host, &status, 0);

@@ -31,16 +31,6 @@ std::string Streams(const std::string& path) {
         path + "'");
 }
 
-// The size of the file being written beside `path` ("path.PID-N.part"), or 0.
-uintmax_t GrowingBytes(const std::string& path) {
-    const std::filesystem::path final(path);
-    std::error_code ignored;
-    for (const auto& entry : std::filesystem::directory_iterator(final.parent_path(), ignored))
-        if (entry.path().filename().string().rfind(final.filename().string() + ".", 0) == 0)
-            return entry.file_size(ignored);
-    return 0;
-}
-
 void ExpectFailure(const HostRun& run, const std::string& text) {
     EXPECT_EQ(run.status, 1) << run.err;
     EXPECT_NE(run.err.find(text), std::string::npos) << run.err;

@@ -122,7 +122,7 @@ bool MakeParentFolder(const std::string& path, std::string* error) {
 
 std::string MakeTemporaryBeside(const std::string& path, std::string* error) {
     static std::atomic<int> counter{0};
-    const std::string name = path + "." + std::to_string(ProcessId()) + "-" + std::to_string(++counter) + ".part";
+    std::string name = path + "." + std::to_string(ProcessId()) + "-" + std::to_string(++counter) + ".part";
     std::FILE* file = OpenForWriting(name);
     if (!file || std::fclose(file) != 0) {
         Failed(path, errno, error);

@@ -43,8 +43,7 @@ const char* MuxerName(Container container) {
 }
 
 std::vector<std::string> VideoCodec(Container container) {
-    const std::vector<std::string> h264 = {"-c:v", "libx264", "-preset",  "veryfast",
-                                           "-crf", "18",      "-pix_fmt", "yuv420p"};
+    std::vector<std::string> h264 = {"-c:v", "libx264", "-preset", "veryfast", "-crf", "18", "-pix_fmt", "yuv420p"};
     switch (container) {
         case Container::Mov:
             return {"-c:v", "prores_ks", "-profile:v", "4444", "-pix_fmt", "yuva444p10le", "-vendor", "apl0"};
@@ -113,19 +112,13 @@ bool DecodesAsYuv420(const std::string& pixelFormat) {
 }
 
 std::vector<std::string> ProbeArguments(const VideoInput& input) {
-    std::vector<std::string> arguments = {
-        "ffprobe",
-        "-v",
-        "error",
-        "-show_entries",
+    const std::string entries =
         "stream=index,codec_type,codec_name,codec_tag_string,width,height,r_frame_rate,avg_frame_rate,nb_frames,"
         "duration,start_time,sample_aspect_ratio,pix_fmt,bits_per_raw_sample,color_space,color_range,"
         "color_transfer,color_primaries,field_order:stream_disposition=attached_pic:stream_side_data=rotation:"
-        "format=duration,start_time",
-        "-of",
-        "default"};
+        "format=duration,start_time";
+    std::vector<std::string> arguments = {"ffprobe", "-v", "error", "-show_entries", entries, "-of", "default"};
     Append(&arguments, InputArguments(input));
-    arguments.erase(arguments.end() - 2);  // ffprobe takes the input without "-i"
     return arguments;
 }
 
@@ -133,7 +126,6 @@ std::vector<std::string> FrameTimeArguments(const VideoInput& input) {
     std::vector<std::string> arguments = {"ffprobe",         "-v",  "error",  "-select_streams", "V:0", "-show_entries",
                                           "packet=pts_time", "-of", "csv=p=0"};
     Append(&arguments, InputArguments(input));
-    arguments.erase(arguments.end() - 2);
     return arguments;
 }
 

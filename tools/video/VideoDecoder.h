@@ -19,7 +19,7 @@ public:
     VideoDecoder& operator=(const VideoDecoder&) = delete;
 
     // latestOnly: a live picture keeps only the newest frame instead of every one.
-    bool Start(const DecodeRequest& request, bool latestOnly, std::string* error);
+    bool Start(const DecodeRequest& decode, bool latestOnly, std::string* error);
     // The next frame, RGBA with the bottom row first. False at the end or on a stop signal.
     bool Next(FrameBytes* frame);
     // After the end: what ffmpeg reported going wrong ("partial file", "Invalid data found

@@ -27,7 +27,7 @@ bool WriteAll(int fd, const uint8_t* data, size_t size, int* error) {
 
 }  // namespace
 
-bool VideoEncoder::Start(EncodeRequest encode, std::string* error) {
+bool VideoEncoder::Start(const EncodeRequest& encode, std::string* error) {
     request = encode;
     const std::string& output = request.output;
     if (!MakeParentFolder(output, error)) return false;

@@ -20,7 +20,7 @@ public:
 
     // A regular file gets a temporary file ffmpeg writes itself; standard output ("-"), a pipe
     // or a device gets a stream that the host copies there, checking every write.
-    bool Start(EncodeRequest request, std::string* error);
+    bool Start(const EncodeRequest& encode, std::string* error);
     // Queues one frame, RGBA bottom row first (converted to the request's layout on the way);
     // false once ffmpeg has failed or on a stop signal.
     bool Push(FrameBytes frame);

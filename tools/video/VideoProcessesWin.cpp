@@ -22,7 +22,7 @@ std::string VideoDecoder::Problem() { return kNotHere; }
 bool VideoDecoder::TryNext(FrameBytes*, int) { return false; }
 void VideoDecoder::Stop() {}
 
-bool VideoEncoder::Start(EncodeRequest, std::string* error) { return NotAvailable(error); }
+bool VideoEncoder::Start(const EncodeRequest&, std::string* error) { return NotAvailable(error); }
 bool VideoEncoder::Push(FrameBytes) { return false; }
 bool VideoEncoder::Finish(double, std::string* error) { return NotAvailable(error); }
 void VideoEncoder::Abort() {}

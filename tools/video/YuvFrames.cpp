@@ -30,6 +30,24 @@ Planes PlanesOf(const uint8_t* yuv, int width, int height) {
     return {luma, cb, cb + static_cast<size_t>(chromaWidth) * chromaHeight, chromaWidth};
 }
 
+// One row of a 4:2:0 frame and where its pixels go.
+struct DecodeRow {
+    const uint8_t* luma;
+    const uint8_t* cb;
+    const uint8_t* cr;
+    uint8_t* pixels;
+};
+
+// One row of pixels on its way to 4:2:0: the row below it (null on odd rows, which give no
+// chroma of their own) and where its luma and chroma go.
+struct EncodeRow {
+    const uint8_t* pixels;
+    const uint8_t* below;
+    uint8_t* luma;
+    uint8_t* cb;
+    uint8_t* cr;
+};
+
 // One pixel's R, G, B from its Y', Cb, Cr; the vector code below does the same sums in the same order.
 void DecodePixel(int luma, int cb, int cr, const YuvCoding& c, uint8_t* out) {
     const float l = (static_cast<float>(luma) - c.lumaOffset) * c.fromY;
@@ -44,16 +62,17 @@ float Weighted(float start, const float weights[3], float r, float g, float b) {
     return start + r * weights[0] + g * weights[1] + b * weights[2];
 }
 
-// The chroma sample of the 2x2 pixels at column x of two rows; the right column repeats the
-// left one at an odd width's end.
-void EncodeChroma(const uint8_t* top, const uint8_t* bottom, int x, int width, const YuvCoding& c, uint8_t* cb,
-                  uint8_t* cr) {
-    const int left = x * 4, right = std::min(x + 1, width - 1) * 4;
+// The chroma sample of the 2x2 pixels at column x of a row and the one below; the right
+// column repeats the left one at an odd width's end.
+void EncodeChroma(const EncodeRow& row, size_t x, size_t width, const YuvCoding& c) {
+    const size_t left = x * 4, right = std::min(x + 1, width - 1) * 4;
+    const uint8_t* top = row.pixels;
+    const uint8_t* bottom = row.below;
     float sum[3];
-    for (int k = 0; k < 3; ++k)
+    for (size_t k = 0; k < 3; ++k)
         sum[k] = static_cast<float>((top[left + k] + bottom[left + k]) + (top[right + k] + bottom[right + k]));
-    *cb = ToByte(Weighted(128.0f, c.toCb, sum[0], sum[1], sum[2]));
-    *cr = ToByte(Weighted(128.0f, c.toCr, sum[0], sum[1], sum[2]));
+    row.cb[x / 2] = ToByte(Weighted(128.0f, c.toCb, sum[0], sum[1], sum[2]));
+    row.cr[x / 2] = ToByte(Weighted(128.0f, c.toCr, sum[0], sum[1], sum[2]));
 }
 
 #ifdef __SSE2__
@@ -124,7 +143,7 @@ void EncodeLumaEight(const uint8_t* rgba, const YuvCoding& c, uint8_t* out) {
 void EncodeChromaFour(const uint8_t* top, const uint8_t* bottom, const YuvCoding& c, uint8_t* cb, uint8_t* cr) {
     __m128 sums[3];
     __m128 columns[2][3];
-    for (int half = 0; half < 2; ++half) {
+    for (size_t half = 0; half < 2; ++half) {
         __m128 upper[3], lower[3];
         Channels(_mm_loadu_si128(reinterpret_cast<const __m128i*>(top + 16 * half)), upper);
         Channels(_mm_loadu_si128(reinterpret_cast<const __m128i*>(bottom + 16 * half)), lower);
@@ -139,27 +158,25 @@ void EncodeChromaFour(const uint8_t* top, const uint8_t* bottom, const YuvCoding
 #endif
 
 // The pixels of a row the vector unit converts, eight at a time; the first pixel it leaves.
-int DecodeEights(const uint8_t* luma, const uint8_t* cb, const uint8_t* cr, int width, const YuvCoding& c,
-                 uint8_t* out) {
-    int x = 0;
+size_t DecodeEights(const DecodeRow& row, size_t width, const YuvCoding& c) {
+    size_t x = 0;
 #ifdef __SSE2__
-    for (; x + 8 <= width; x += 8) DecodeEight(luma + x, cb + x / 2, cr + x / 2, c, out + 4 * x);
+    for (; x + 8 <= width; x += 8) DecodeEight(row.luma + x, row.cb + x / 2, row.cr + x / 2, c, row.pixels + 4 * x);
 #else
-    (void)luma, (void)cb, (void)cr, (void)width, (void)c, (void)out;
+    (void)row, (void)width, (void)c;
 #endif
     return x;
 }
 
-int EncodeEights(const uint8_t* top, const uint8_t* bottom, int width, const YuvCoding& c, uint8_t* luma, uint8_t* cb,
-                 uint8_t* cr) {
-    int x = 0;
+size_t EncodeEights(const EncodeRow& row, size_t width, const YuvCoding& c) {
+    size_t x = 0;
 #ifdef __SSE2__
     for (; x + 8 <= width; x += 8) {
-        EncodeLumaEight(top + 4 * x, c, luma + x);
-        if (bottom) EncodeChromaFour(top + 4 * x, bottom + 4 * x, c, cb + x / 2, cr + x / 2);
+        EncodeLumaEight(row.pixels + 4 * x, c, row.luma + x);
+        if (row.below) EncodeChromaFour(row.pixels + 4 * x, row.below + 4 * x, c, row.cb + x / 2, row.cr + x / 2);
     }
 #else
-    (void)top, (void)bottom, (void)width, (void)c, (void)luma, (void)cb, (void)cr;
+    (void)row, (void)width, (void)c;
 #endif
     return x;
 }
@@ -197,31 +214,30 @@ size_t Yuv420Bytes(int width, int height) {
 
 void Yuv420ToRgba(const uint8_t* yuv, int width, int height, const YuvCoding& coding, uint8_t* rgba) {
     const Planes planes = PlanesOf(yuv, width, height);
+    const size_t columns = static_cast<size_t>(width);
     for (int y = 0; y < height; ++y) {
-        const uint8_t* luma = planes.y + static_cast<size_t>(y) * width;
-        const uint8_t* cb = planes.cb + static_cast<size_t>(y / 2) * planes.chromaWidth;
-        const uint8_t* cr = planes.cr + static_cast<size_t>(y / 2) * planes.chromaWidth;
-        uint8_t* out = rgba + static_cast<size_t>(height - 1 - y) * width * 4;
-        for (int x = DecodeEights(luma, cb, cr, width, coding, out); x < width; ++x)
-            DecodePixel(luma[x], cb[x / 2], cr[x / 2], coding, out + 4 * x);
+        const size_t chroma = static_cast<size_t>(y / 2) * planes.chromaWidth;
+        const DecodeRow row{planes.y + static_cast<size_t>(y) * columns, planes.cb + chroma, planes.cr + chroma,
+                            rgba + static_cast<size_t>(height - 1 - y) * columns * 4};
+        for (size_t x = DecodeEights(row, columns, coding); x < columns; ++x)
+            DecodePixel(row.luma[x], row.cb[x / 2], row.cr[x / 2], coding, row.pixels + 4 * x);
     }
 }
 
 void RgbaToYuv420(const uint8_t* rgba, int width, int height, const YuvCoding& coding, uint8_t* yuv) {
     const Planes planes = PlanesOf(yuv, width, height);
+    const size_t columns = static_cast<size_t>(width);
     // Row y of the picture, top first, is row height - 1 - y of the frame GL gives.
-    auto row = [&](int y) { return rgba + static_cast<size_t>(height - 1 - std::min(y, height - 1)) * width * 4; };
+    auto pixels = [&](int y) { return rgba + static_cast<size_t>(height - 1 - std::min(y, height - 1)) * columns * 4; };
     for (int y = 0; y < height; ++y) {
-        const uint8_t* in = row(y);
-        // Even rows also give the chroma of the pair they start.
-        const uint8_t* below = y % 2 == 0 ? row(y + 1) : nullptr;
-        uint8_t* luma = planes.y + static_cast<size_t>(y) * width;
-        uint8_t* cb = planes.cb + static_cast<size_t>(y / 2) * planes.chromaWidth;
-        uint8_t* cr = planes.cr + static_cast<size_t>(y / 2) * planes.chromaWidth;
-        const int done = EncodeEights(in, below, width, coding, luma, cb, cr);
-        for (int x = done; x < width; ++x)
-            luma[x] = ToByte(Weighted(coding.lumaOffset, coding.toY, in[4 * x], in[4 * x + 1], in[4 * x + 2]));
-        for (int x = done; below && x < width; x += 2)
-            EncodeChroma(in, below, x, width, coding, cb + x / 2, cr + x / 2);
+        const size_t chroma = static_cast<size_t>(y / 2) * planes.chromaWidth;
+        const EncodeRow row{pixels(y), y % 2 == 0 ? pixels(y + 1) : nullptr,
+                            planes.y + static_cast<size_t>(y) * columns, planes.cb + chroma, planes.cr + chroma};
+        const size_t done = EncodeEights(row, columns, coding);
+        for (size_t x = done; x < columns; ++x) {
+            const uint8_t* pixel = row.pixels + 4 * x;
+            row.luma[x] = ToByte(Weighted(coding.lumaOffset, coding.toY, pixel[0], pixel[1], pixel[2]));
+        }
+        for (size_t x = done; row.below && x < columns; x += 2) EncodeChroma(row, x, columns, coding);
     }
 }
