@@ -37,26 +37,31 @@ struct ShownPicture {
     int cropHeight = 0;
 };
 
-ShownPicture ShowPicture(const VideoInfo& info, bool evenSides, const std::string& why, const std::string& name,
+// The picture whole, or, where the codec needs even sides (`why` says so), an odd side cut by one pixel.
+ShownPicture EvenSides(int width, int height, const std::string& why, const std::string& name,
+                       std::vector<std::string>* notes) {
+    if (why.empty() || (width % 2 == 0 && height % 2 == 0)) return {width, height};
+    const ShownPicture cut{width & ~1, height & ~1, width & ~1, height & ~1};
+    notes->push_back(name + " is " + SizeText(width, height) + ": cut by one pixel to " +
+                     SizeText(cut.width, cut.height) + ", " + why);
+    return cut;
+}
+
+ShownPicture ShowPicture(const VideoInfo& info, const std::string& why, const std::string& name,
                          std::vector<std::string>* notes) {
     const bool turned = info.rotation % 180 == 90;
     const int uprightWidth = turned ? info.height : info.width, uprightHeight = turned ? info.width : info.height;
     // The pixel shape stretches the stored width, which a quarter turn stands on end.
     const double stretch = static_cast<double>(info.aspectNumerator) / info.aspectDenominator;
-    ShownPicture shown{uprightWidth, uprightHeight};
     if (std::fabs(stretch - 1.0) > 1e-3) {
-        shown.width = RoundTo(uprightWidth * (turned ? 1.0 : stretch), evenSides);
-        shown.height = RoundTo(uprightHeight * (turned ? stretch : 1.0), evenSides);
+        const ShownPicture shown{RoundTo(uprightWidth * (turned ? 1.0 : stretch), !why.empty()),
+                                 RoundTo(uprightHeight * (turned ? stretch : 1.0), !why.empty())};
         notes->push_back(name + " has non-square pixels (" + std::to_string(info.aspectNumerator) + ":" +
                          std::to_string(info.aspectDenominator) + "): rendered with square pixels at " +
                          SizeText(shown.width, shown.height) + ", the shape it is shown in");
         return shown;
     }
-    if (!evenSides || (uprightWidth % 2 == 0 && uprightHeight % 2 == 0)) return shown;
-    shown = {uprightWidth & ~1, uprightHeight & ~1, uprightWidth & ~1, uprightHeight & ~1};
-    notes->push_back(name + " is " + SizeText(uprightWidth, uprightHeight) + ": cut by one pixel to " +
-                     SizeText(shown.width, shown.height) + ", " + why);
-    return shown;
+    return EvenSides(uprightWidth, uprightHeight, why, name, notes);
 }
 
 std::string FieldNote(const VideoInfo& info, const std::string& name) {
@@ -132,16 +137,13 @@ bool PlanRender(const HostOptions& options, const VideoInfo* input, Container co
         return false;
     }
     const bool evenSides = NeedsEvenSize(container);
-    const std::string why = std::string("as .") + ContainerName(container) + " (4:2:0) needs even sides";
+    const std::string why =
+        evenSides ? std::string("as .") + ContainerName(container) + " (4:2:0) needs even sides" : std::string();
     ShownPicture shown{options.width, options.height};
-    if (input && !options.sizeGiven) shown = ShowPicture(*input, evenSides, why, options.input, &plan->notes);
+    if (input && !options.sizeGiven) shown = ShowPicture(*input, why, options.input, &plan->notes);
     // A picture file keeps its own size (in options.width and height) but for an odd side.
-    const bool pictureFile = !input && options.input != "testcard" && !options.sizeGiven;
-    if (pictureFile && evenSides && (shown.width % 2 || shown.height % 2)) {
-        shown = {shown.width & ~1, shown.height & ~1, shown.width & ~1, shown.height & ~1};
-        plan->notes.push_back(options.input + " is " + SizeText(options.width, options.height) +
-                              ": cut by one pixel to " + SizeText(shown.width, shown.height) + ", " + why);
-    }
+    if (!input && options.input != "testcard" && !options.sizeGiven)
+        shown = EvenSides(options.width, options.height, why, options.input, &plan->notes);
     plan->width = shown.width;
     plan->height = shown.height;
     plan->rate = options.rate.numerator > 0           ? options.rate
@@ -180,6 +182,6 @@ bool PlanRender(const HostOptions& options, const VideoInfo* input, Container co
 
 DecodeRequest PlanLive(const HostOptions& options, const VideoInfo& input, std::vector<std::string>* notes) {
     ShownPicture shown{options.width, options.height};
-    if (!options.sizeGiven) shown = ShowPicture(input, false, "", options.input, notes);
+    if (!options.sizeGiven) shown = ShowPicture(input, "", options.input, notes);
     return DecodeOf(options, input, shown, notes);
 }

@@ -38,7 +38,10 @@ void VideoDecoder::ReadFrames(bool latestOnly) {
     FrameBytes yuv(planes ? Yuv420Bytes(request.width, request.height) : 0);
     for (;;) {
         FrameBytes frame(rgbaBytes);
-        if (!ReadFrame(child.OutputFd(), planes ? &yuv : &frame)) break;
+        if (!ReadFrame(child.OutputFd(), planes ? &yuv : &frame)) {
+            ended = true;
+            break;
+        }
         if (planes) Yuv420ToRgba(yuv.data(), request.width, request.height, coding, frame.data());
         ++framesRead;
         if (latestOnly)
@@ -52,7 +55,10 @@ void VideoDecoder::ReadFrames(bool latestOnly) {
 bool VideoDecoder::Next(FrameBytes* frame) { return queue.Pop(frame, true); }
 
 std::string VideoDecoder::Problem() {
+    // Frames nobody takes any more are dropped; a decoder not at its end has nothing to report.
+    queue.Close();
     if (reader.joinable()) reader.join();
+    if (!ended) return "";
     const int status = child.Wait();
     const std::string errors = child.ErrorText();
     if (!errors.empty()) return FfmpegReason(errors);

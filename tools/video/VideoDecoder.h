@@ -22,9 +22,9 @@ public:
     bool Start(const DecodeRequest& decode, bool latestOnly, std::string* error);
     // The next frame, RGBA with the bottom row first. False at the end or on a stop signal.
     bool Next(FrameBytes* frame);
-    // After the end: what ffmpeg reported going wrong ("partial file", "Invalid data found
-    // when processing input"), for an input it cannot read or one that is damaged; empty when
-    // it ended cleanly.
+    // After the last frame taken: what ffmpeg reported going wrong ("partial file", "Invalid
+    // data found when processing input"), for an input it cannot read or one that is damaged;
+    // empty when it ended cleanly or had not come to its end.
     std::string Problem();
     // Waits for the next frame at most `milliseconds`; false when none came (yet).
     bool TryNext(FrameBytes* frame, int milliseconds);
@@ -40,4 +40,5 @@ private:
     FrameQueue queue{3};
     std::thread reader;
     std::atomic<long> framesRead{0};
+    std::atomic<bool> ended{false};  // the reader came to the end of ffmpeg's output
 };

@@ -117,8 +117,8 @@ bool VideoEncoder::Finish(double cutSeconds, std::string* error) {
     if (!child.Running() && temporary.empty() && destination < 0) return true;
     const int status = EndStream();
     // ffmpeg reports a failed write of the file's end on standard error but exits with 0;
-    // what it says about reading the input's tracks is no failure of the output.
-    const std::string errors = OutputErrors(child.ErrorText());
+    // what it says then about reading the input's tracks is no failure of the output.
+    const std::string errors = status == 0 ? OutputErrors(child.ErrorText()) : child.ErrorText();
     if (status == 0 && errors.empty() && !broken && !copyError) {
         if (temporary.empty()) return true;
         // Should the cut fail, the whole sound is better than no file.
