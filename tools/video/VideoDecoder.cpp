@@ -5,6 +5,7 @@
 #include <cerrno>
 
 #include "tools/hostkit/StopSignals.h"
+#include "tools/video/FrameMemory.h"
 
 namespace {
 
@@ -26,6 +27,8 @@ bool VideoDecoder::Start(const DecodeRequest& decode, bool latestOnly, std::stri
     request = decode;
     ChildPipes pipes;
     pipes.output = true;
+    pipes.environment = FrameMemoryEnvironment();
+    KeepFrameMemory();
     if (!child.Start(DecodeArguments(request), pipes, error)) return false;
     reader = std::thread([this, latestOnly] { ReadFrames(latestOnly); });
     return true;

@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "tools/hostkit/OutputFile.h"
+#include "tools/video/FrameMemory.h"
 #include "tools/video/YuvFrames.h"
 
 namespace {
@@ -47,6 +48,8 @@ bool VideoEncoder::Start(const EncodeRequest& encode, std::string* error) {
     arguments.output = temporary;
     ChildPipes pipes;
     pipes.input = true;
+    pipes.environment = FrameMemoryEnvironment();
+    KeepFrameMemory();
     pipes.output = request.stream;
     if (!child.Start(EncodeArguments(arguments), pipes, error)) {
         Abort();
