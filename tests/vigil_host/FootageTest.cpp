@@ -62,6 +62,23 @@ double BeepTime(const std::string& path) {
                           "lavfi.astats.Overall.Peak_level", -20);
 }
 
+// Starts a render and returns once its output has grown past 20 kB under its temporary
+// name, so that a signal then meets it mid-way; the host's process id.
+pid_t RenderWhileGrowing(std::vector<std::string> arguments, const std::string& output) {
+    arguments.insert(arguments.begin(), {VIGIL_HOST_PATH, "render", VIGIL_PLUGIN_PATH});
+    std::vector<char*> argv;
+    for (std::string& argument : arguments) argv.push_back(argument.data());
+    argv.push_back(nullptr);
+    const pid_t host = fork();
+    if (host == 0) {
+        execv(argv[0], argv.data());
+        _exit(127);
+    }
+    for (int wait = 0; wait < 600 && GrowingBytes(output) < 20000; ++wait)
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    return host;
+}
+
 bool Says(const HostRun& run, const std::string& text) { return run.err.find(text) != std::string::npos; }
 
 // Eight bars: white, the six 75% colours, black.
@@ -109,14 +126,7 @@ TEST(Footage, NothingIsLost) {
         << cut.err;
     // Killed outright, a render leaves nothing under the output's own name.
     const std::string killed = (folder / "killed.mp4").string();
-    const pid_t host = fork();
-    if (host == 0) {
-        execl(VIGIL_HOST_PATH, VIGIL_HOST_PATH, "render", VIGIL_PLUGIN_PATH, "--size", "64x48", "--duration", "600",
-              "--output", killed.c_str(), static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    for (int wait = 0; wait < 600 && GrowingBytes(killed) < 20000; ++wait)
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    const pid_t host = RenderWhileGrowing({"--size", "64x48", "--duration", "600", "--output", killed}, killed);
     kill(host, SIGKILL);
     waitpid(host, nullptr, 0);
     EXPECT_FALSE(std::filesystem::exists(killed));
@@ -217,14 +227,7 @@ TEST(Footage, AnInterruptedRenderEndsItsSoundWithItsPictures) {
                                   "-f lavfi -i testsrc2=size=64x48:rate=25 -f lavfi -i sine -t 120 -c:v libx264 "
                                   "-preset ultrafast -c:a aac");
     const std::string out = (folder / "out.mp4").string();
-    const pid_t host = fork();
-    if (host == 0) {
-        execl(VIGIL_HOST_PATH, VIGIL_HOST_PATH, "render", VIGIL_PLUGIN_PATH, "--input", clip.c_str(), "--quiet",
-              "--output", out.c_str(), static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    for (int wait = 0; wait < 600 && GrowingBytes(out) < 20000; ++wait)
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    const pid_t host = RenderWhileGrowing({"--input", clip, "--quiet", "--output", out}, out);
     kill(host, SIGINT);
     int status = 0;
     waitpid(host, &status, 0);

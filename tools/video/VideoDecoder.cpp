@@ -25,10 +25,10 @@ bool ReadFrame(int fd, FrameBytes* frame) {
 
 bool VideoDecoder::Start(const DecodeRequest& decode, bool latestOnly, std::string* error) {
     request = decode;
+    KeepFrameMemory();
     ChildPipes pipes;
     pipes.output = true;
     pipes.environment = FrameMemoryEnvironment();
-    KeepFrameMemory();
     if (!child.Start(DecodeArguments(request), pipes, error)) return false;
     reader = std::thread([this, latestOnly] { ReadFrames(latestOnly); });
     return true;

@@ -46,11 +46,11 @@ bool VideoEncoder::Start(const EncodeRequest& encode, std::string* error) {
     }
     EncodeRequest arguments = request;
     arguments.output = temporary;
+    KeepFrameMemory();
     ChildPipes pipes;
     pipes.input = true;
-    pipes.environment = FrameMemoryEnvironment();
-    KeepFrameMemory();
     pipes.output = request.stream;
+    pipes.environment = FrameMemoryEnvironment();
     if (!child.Start(EncodeArguments(arguments), pipes, error)) {
         Abort();
         return false;
