@@ -53,6 +53,13 @@ TEST(FootagePlan, ProbeAnswersGiveThePictureAsShown) {
     ASSERT_EQ(plan.notes.size(), 2u);
     EXPECT_NE(plan.notes[0].find("phone.ts is 55x97: cut by one pixel to 54x96"), std::string::npos);
     EXPECT_EQ(plan.notes[1], ".mp4 cannot hold mp2 audio: it is converted to aac");
+    // The live window reads it the same way, whole: nothing needs even sides there.
+    std::vector<std::string> notes;
+    const DecodeRequest live = PlanLive(Options(""), clip, &notes);
+    EXPECT_EQ(live.width, 55);
+    EXPECT_EQ(live.rotation, 90);
+    EXPECT_EQ(live.colour.range, "pc");
+    EXPECT_TRUE(notes.empty());
     ASSERT_TRUE(PlanRender(Options("out.mov"), &clip, Container::Mov, &plan, &error));
     EXPECT_EQ(plan.width, 55);
     for (const std::string& note : plan.notes) EXPECT_EQ(note.find("cut"), std::string::npos) << note;
