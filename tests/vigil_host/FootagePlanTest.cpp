@@ -88,6 +88,8 @@ TEST(FootagePlan, ColoursFieldsAndRates) {
     EXPECT_EQ(InputColour(hd).matrix, "bt709");
     EXPECT_EQ(InputColour(hd).range, "tv");
     EXPECT_NE(ColourNote(hd, "hdr.mkv").find("hdr.mkv is 10-bit HDR (PQ, BT.2020): tone-mapped"), std::string::npos);
+    hd.sdrFilters = false;  // an ffmpeg without zscale: said so
+    EXPECT_NE(ColourNote(hd, "hdr.mkv").find("without tone mapping"), std::string::npos);
     EXPECT_TRUE(hd.interlaced);
     hd.colour = {};
     HostOptions fields = Options("out.mov");

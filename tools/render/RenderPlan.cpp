@@ -90,9 +90,9 @@ DecodeRequest DecodeOf(const HostOptions& options, const VideoInfo& info, const 
     request.cropHeight = shown.cropHeight;
     request.deinterlace = info.interlaced && !options.noDeinterlace;
     request.colour = InputColour(info);
-    request.layout = DecodesAsYuv420(info.pixelFormat) && ToSdrFilters(request.colour).empty()
-                         ? FrameLayout::Yuv420Planes
-                         : FrameLayout::RgbaBottomUp;
+    request.toSdr = info.sdrFilters && !ToSdrFilters(request.colour).empty();
+    request.layout =
+        DecodesAsYuv420(info.pixelFormat) && !request.toSdr ? FrameLayout::Yuv420Planes : FrameLayout::RgbaBottomUp;
     if (request.deinterlace) notes->push_back(FieldNote(info, options.input));
     if (info.variableRate && options.rate.numerator == 0) notes->push_back(RateNote(info, options.input));
     const std::string colourNote = ColourNote(info, options.input);

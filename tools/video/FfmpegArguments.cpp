@@ -122,6 +122,8 @@ std::vector<std::string> ProbeArguments(const VideoInput& input) {
     return arguments;
 }
 
+std::vector<std::string> FilterListArguments() { return {"ffmpeg", "-hide_banner", "-filters"}; }
+
 std::vector<std::string> FrameTimeArguments(const VideoInput& input) {
     std::vector<std::string> arguments = {"ffprobe",         "-v",  "error",  "-select_streams", "V:0", "-show_entries",
                                           "packet=pts_time", "-of", "csv=p=0"};
@@ -148,7 +150,7 @@ std::vector<std::string> DecodeArguments(const DecodeRequest& request) {
     if (request.rotation == 270) filters += "transpose=cclock,";
     if (request.cropWidth > 0)
         filters += "crop=" + std::to_string(request.cropWidth) + ":" + std::to_string(request.cropHeight) + ":0:0,";
-    const std::string toSdr = ToSdrFilters(request.colour);
+    const std::string toSdr = request.toSdr ? ToSdrFilters(request.colour) : "";
     if (!toSdr.empty()) filters += toSdr + ",";
     filters += "scale=" + std::to_string(request.width) + ":" + std::to_string(request.height);
     // RGBA from ffmpeg is for the rarer formats: exact colours matter more than its speed there.

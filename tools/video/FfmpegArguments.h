@@ -22,6 +22,8 @@ struct VideoInput {
 std::vector<std::string> ProbeArguments(const VideoInput& input);
 // The timestamps of the picture's frames, for a rate that varies.
 std::vector<std::string> FrameTimeArguments(const VideoInput& input);
+// ffmpeg's list of its filters.
+std::vector<std::string> FilterListArguments();
 
 // True for a camera (a V4L2 device such as /dev/video0).
 bool IsCamera(const std::string& input);
@@ -54,6 +56,7 @@ struct DecodeRequest {
     int cropWidth = 0;
     int cropHeight = 0;
     ColourTags colour;                               // filled in (see InputColour); empty: ffmpeg's defaults
+    bool toSdr = false;                              // HDR or BT.2020 brought to SDR BT.709 first (ToSdrFilters)
     FrameLayout layout = FrameLayout::RgbaBottomUp;  // on the pipe; the decoder hands on RGBA
 };
 

@@ -75,12 +75,15 @@ std::string ToSdrFilters(const ColourTags& colour) {
 
 std::string ColourNote(const VideoInfo& info, const std::string& input) {
     const ColourTags colour = InputColour(info);
+    const std::string what = input + " is " + std::to_string(info.bitDepth) + "-bit ";
+    if (IsHdr(colour) && !info.sdrFilters)
+        return what + "HDR (" + Described(colour) +
+               "): rendered in 8 bits without tone mapping, as this ffmpeg has no zscale or tonemap filter";
     if (IsHdr(colour))
-        return input + " is " + std::to_string(info.bitDepth) + "-bit HDR (" + Described(colour) +
-               "): tone-mapped to 8-bit SDR (ffmpeg's tonemap, hable)";
-    if (IsWideGamut(colour))
-        return input + " is " + std::to_string(info.bitDepth) + "-bit " + Described(colour) +
-               ": converted to 8-bit SDR colours (BT.709 primaries)";
+        return what + "HDR (" + Described(colour) + "): tone-mapped to 8-bit SDR (ffmpeg's tonemap, hable)";
+    if (IsWideGamut(colour) && !info.sdrFilters)
+        return what + Described(colour) + ": rendered in 8 bits, its colours unconverted, as this ffmpeg has no zscale";
+    if (IsWideGamut(colour)) return what + Described(colour) + ": converted to 8-bit SDR colours (BT.709 primaries)";
     if (info.bitDepth > 8)
         return input + " is " + std::to_string(info.bitDepth) + "-bit: rendered in 8 bits per channel";
     return "";

@@ -52,6 +52,7 @@ struct VideoInfo {
     std::string pixelFormat;  // "yuv420p", "yuv420p10le", "rgb24"...
     int bitDepth = 8;
     ColourTags colour;
+    bool sdrFilters = true;  // the ffmpeg here has zscale and tonemap, which bring HDR to SDR
     bool interlaced = false;
     std::string fieldOrder;    // "tt", "bb", "tb", "bt" when interlaced
     int videoStream = -1;      // the index of the picture's track

@@ -11,6 +11,7 @@
 #include "tools/hostkit/ChildProcess.h"
 #include "tools/video/FfmpegArguments.h"
 #include "tools/video/FrameTimes.h"
+#include "tools/video/VideoColour.h"
 
 namespace {
 
@@ -75,6 +76,15 @@ void MeasureVariableRate(const VideoInput& input, VideoInfo* info) {
     info->frameCount = -1;  // at the new rate, the length gives the count
 }
 
+// HDR and BT.2020 pictures need zscale (and tonemap), which not every ffmpeg has.
+void CheckSdrFilters(VideoInfo* info) {
+    const ColourTags colour = InputColour(*info);
+    if (!IsHdr(colour) && !IsWideGamut(colour)) return;
+    std::string text, ignored;
+    RunProbe(FilterListArguments(), "ffmpeg", &text, &ignored);
+    info->sdrFilters = text.find(" zscale ") != std::string::npos && text.find(" tonemap ") != std::string::npos;
+}
+
 }  // namespace
 
 bool ProbeVideo(const VideoInput& input, VideoInfo* info, std::string* error) {
@@ -92,5 +102,6 @@ bool ProbeVideo(const VideoInput& input, VideoInfo* info, std::string* error) {
         return false;
     }
     if (input.sequenceRate.numerator == 0 && !IsCamera(input.name)) MeasureVariableRate(input, info);
+    CheckSdrFilters(info);
     return true;
 }
