@@ -109,9 +109,14 @@ TEST(Footage, NothingIsLost) {
     for (const char* name : {"hard.mp4", "soft.mp4"}) {
         const HostRun run = Render((folder / name).string(), clip);
         EXPECT_EQ(run.status, 1);
-        EXPECT_TRUE(Says(run, "is the input")) << run.err;
+        EXPECT_TRUE(Says(run, "which the render reads")) << run.err;
     }
     EXPECT_EQ(ReadWholeFile(clip), before);
+    // The overlay picture is read too.
+    const std::string picture = Make(folder, "overlay.png", "-f lavfi -i testsrc2=size=64x48 -frames:v 1");
+    const std::string pictureBefore = ReadWholeFile(picture);
+    EXPECT_EQ(Render("testcard", picture, {"--set", "Overlay Image=" + picture}).status, 1);
+    EXPECT_EQ(ReadWholeFile(picture), pictureBefore);
     // A phone clip (index first) cut short: every frame that decodes is kept, exit status 3.
     const std::string whole =
         ReadWholeFile(Make(folder, "phone.mp4", kFlash + Beep(1, 2) + "-c:v libx264 -c:a aac -movflags +faststart"));

@@ -109,6 +109,14 @@ int Render(PluginClient& client, const RenderJob& job, FrameSource& source, Fram
     return status;
 }
 
+// The files the settings name (the overlay picture).
+std::vector<std::string> SettingFiles(const std::vector<ParameterSetting>& settings) {
+    std::vector<std::string> files;
+    for (const ParameterSetting& setting : settings)
+        if (setting.isFile && !setting.text.empty()) files.push_back(setting.text);
+    return files;
+}
+
 // Probes a video input (or loads a picture, for its size), plans the render and opens the
 // source and sink it calls for; nothing is written before every check has passed.
 bool Prepare(RenderJob* job, FrameSource* source, FrameSink* sink, std::string* error) {
@@ -125,7 +133,7 @@ bool Prepare(RenderJob* job, FrameSource* source, FrameSink* sink, std::string* 
     Container container;
     if (!ChooseOutputFormat(options.output, options.format, moving, &container, error) ||
         !PlanRender(options, still ? nullptr : &info, container, &job->plan, error) ||
-        !CheckOutputSparesInput(options, job->plan, error))
+        !CheckOutputSparesInput(options, job->plan, SettingFiles(job->texts), error))
         return false;
     for (const std::string& note : job->plan.notes) std::fprintf(stderr, "vigil-host: %s\n", note.c_str());
     if (still) source->FitStill(job->plan.width, job->plan.height);

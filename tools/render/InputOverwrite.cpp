@@ -11,13 +11,15 @@ namespace {
 constexpr int kSequenceFirstNumbers = 5;
 
 // The files a render reads, by identity, with the name each is read by.
-std::map<std::string, std::string> InputFiles(const HostOptions& options) {
+std::map<std::string, std::string> InputFiles(const HostOptions& options,
+                                              const std::vector<std::string>& settingFiles) {
     std::map<std::string, std::string> files;
     auto add = [&](const std::string& name) {
         const std::string identity = FileIdentity(name);
         if (!identity.empty()) files.emplace(identity, name);
         return !identity.empty();
     };
+    for (const std::string& file : settingFiles) add(file);
     if (InputOf(options).sequenceRate.numerator == 0) {
         add(options.input);
         return files;
@@ -35,8 +37,9 @@ std::map<std::string, std::string> InputFiles(const HostOptions& options) {
 
 }  // namespace
 
-bool CheckOutputSparesInput(const HostOptions& options, const RenderPlan& plan, std::string* error) {
-    const std::map<std::string, std::string> inputs = InputFiles(options);
+bool CheckOutputSparesInput(const HostOptions& options, const RenderPlan& plan, const std::vector<std::string>& files,
+                            std::string* error) {
+    const std::map<std::string, std::string> inputs = InputFiles(options, files);
     if (inputs.empty()) return true;
     FramePath output;
     std::string ignored;
@@ -46,7 +49,8 @@ bool CheckOutputSparesInput(const HostOptions& options, const RenderPlan& plan, 
         const std::string name = sequence ? output.ForFrame(static_cast<int>(number)) : options.output;
         const auto input = inputs.find(FileIdentity(name));
         if (input == inputs.end()) continue;
-        *error = "the output " + name + " is the input " + input->second + " (the same file): choose another --output";
+        *error = "the output " + name + " is " + input->second +
+                 ", which the render reads (the same file): choose another --output";
         return false;
     }
     return true;

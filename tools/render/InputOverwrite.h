@@ -8,5 +8,6 @@
 #include "tools/render/RenderPlan.h"
 
 // False with a message when any file the render would write is a file it reads: the input,
-// or any picture of an input sequence.
-bool CheckOutputSparesInput(const HostOptions& options, const RenderPlan& plan, std::string* error);
+// any picture of an input sequence, or a file a setting names (`files`).
+bool CheckOutputSparesInput(const HostOptions& options, const RenderPlan& plan, const std::vector<std::string>& files,
+                            std::string* error);
