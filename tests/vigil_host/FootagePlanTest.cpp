@@ -101,6 +101,7 @@ TEST(FootagePlan, ColoursFieldsAndRates) {
     EXPECT_EQ(plan.fieldOrder, "tt");
     // 24 frames a second, then 60, with a millisecond's jitter.
     std::vector<double> times;
+    times.reserve(84);
     for (int i = 0; i < 24; ++i) times.push_back(i / 24.0 + (i % 2) * 0.001);
     for (int i = 0; i < 60; ++i) times.push_back(1.0 + i / 60.0);
     RateRange rates;
@@ -134,8 +135,13 @@ TEST(FootagePlan, EachTrackIsKeptConvertedOrNamed) {
 // Against the standard's formulas in double precision: every value rounds to the same byte.
 TEST(FootagePlan, FourTwoZeroConversionIsExact) {
     const int width = 19, height = 5;  // vector groups of eight and a scalar rest, odd sides
+    // Pixel (x, y) of the picture, top row first, in the RGBA GL gives, bottom row first.
+    auto pixel = [&](const std::vector<uint8_t>& rgba, int x, int y) {
+        return &rgba[(static_cast<size_t>(height - 1 - y) * width + x) * 4];
+    };
     std::mt19937 random(7);
-    std::vector<uint8_t> rgba(width * height * 4), yuv(Yuv420Bytes(width, height)), back(rgba.size());
+    std::vector<uint8_t> rgba(static_cast<size_t>(width) * height * 4), yuv(Yuv420Bytes(width, height)),
+        back(rgba.size());
     for (uint8_t& byte : rgba) byte = static_cast<uint8_t>(random());
     for (const ColourTags& colour :
          {OutputColour(1280, 720), OutputColour(640, 480), ColourTags{"bt709", "pc", "", ""}}) {
@@ -145,7 +151,7 @@ TEST(FootagePlan, FourTwoZeroConversionIsExact) {
         const bool full = colour.range == "pc";
         for (int y = 0; y < height; ++y)
             for (int x = 0; x < width; ++x) {
-                const uint8_t* p = &rgba[((height - 1 - y) * width + x) * 4];
+                const uint8_t* p = pixel(rgba, x, y);
                 const double luma = w.kr * p[0] + (1 - w.kr - w.kb) * p[1] + w.kb * p[2];
                 EXPECT_NEAR(yuv[y * width + x], full ? luma : 16 + luma * 219 / 255, 0.5001) << x << "," << y;
             }
@@ -158,7 +164,7 @@ TEST(FootagePlan, FourTwoZeroConversionIsExact) {
                 const double scale = full ? 1.0 : 255.0 / 224;
                 const double cb = (yuv[chroma] - 128) * scale, cr = (yuv[chroma + crPlane] - 128) * scale;
                 const double r = l + 2 * (1 - w.kr) * cr, b = l + 2 * (1 - w.kb) * cb;
-                const uint8_t* p = &back[((height - 1 - y) * width + x) * 4];
+                const uint8_t* p = pixel(back, x, y);
                 EXPECT_NEAR(p[0], std::clamp(r, 0.0, 255.0), 0.5001);
                 EXPECT_NEAR(p[2], std::clamp(b, 0.0, 255.0), 0.5001);
                 EXPECT_NEAR(p[1], std::clamp((l - w.kr * r - w.kb * b) / (1 - w.kr - w.kb), 0.0, 255.0), 0.5001);

@@ -21,7 +21,7 @@ std::string Beep(double at, double seconds) {
 
 // A clip ffmpeg makes from its arguments (sources, filters, codecs) in the folder.
 std::string Make(const std::filesystem::path& folder, const std::string& name, const std::string& arguments) {
-    const std::string path = (folder / name).string();
+    std::string path = (folder / name).string();
     ShellOutput("ffmpeg -v error " + arguments + " -y '" + path + "'");
     return path;
 }
@@ -67,6 +67,7 @@ double BeepTime(const std::string& path) {
 pid_t RenderWhileGrowing(std::vector<std::string> arguments, const std::string& output) {
     arguments.insert(arguments.begin(), {VIGIL_HOST_PATH, "render", VIGIL_PLUGIN_PATH});
     std::vector<char*> argv;
+    argv.reserve(arguments.size() + 1);
     for (std::string& argument : arguments) argv.push_back(argument.data());
     argv.push_back(nullptr);
     const pid_t host = fork();
@@ -92,7 +93,7 @@ std::string BarsPicture(const std::filesystem::path& folder, int width, int heig
             const uint8_t* bar = kBars[x * 8 / width];
             pixels.insert(pixels.end(), {bar[0], bar[1], bar[2], 255});
         }
-    const std::string path = (folder / ("bars" + std::to_string(width) + ".png")).string();
+    std::string path = (folder / ("bars" + std::to_string(width) + ".png")).string();
     std::string error;
     EXPECT_TRUE(WritePng(path, width, height, pixels.data(), &error)) << error;
     return path;
@@ -181,22 +182,19 @@ TEST(Footage, ColoursComeBackByTheirTags) {
     // ffmpeg's exact conversion, to make the bars and to read them back.
     const std::string exact = ":flags=accurate_rnd+full_chroma_int";
     for (const Case& test : cases) {
-        const std::string scale = test.matrix == "bt709" ? "bt709" : "bt601";
-        const std::string clip =
-            Make(folder, "in-" + test.output + ".mp4",
-                 "-loop 1 -i '" + BarsPicture(folder, test.width, height) +
-                     "' -frames:v 2 -vf scale=out_color_matrix=" + scale + ":out_range=" + test.range + exact +
-                     ",format=yuv420p -c:v libx264 -qp 0 -colorspace " + test.matrix + " -color_primaries " +
-                     test.matrix + " -color_trc " + test.matrix + " -color_range " + test.range);
+        std::string making = "-loop 1 -i '" + BarsPicture(folder, test.width, height) + "' -frames:v 2";
+        making += " -vf scale=out_color_matrix=" + std::string(test.matrix == "bt709" ? "bt709" : "bt601");
+        making += ":out_range=" + test.range + exact + ",format=yuv420p -c:v libx264 -qp 0";
+        for (const char* tag : {" -colorspace ", " -color_primaries ", " -color_trc "}) making += tag + test.matrix;
+        const std::string clip = Make(folder, "in-" + test.output + ".mp4", making + " -color_range " + test.range);
         const std::string out = (folder / test.output).string();
         ASSERT_EQ(Render(clip, out).status, 0) << out;
         // ffprobe lists the range first.
         const std::string tags = Probe(out, "stream=color_range,color_space");
         EXPECT_EQ(tags, test.width > 320 ? "tv,bt709\n" : "tv,smpte170m\n") << out;
-        const std::string matrix = tags == "tv,bt709\n" ? "bt709" : "bt601";
-        const std::string rgb =
-            ShellOutput("ffmpeg -v error -i '" + out + "' -frames:v 1 -vf scale=in_color_matrix=" + matrix +
-                        ":in_range=tv" + exact + " -f rawvideo -pix_fmt rgb24 -");
+        std::string reading = "ffmpeg -v error -i '" + out + "' -frames:v 1 -vf scale=in_color_matrix=";
+        reading += (tags == "tv,bt709\n" ? "bt709" : "bt601") + (":in_range=tv" + exact);
+        const std::string rgb = ShellOutput(reading + " -f rawvideo -pix_fmt rgb24 -");
         ASSERT_EQ(rgb.size(), static_cast<size_t>(test.width) * height * 3) << out;
         for (int bar = 0; bar < 8; ++bar) {
             const size_t at = (static_cast<size_t>(height / 2) * test.width + (2 * bar + 1) * test.width / 16) * 3;
