@@ -75,6 +75,16 @@ inline HostRun RunHost(const std::vector<std::string>& arguments, bool withoutDi
     return run;
 }
 
+// The size of the file a render writes beside `path` until it is complete ("path.PID-N.part"), or 0.
+inline uintmax_t GrowingBytes(const std::string& path) {
+    const std::filesystem::path final(path);
+    std::error_code ignored;
+    for (const auto& entry : std::filesystem::directory_iterator(final.parent_path(), ignored))
+        if (entry.path().filename().string().rfind(final.filename().string() + ".", 0) == 0)
+            return entry.file_size(ignored);
+    return 0;
+}
+
 // What a shell command prints on standard output (ffmpeg and ffprobe, xdotool).
 inline std::string ShellOutput(const std::string& command) {
     std::string text;

@@ -4,6 +4,7 @@
 #include "tools/hostcli/Progress.h"
 #include "tools/render/RenderPlan.h"
 #include "tools/video/FfmpegArguments.h"
+#include "tools/video/TrackChoice.h"
 
 namespace {
 
@@ -47,20 +48,30 @@ TEST(VideoPlan, TheInputGivesSizeRateAndLengthUnlessOverridden) {
 }
 
 TEST(VideoPlan, EachContainerGetsItsCodecAndAudioThatFits) {
-    EncodeRequest request{Container::Mp4, "out.mp4", false, 320, 240, {24, 1}, "in.wav", "pcm_s16le", 0.0, 2.0};
-    std::string note;
-    auto arguments = EncodeArguments(request, &note);
+    const VideoInfo clip = Clip();
+    TrackChoice tracks = ChooseTracks(clip, Container::Mp4, "out.mp4");
+    EncodeRequest request;
+    request.output = "out.mp4";
+    request.width = 320;
+    request.height = 240;
+    request.rate = {24, 1};
+    request.tracksInput = {"in.wav", {0, 1}};
+    request.tracks = tracks.kept;
+    request.duration = 2.0;
+    auto arguments = EncodeArguments(request);
     EXPECT_TRUE(Has(arguments, "-c:v", "libx264") && Has(arguments, "-pix_fmt", "yuv420p"));
-    EXPECT_TRUE(Has(arguments, "-c:a", "aac"));
-    EXPECT_NE(note.find("converted"), std::string::npos);
+    EXPECT_TRUE(Has(arguments, "-map", "1:1") && Has(arguments, "-c:1", "aac"));
+    ASSERT_EQ(tracks.notes.size(), 1u);
+    EXPECT_NE(tracks.notes[0].find("converted"), std::string::npos);
+    tracks = ChooseTracks(clip, Container::Mov, "out.mov");
     request.container = Container::Mov;
-    note.clear();
-    arguments = EncodeArguments(request, &note);
-    EXPECT_TRUE(Has(arguments, "-profile:v", "4444") && Has(arguments, "-c:a", "copy"));
-    EXPECT_TRUE(note.empty());
+    request.tracks = tracks.kept;
+    arguments = EncodeArguments(request);
+    EXPECT_TRUE(Has(arguments, "-profile:v", "4444") && Has(arguments, "-c:1", "copy"));
+    EXPECT_TRUE(tracks.notes.empty());
     EXPECT_EQ(arguments.back(), "file:out.mp4");
     request.stream = true;
-    EXPECT_EQ(EncodeArguments(request, &note).back(), "pipe:1");
+    EXPECT_EQ(EncodeArguments(request).back(), "pipe:1");
     EXPECT_EQ(FfmpegReason("x\nError writing trailer of out.mp4: No space left on device\n"),
               "No space left on device");
     Container container;

@@ -15,6 +15,7 @@
 #include "tools/hostkit/StopSignals.h"
 #include "tools/play/PlayControls.h"
 #include "tools/render/FrameSource.h"
+#include "tools/render/RenderPlan.h"
 #include "tools/video/VideoProbe.h"
 
 namespace {
@@ -147,10 +148,14 @@ int RunPlay(const HostOptions& options) {
         if (!source.OpenStill(options.input, live.width, live.height, &error)) return Fail(error);
     } else {
         VideoInfo info;
-        if (!ProbeVideo(options.input, &info, &error)) return Fail(error);
-        if (!options.sizeGiven) live.width = info.width, live.height = info.height;
-        live.rate = options.rate.numerator > 0 ? options.rate : info.rate.numerator > 0 ? info.rate : live.rate;
-        DecodeRequest request{options.input, live.width, live.height, live.rate};
+        if (!ProbeVideo(InputOf(options), &info, &error)) return Fail(error);
+        std::vector<std::string> notes;
+        DecodeRequest request = PlanLive(options, info, &notes);
+        for (const std::string& note : notes) std::fprintf(stderr, "vigil-host: %s\n", note.c_str());
+        if (request.rate.numerator <= 0) request.rate = live.rate;
+        live.width = request.width;
+        live.height = request.height;
+        live.rate = request.rate;
         request.loop = request.realTime = true;
         if (!source.OpenVideo(request, true, &error)) return Fail(error);
     }

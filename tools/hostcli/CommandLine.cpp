@@ -97,6 +97,7 @@ bool* SwitchOf(const std::string& option, HostOptions* options) {
     if (option == "--pad") return &options->pad;
     if (option == "--copy-baseline") return &options->copyBaseline;
     if (option == "--quiet") return &options->quiet;
+    if (option == "--no-deinterlace") return &options->noDeinterlace;
     if (option == "--json") return &options->json;
     if (option == "--forward-compatible") return &options->forwardCompatible;
     return nullptr;

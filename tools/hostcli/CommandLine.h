@@ -28,9 +28,10 @@ struct HostOptions {
     double start = 0.0;                 // --start, seconds
     double duration = 0.0;              // --duration, seconds; 0: not given
     std::string format;                 // --format: overrides the output's extension
-    bool quiet = false;
-    bool json = false;      // info --json
-    std::string helpTopic;  // help: the command asked about
+    bool quiet = false;                 // render: no progress, no plug-in log lines
+    bool noDeinterlace = false;         // render, play: interlaced input keeps its fields
+    bool json = false;                  // info --json
+    std::string helpTopic;              // help: the command asked about
     // validate: its own options, read by the command.
     std::vector<std::string> commandArguments;
 };

@@ -9,28 +9,35 @@ const CommandSpec kCommands[] = {
     {"thumbnail", "LIBRARY OUT.png", 2, "", false, "vigil-host thumbnail LIBRARY OUT.png",
      "Writes the plug-in's thumbnail picture as a PNG.\n"},
     {"render", "LIBRARY", 1,
-     "--input --size --frames --set --pad --output --fps --start --duration --format --quiet --forward-compatible ",
+     "--input --size --frames --set --pad --output --fps --start --duration --format --quiet --forward-compatible "
+     "--no-deinterlace ",
      true,
      "vigil-host render LIBRARY [--input VIDEO|PICTURE|testcard] [--size WxH] [--fps RATE]\n"
      "                  [--start SECONDS] [--duration SECONDS | --frames N] [--set \"Name=Value\"]...\n"
-     "                  [--pad] [--forward-compatible] [--format EXT] [--quiet] --output OUT",
+     "                  [--pad] [--forward-compatible] [--no-deinterlace] [--format EXT] [--quiet] --output OUT",
      "Feeds the plug-in a video (anything ffmpeg reads), a picture or the built-in test card\n"
      "and writes what it draws. The output's extension picks the format: .mp4 (H.264), .mov\n"
      "(ProRes 4444), .webm (VP9), .gif, .mkv, or .png/.jpg pictures: one (the last frame), or\n"
      "one per frame when the name holds a frame number such as frame_%04d.png. \"-\" writes to\n"
      "standard output (a video as a Matroska stream; --format picks another).\n"
-     "A video input gives the size, rate and length, and its audio is kept; --size, --fps,\n"
-     "--start and --duration change them. A picture or the test card becomes a video of\n"
-     "--duration seconds (5 by default) at --fps (30 by default), or of --frames frames.\n"
+     "A video input (or a picture sequence such as frames/f_%03d.png) gives the size, rate and\n"
+     "length, shown as a player shows it (upright, square pixels, fields woven unless\n"
+     "--no-deinterlace), and its audio and subtitle tracks are kept where the output takes\n"
+     "them; --size, --fps, --start and --duration change them. A picture keeps its own size;\n"
+     "it or the test card becomes a video of --duration seconds (5 by default) at --fps (30 by\n"
+     "default), or of --frames frames. The output is written beside its name and put in place\n"
+     "when complete; it may not be the input. Exit status 3: the input is damaged, and the\n"
+     "output holds every frame that could be decoded.\n"
      "--set takes a value (\"Grid=Thirds\"), a ramp across the render (\"Hue Shift=0..1\") or\n"
      "keyframes in seconds (\"Glitch=0@0s,1@2s,0@2.5s\", \"Color Mode=Thermal@3s\"): numbers\n"
      "move linearly between keyframes, options and on/off switch at them.\n"
-     "Progress goes to standard error for renders longer than a second; --quiet hides it.\n"
+     "Progress goes to standard error for renders longer than a second; --quiet hides it and\n"
+     "the plug-in's log lines.\n"
      "--pad puts the input into a larger, power-of-two texture, as some hosts do.\n"
      "--forward-compatible renders in a forward-compatible context, as macOS hosts give.\n"},
-    {"play", "LIBRARY", 1, "--input --size --fps --set --pad ", true,
+    {"play", "LIBRARY", 1, "--input --size --fps --set --pad --no-deinterlace ", true,
      "vigil-host play LIBRARY [--input VIDEO|PICTURE|testcard|/dev/video0] [--size WxH] [--fps RATE]\n"
-     "                [--set \"Name=Value\"]...",
+     "                [--no-deinterlace] [--set \"Name=Value\"]...",
      "Shows the effect live in a window, at the input's own rate: a video loops, a camera\n"
      "(/dev/video0) is read through ffmpeg. Keys: Up/Down pick a parameter, Left/Right change\n"
      "it, Space pauses, S saves a screenshot (play-NNNN.png), Escape or Q (or closing the\n"

@@ -7,6 +7,8 @@
 constexpr int kExitOk = 0;
 constexpr int kExitFailure = 1;
 constexpr int kExitUsage = 2;
+// A damaged input: the output holds every frame that could be decoded, fewer than expected.
+constexpr int kExitDamagedInput = 3;
 
 // Prints "vigil-host: message" on standard error and answers kExitFailure.
 int Fail(const std::string& message);

@@ -1,7 +1,9 @@
 #include "tools/hostcli/InputPicture.h"
 
 #include <cctype>
+#include <filesystem>
 
+#include "tools/hostcli/FramePath.h"
 #include "tools/hostcli/PictureLoad.h"
 #include "tools/hostcli/TestCard.h"
 
@@ -13,8 +15,16 @@ bool LoadInputPicture(const std::string& input, int width, int height, Picture* 
     return LoadPicture(input, picture, error);
 }
 
+bool IsPictureSequence(const std::string& input) {
+    FramePath pattern;
+    std::string ignored;
+    std::error_code missing;
+    return pattern.Parse(input, &ignored) && pattern.everyFrame && !std::filesystem::exists(input, missing);
+}
+
 bool IsStillInput(const std::string& input) {
     if (input == "testcard") return true;
+    if (IsPictureSequence(input)) return false;
     const size_t dot = input.find_last_of('.');
     if (dot == std::string::npos) return false;
     std::string extension;

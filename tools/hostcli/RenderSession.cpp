@@ -103,12 +103,21 @@ bool RenderSession::RenderFrame(std::string* error) {
 
 namespace {
 
+bool ReportsLoad(const std::string& line) { return line.rfind("Loaded ", 0) == 0 || line.rfind("Failed ", 0) == 0; }
+
 // How many lines since `first` report a finished load.
 size_t FinishedLoads(size_t first) {
     const std::vector<std::string>& lines = PluginClient::LoggedLines();
-    return static_cast<size_t>(std::count_if(
-        lines.begin() + static_cast<std::ptrdiff_t>(first), lines.end(),
-        [](const std::string& line) { return line.rfind("Loaded ", 0) == 0 || line.rfind("Failed ", 0) == 0; }));
+    return static_cast<size_t>(
+        std::count_if(lines.begin() + static_cast<std::ptrdiff_t>(first), lines.end(), ReportsLoad));
+}
+
+// The first line since `first` that reports a failed load, or "".
+std::string FirstFailure(size_t first) {
+    const std::vector<std::string>& lines = PluginClient::LoggedLines();
+    for (size_t i = first; i < lines.size(); ++i)
+        if (lines[i].rfind("Failed ", 0) == 0) return lines[i];
+    return "";
 }
 
 }  // namespace
@@ -133,7 +142,21 @@ bool RenderSession::AwaitFiles(const std::vector<ParameterSetting>& settings, do
         }
         if (!RenderFrame(error)) return false;
     }
-    return true;
+    return FilesLoaded(files, error);
+}
+
+bool RenderSession::FilesLoaded(const std::vector<const ParameterSetting*>& files, std::string* error) {
+    // A file the plug-in gave up on reads back empty; with one file, a "Failed" line is its.
+    if (files.empty()) return true;
+    const std::string failure = FirstFailure(linesAtStart);
+    std::string failed;
+    for (const ParameterSetting* file : files)
+        if (client.ParameterText(instance, file->index).empty() || (files.size() == 1 && !failure.empty()))
+            failed += (failed.empty() ? "\"" : ", \"") + file->text + "\"";
+    if (failed.empty() && failure.empty()) return true;
+    *error = client.FileName() + ": cannot load " + (failed.empty() ? "a file the settings name" : failed) +
+             (failure.empty() ? ": the plug-in could not use it" : ": the plug-in logged \"" + failure + "\"");
+    return false;
 }
 
 bool RenderSession::SetText(uint32_t index, const std::string& text, std::string* error) {

@@ -33,7 +33,8 @@ public:
     bool RenderFrame(std::string* error);
     // Renders frames, counted nowhere, until every file the settings name has finished
     // loading: the plug-in logs a line starting "Loaded " or "Failed ", or reads the path
-    // back changed. Fails with a message once `limitSeconds` have passed.
+    // back changed. Fails with a message once `limitSeconds` have passed, and with one
+    // naming the file when the plug-in could not load it.
     bool AwaitFiles(const std::vector<ParameterSetting>& settings, double limitSeconds, std::string* error);
     // Sets a text or file parameter by code 8.
     bool SetText(uint32_t index, const std::string& text, std::string* error);
@@ -49,6 +50,7 @@ public:
 private:
     bool Apply(const std::vector<ParameterSetting>& settings, std::string* error);
     std::string Refused(uint32_t index) const;
+    bool FilesLoaded(const std::vector<const ParameterSetting*>& files, std::string* error);
 
     PluginClient& client;
     FrameTextures textures;

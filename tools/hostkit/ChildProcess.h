@@ -6,11 +6,12 @@
 #include <vector>
 
 struct ChildPipes {
-    bool input = false;      // the host writes the child's standard input
-    bool output = false;     // the host reads the child's standard output
-    int outputFd = -1;       // or: the child writes to this descriptor instead (when >= 0)
-    bool keepErrors = true;  // the child's standard error is kept for ErrorText
-    int extraFd = -1;        // a further descriptor the child inherits under the same number
+    bool input = false;                    // the host writes the child's standard input
+    bool output = false;                   // the host reads the child's standard output
+    int outputFd = -1;                     // or: the child writes to this descriptor instead (when >= 0)
+    bool keepErrors = true;                // the child's standard error is kept for ErrorText
+    int extraFd = -1;                      // a further descriptor the child inherits under the same number
+    std::vector<std::string> environment;  // "NAME=VALUE" entries added to the child's environment
 };
 
 class ChildProcess {

@@ -30,7 +30,8 @@ struct ChildEnds {
 };
 
 // Between fork and exec only async-signal-safe calls: no allocation, no locks.
-[[noreturn]] void RunChild(char* const* argv, const ChildPipes& pipes, const ChildEnds& ends, pid_t parent) {
+[[noreturn]] void RunChild(char* const* argv, char* const* environment, const ChildPipes& pipes, const ChildEnds& ends,
+                           pid_t parent) {
     // The child dies with the host, even when the host is killed outright.
     prctl(PR_SET_PDEATHSIG, SIGTERM);
     if (getppid() != parent) _exit(127);
@@ -45,7 +46,7 @@ struct ChildEnds {
         dup2(pipes.output ? ends.output : devNull, 1);
     dup2(ends.errors >= 0 ? ends.errors : devNull, 2);
     if (pipes.extraFd >= 0) fcntl(pipes.extraFd, F_SETFD, 0);
-    execvp(argv[0], argv);
+    execvpe(argv[0], argv, environment);
     const int failure = errno;
     (void)!write(ends.report, &failure, sizeof failure);
     _exit(127);
@@ -68,6 +69,11 @@ bool ChildProcess::Start(const std::vector<std::string>& arguments, const ChildP
     argv.reserve(arguments.size() + 1);
     for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
     argv.push_back(nullptr);
+    // The child's environment is made before the fork: the child may not allocate.
+    std::vector<char*> environment;
+    for (char** entry = environ; *entry; ++entry) environment.push_back(*entry);
+    for (const std::string& entry : pipes.environment) environment.push_back(const_cast<char*>(entry.c_str()));
+    environment.push_back(nullptr);
     int in[2] = {-1, -1}, out[2] = {-1, -1}, report[2] = {-1, -1};
     if ((pipes.input && pipe2(in, O_CLOEXEC) != 0) || (pipes.output && pipe2(out, O_CLOEXEC) != 0) ||
         pipe2(report, O_CLOEXEC) != 0) {
@@ -80,7 +86,7 @@ bool ChildProcess::Start(const std::vector<std::string>& arguments, const ChildP
     if (pipes.keepErrors) errorFd = memfd_create("child-stderr", MFD_CLOEXEC);
     const pid_t parent = getpid();
     pid = fork();
-    if (pid == 0) RunChild(argv.data(), pipes, {in[0], out[1], errorFd, report[1]}, parent);
+    if (pid == 0) RunChild(argv.data(), environment.data(), pipes, {in[0], out[1], errorFd, report[1]}, parent);
     CloseFd(&in[0]);
     CloseFd(&out[1]);
     CloseFd(&report[1]);

@@ -12,6 +12,7 @@ constexpr uint32_t kMaxThumbnailSide = 4096;
 
 // The log callback carries no user data: one library per process names its lines.
 std::string logPrefix;
+bool echoLog = true;
 
 std::vector<std::string>& Logged() {
     static std::vector<std::string> lines;
@@ -23,7 +24,8 @@ void ForwardLog(const char* text) {
     const size_t length = strnlen(text, kMaxTextLength);
     const bool hasLineEnd = length > 0 && text[length - 1] == '\n';
     Logged().emplace_back(text, hasLineEnd ? length - 1 : length);
-    std::fprintf(stderr, "%s: %.*s%s", logPrefix.c_str(), static_cast<int>(length), text, hasLineEnd ? "" : "\n");
+    if (echoLog)
+        std::fprintf(stderr, "%s: %.*s%s", logPrefix.c_str(), static_cast<int>(length), text, hasLineEnd ? "" : "\n");
 }
 
 std::string BaseName(const std::string& path) {
@@ -213,6 +215,8 @@ std::string PluginClient::ParameterText(void* instance, uint32_t index) {
 }
 
 const std::vector<std::string>& PluginClient::LoggedLines() { return Logged(); }
+
+void PluginClient::EchoLog(bool echo) { echoLog = echo; }
 
 void PluginClient::Deinstantiate(void* instance) {
     if (instance) Call(ffgl::kDeinstantiate, 0, instance);

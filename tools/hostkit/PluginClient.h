@@ -42,6 +42,8 @@ public:
 
     // Every line the plug-in has logged so far, without its line end.
     static const std::vector<std::string>& LoggedLines();
+    // Whether its lines also go to standard error (they do unless told otherwise).
+    static void EchoLog(bool echo);
     void Deinstantiate(void* instance);
 
     // plugMain itself, for hosts that pass records of their own making.

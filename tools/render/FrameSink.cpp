@@ -4,8 +4,8 @@
 #include "tools/hostkit/OutputFile.h"
 #include "tools/hostkit/StopSignals.h"
 
-bool FrameSink::Open(const std::string& name, const RenderPlan& renderPlan, const std::string& input, double start,
-                     std::string* note, std::string* error) {
+bool FrameSink::Open(const std::string& name, const RenderPlan& renderPlan, const VideoInput& input,
+                     std::string* error) {
     output = name;
     plan = renderPlan;
     if (!IsVideo(plan.container)) return path.Parse(output, error) && MakeParentFolder(output, error);
@@ -15,21 +15,21 @@ bool FrameSink::Open(const std::string& name, const RenderPlan& renderPlan, cons
     request.width = plan.width;
     request.height = plan.height;
     request.rate = plan.rate;
-    if (plan.audio) {
-        request.audioInput = input;
-        request.audioCodec = plan.audioCodec;
-        request.start = start;
-        request.duration = plan.audioSeconds;
-    }
-    started = encoder.Start(request, note, error);
-    return started;
+    request.layout = EncodedLayout(plan.container);
+    request.colour = plan.colour;
+    request.fieldOrder = plan.fieldOrder;
+    request.tracksInput = input;
+    request.tracks = plan.tracks;
+    request.start = plan.tracksStart;
+    request.duration = plan.tracksSeconds;
+    return encoder.Start(request, error);
 }
 
 bool FrameSink::Write(long number, FrameBytes frame, std::string* error) {
     if (IsVideo(plan.container)) {
         // A stop signal is no failure of the output: the render loop sees it next.
         if (encoder.Push(std::move(frame)) || StopSignal()) return true;
-        Finish(error);  // ffmpeg has failed: its reason
+        Finish(0.0, error);  // ffmpeg has failed: its reason
         return false;
     }
     if (!path.everyFrame) {
@@ -44,8 +44,8 @@ bool FrameSink::Write(long number, FrameBytes frame, std::string* error) {
     return true;
 }
 
-bool FrameSink::Finish(std::string* error) {
-    if (IsVideo(plan.container)) return encoder.Finish(error);
+bool FrameSink::Finish(double cutSeconds, std::string* error) {
+    if (IsVideo(plan.container)) return encoder.Finish(cutSeconds, error);
     if (lastFrame.empty()) return true;
     if (!WritePicture(output, Kind(), {plan.width, plan.height, lastFrame.data(), true}, error)) return false;
     written = 1;
@@ -55,12 +55,7 @@ bool FrameSink::Finish(std::string* error) {
 
 PictureKind FrameSink::Kind() const { return plan.container == Container::Jpeg ? PictureKind::Jpeg : PictureKind::Png; }
 
-void FrameSink::Abort() {
-    if (!started) return;
-    std::string ignored;
-    encoder.Finish(&ignored);
-    RemovePartialOutput(output);
-}
+void FrameSink::Abort() { encoder.Abort(); }
 
 std::string FrameSink::FailureContext() const {
     const std::string of = std::to_string(FramesWritten()) + " of " + std::to_string(plan.frames) + " frames";

@@ -11,15 +11,15 @@
 
 class FrameSink {
 public:
-    // `input` and `start` give the video's audio; `note` says what happens to it.
-    bool Open(const std::string& name, const RenderPlan& renderPlan, const std::string& input, double start,
-              std::string* note, std::string* error);
+    // `input` gives the video's other tracks the plan keeps.
+    bool Open(const std::string& name, const RenderPlan& renderPlan, const VideoInput& input, std::string* error);
     // Frame `number` counts from 1. False with "cannot write PATH: REASON".
     bool Write(long number, FrameBytes frame, std::string* error);
-    // Writes a single picture (the last frame) and closes a video so that it plays; false
-    // with the reason (a partial file is then removed).
-    bool Finish(std::string* error);
-    // After a failure: ends ffmpeg and removes a partial video.
+    // Writes a single picture (the last frame) and puts a video in place so that it plays;
+    // `cutSeconds` above 0 cuts the video's other tracks to that length first (an interrupted
+    // render). False with the reason; nothing partial is then left.
+    bool Finish(double cutSeconds, std::string* error);
+    // After a failure: ends ffmpeg and removes what it wrote.
     void Abort();
     // How many frames are in the output so far.
     long FramesWritten() const;
@@ -36,5 +36,4 @@ private:
     VideoEncoder encoder;
     FrameBytes lastFrame;
     long written = 0;
-    bool started = false;  // ffmpeg runs: a file there from now on is ours
 };

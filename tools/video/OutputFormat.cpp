@@ -2,6 +2,8 @@
 
 #include <cctype>
 
+#include "tools/hostkit/OutputFile.h"
+
 namespace {
 
 struct Name {
@@ -44,14 +46,17 @@ const char* ContainerName(Container container) {
 
 bool ChooseOutputFormat(const std::string& output, const std::string& format, bool moving, Container* chosen,
                         std::string* error) {
-    const bool toStandardOutput = output == "-";
-    // Standard output and a name without an extension (such as a device) take the defaults.
-    const std::string extension = toStandardOutput ? std::string() : Extension(output);
-    const std::string name = !format.empty() ? format : !extension.empty() ? extension : moving ? "mkv" : "png";
+    // Standard output, a device or a pipe takes the defaults; a file needs a known extension.
+    const bool stream = WritesInPlace(output);
+    const std::string extension = IsStandardOutput(output) ? std::string() : Extension(output);
+    const std::string name = !format.empty()      ? format
+                             : !extension.empty() ? extension
+                             : stream             ? (moving ? "mkv" : "png")
+                                                  : "";
     if (!ContainerFromName(name, chosen)) {
         *error = (format.empty() ? "cannot tell the format of " + output + " from its extension"
                                  : "unknown format \"" + format + "\"") +
-                 "; use .mp4, .mov, .webm, .gif, .mkv, .png or .jpg";
+                 "; use .mp4, .mov, .webm, .gif, .mkv, .png or .jpg" + (format.empty() ? " (or --format)" : "");
         return false;
     }
     return true;

@@ -13,8 +13,8 @@ bool IsVideo(Container container);
 const char* ContainerName(Container container);
 
 // Reads the format from the output name; `format`, when not empty, overrides its extension.
-// Standard output ("-") and a name without an extension are a PNG for one still frame and
-// Matroska for a video (a stream other programs read from a pipe). False with a message
-// for an extension that is no format.
+// Standard output ("-"), a device or a pipe without an extension are a PNG for one still
+// frame and Matroska for a video (a stream other programs read from a pipe). False with a
+// message for an extension that is no format, and for a file without one.
 bool ChooseOutputFormat(const std::string& output, const std::string& format, bool moving, Container* chosen,
                         std::string* error);

@@ -5,6 +5,7 @@
 #include <cerrno>
 
 #include "tools/hostkit/StopSignals.h"
+#include "tools/video/FrameMemory.h"
 
 namespace {
 
@@ -22,20 +23,29 @@ bool ReadFrame(int fd, FrameBytes* frame) {
 
 }  // namespace
 
-bool VideoDecoder::Start(const DecodeRequest& request, bool latestOnly, std::string* error) {
-    input = request.input;
-    frameSize = static_cast<size_t>(request.width) * request.height * 4;
+bool VideoDecoder::Start(const DecodeRequest& decode, bool latestOnly, std::string* error) {
+    request = decode;
+    KeepFrameMemory();
     ChildPipes pipes;
     pipes.output = true;
+    pipes.environment = FrameMemoryEnvironment();
     if (!child.Start(DecodeArguments(request), pipes, error)) return false;
     reader = std::thread([this, latestOnly] { ReadFrames(latestOnly); });
     return true;
 }
 
 void VideoDecoder::ReadFrames(bool latestOnly) {
+    const bool planes = request.layout == FrameLayout::Yuv420Planes;
+    const size_t rgbaBytes = static_cast<size_t>(request.width) * request.height * 4;
+    const YuvCoding coding = CodingOf(request.colour);
+    FrameBytes yuv(planes ? Yuv420Bytes(request.width, request.height) : 0);
     for (;;) {
-        FrameBytes frame(frameSize);
-        if (!ReadFrame(child.OutputFd(), &frame)) break;
+        FrameBytes frame(rgbaBytes);
+        if (!ReadFrame(child.OutputFd(), planes ? &yuv : &frame)) {
+            ended = true;
+            break;
+        }
+        if (planes) Yuv420ToRgba(yuv.data(), request.width, request.height, coding, frame.data());
         ++framesRead;
         if (latestOnly)
             queue.PushLatest(std::move(frame));
@@ -45,17 +55,17 @@ void VideoDecoder::ReadFrames(bool latestOnly) {
     queue.Close();
 }
 
-bool VideoDecoder::Next(FrameBytes* frame, std::string* error) {
-    error->clear();
-    if (queue.Pop(frame, true)) return true;
-    if (StopSignal()) return false;
+bool VideoDecoder::Next(FrameBytes* frame) { return queue.Pop(frame, true); }
+
+std::string VideoDecoder::Problem() {
+    // Frames nobody takes any more are dropped; a decoder not at its end has nothing to report.
+    queue.Close();
     if (reader.joinable()) reader.join();
+    if (!ended) return "";
     const int status = child.Wait();
-    if (status != 0)
-        *error = "cannot decode " + input + ": " + FfmpegReason(child.ErrorText());
-    else if (framesRead == 0)
-        *error = input + " holds no video frames";
-    return false;
+    const std::string errors = child.ErrorText();
+    if (!errors.empty()) return FfmpegReason(errors);
+    return status == 0 ? "" : "ffmpeg failed with status " + std::to_string(status);
 }
 
 bool VideoDecoder::TryNext(FrameBytes* frame, int milliseconds) { return queue.PopWithin(frame, milliseconds); }

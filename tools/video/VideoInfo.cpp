@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <map>
 #include <sstream>
 
 namespace {
@@ -19,23 +20,94 @@ double NumberOr(const std::string& text, double fallback) {
     return !text.empty() && *end == '\0' && std::isfinite(value) ? value : fallback;
 }
 
-struct Stream {
-    std::string type, codec, width, height, rate, averageRate, frames, duration;
-};
+// ffprobe's word for a value the file does not give.
+std::string Known(const std::string& value) { return value == "unknown" || value == "N/A" ? std::string() : value; }
 
-void Take(VideoInfo* info, const Stream& stream) {
+using Fields = std::map<std::string, std::string>;
+
+std::string Field(const Fields& fields, const char* key) {
+    const auto found = fields.find(key);
+    return found == fields.end() ? std::string() : found->second;
+}
+
+// The side data's rotation turns the picture counter-clockwise; we count clockwise.
+int ClockwiseRotation(const std::string& text) {
+    const long counterClockwise = std::lround(NumberOr(text, 0.0) / 90.0) * 90;
+    return static_cast<int>(((-counterClockwise % 360) + 360) % 360);
+}
+
+// "64:45"; "0:1" and anything unreadable are square.
+void ReadAspect(const std::string& text, VideoInfo* info) {
+    const size_t colon = text.find(':');
+    long numerator = 0, denominator = 0;
+    if (colon == std::string::npos || !ParseWhole(text.substr(0, colon), &numerator) ||
+        !ParseWhole(text.substr(colon + 1), &denominator) || numerator <= 0 || denominator <= 0)
+        return;
+    info->aspectNumerator = numerator;
+    info->aspectDenominator = denominator;
+}
+
+// Bits per sample from the pixel format's name ("yuv420p10le": 10).
+int BitDepth(const std::string& pixelFormat, const std::string& rawBits) {
+    long bits = 0;
+    if (ParseWhole(rawBits, &bits) && bits > 8) return static_cast<int>(bits);
+    const size_t p = pixelFormat.find_last_of('p');
+    if (p != std::string::npos && ParseWhole(pixelFormat.substr(p + 1, 2), &bits) && bits > 8)
+        return static_cast<int>(bits);
+    return 8;
+}
+
+void TakePicture(VideoInfo* info, const Fields& stream) {
+    long width = 0, height = 0, frames = 0;
+    info->hasVideo = ParseWhole(Field(stream, "width"), &width) && ParseWhole(Field(stream, "height"), &height) &&
+                     width > 0 && height > 0;
+    if (!info->hasVideo) return;
+    info->width = static_cast<int>(width);
+    info->height = static_cast<int>(height);
+    ParseFrameRate(Field(stream, "r_frame_rate"), &info->baseRate);
+    if (!ParseFrameRate(Field(stream, "avg_frame_rate"), &info->rate)) info->rate = info->baseRate;
+    if (ParseWhole(Field(stream, "nb_frames"), &frames)) info->frameCount = frames;
+    info->duration = NumberOr(Field(stream, "duration"), info->duration);
+    info->rotation = ClockwiseRotation(Field(stream, "rotation"));
+    ReadAspect(Field(stream, "sample_aspect_ratio"), info);
+    info->pixelFormat = Field(stream, "pix_fmt");
+    info->bitDepth = BitDepth(info->pixelFormat, Field(stream, "bits_per_raw_sample"));
+    info->colour = {Known(Field(stream, "color_space")), Known(Field(stream, "color_range")),
+                    Known(Field(stream, "color_transfer")), Known(Field(stream, "color_primaries"))};
+    // JPEG-style pixel formats are full range whatever the tags say.
+    if (info->colour.range.empty() && info->pixelFormat.rfind("yuvj", 0) == 0) info->colour.range = "pc";
+    const std::string order = Field(stream, "field_order");
+    info->interlaced = order == "tt" || order == "bb" || order == "tb" || order == "bt";
+    if (info->interlaced) info->fieldOrder = order;
+}
+
+void TakeStream(VideoInfo* info, const Fields& fields) {
+    StreamInfo stream;
+    long index = 0;
+    if (!ParseWhole(Field(fields, "index"), &index)) index = static_cast<long>(info->streams.size());
+    stream.index = static_cast<int>(index);
+    // An MPEG-TS file lists its streams again under each program.
+    for (const StreamInfo& known : info->streams)
+        if (known.index == stream.index) return;
+    stream.type = Field(fields, "codec_type");
+    stream.codec = Field(fields, "codec_name");
+    stream.tag = Field(fields, "codec_tag_string");
+    const double start = NumberOr(Field(fields, "start_time"), NAN);
+    stream.hasStart = std::isfinite(start);
+    stream.start = stream.hasStart ? start : 0.0;
+    stream.coverPicture = Field(fields, "DISPOSITION:attached_pic") == "1";
     if (stream.type == "audio" && !info->hasAudio) {
         info->hasAudio = true;
         info->audioCodec = stream.codec;
     }
-    if (stream.type != "video" || info->hasVideo) return;
-    long width = 0, height = 0, frames = 0;
-    info->hasVideo = ParseWhole(stream.width, &width) && ParseWhole(stream.height, &height) && width > 0 && height > 0;
-    info->width = static_cast<int>(width);
-    info->height = static_cast<int>(height);
-    if (!ParseFrameRate(stream.averageRate, &info->rate)) ParseFrameRate(stream.rate, &info->rate);
-    if (ParseWhole(stream.frames, &frames)) info->frameCount = frames;
-    info->duration = NumberOr(stream.duration, info->duration);
+    if (stream.type == "video" && !stream.coverPicture && !info->hasVideo) {
+        TakePicture(info, fields);
+        if (info->hasVideo) {
+            info->videoStream = stream.index;
+            info->videoStart = stream.start;
+        }
+    }
+    info->streams.push_back(stream);
 }
 
 }  // namespace
@@ -61,28 +133,19 @@ VideoInfo ParseProbeOutput(const std::string& text) {
     VideoInfo info;
     std::istringstream lines(text);
     std::string line;
-    Stream stream;
-    double formatDuration = 0.0;
+    Fields fields;
     while (std::getline(lines, line)) {
-        if (line == "[STREAM]") stream = {};
-        if (line == "[/STREAM]") Take(&info, stream);
-        const size_t equals = line.find('=');
-        if (equals == std::string::npos) continue;
-        const std::string key = line.substr(0, equals), value = line.substr(equals + 1);
-        if (key == "codec_type") stream.type = value;
-        if (key == "codec_name") stream.codec = value;
-        if (key == "width") stream.width = value;
-        if (key == "height") stream.height = value;
-        if (key == "r_frame_rate") stream.rate = value;
-        if (key == "avg_frame_rate") stream.averageRate = value;
-        if (key == "nb_frames") stream.frames = value;
-        if (key == "duration") {
-            stream.duration = value;
-            formatDuration = NumberOr(value, formatDuration);
+        if (line == "[STREAM]" || line == "[FORMAT]") fields.clear();
+        if (line == "[/STREAM]") TakeStream(&info, fields);
+        if (line == "[/FORMAT]") {
+            info.formatStart = NumberOr(Field(fields, "start_time"), 0.0);
+            // Some containers give the length only for the whole file.
+            if (info.duration <= 0.0) info.duration = NumberOr(Field(fields, "duration"), 0.0);
         }
+        const size_t equals = line.find('=');
+        // Inside a stream, its side data adds keys of its own (the rotation).
+        if (equals != std::string::npos) fields[line.substr(0, equals)] = line.substr(equals + 1);
     }
-    // Some containers give the length only for the whole file.
-    if (info.duration <= 0.0) info.duration = formatDuration;
     return info;
 }
 

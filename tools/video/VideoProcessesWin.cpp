@@ -14,14 +14,15 @@ bool NotAvailable(std::string* error) {
 
 }  // namespace
 
-bool ProbeVideo(const std::string&, VideoInfo*, std::string* error) { return NotAvailable(error); }
+bool ProbeVideo(const VideoInput&, VideoInfo*, std::string* error) { return NotAvailable(error); }
 
 bool VideoDecoder::Start(const DecodeRequest&, bool, std::string* error) { return NotAvailable(error); }
-bool VideoDecoder::Next(FrameBytes*, std::string* error) { return NotAvailable(error); }
+bool VideoDecoder::Next(FrameBytes*) { return false; }
+std::string VideoDecoder::Problem() { return kNotHere; }
 bool VideoDecoder::TryNext(FrameBytes*, int) { return false; }
 void VideoDecoder::Stop() {}
 
-VideoEncoder::~VideoEncoder() = default;
-bool VideoEncoder::Start(EncodeRequest, std::string*, std::string* error) { return NotAvailable(error); }
+bool VideoEncoder::Start(const EncodeRequest&, std::string* error) { return NotAvailable(error); }
 bool VideoEncoder::Push(FrameBytes) { return false; }
-bool VideoEncoder::Finish(std::string* error) { return NotAvailable(error); }
+bool VideoEncoder::Finish(double, std::string* error) { return NotAvailable(error); }
+void VideoEncoder::Abort() {}
