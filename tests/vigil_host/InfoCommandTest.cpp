@@ -36,7 +36,7 @@ TEST(InfoCommand, JsonForScriptsFromABareLibraryName) {
 }
 
 TEST(HelpCommand, EveryCommandExplainsItself) {
-    for (const char* command : {"info", "thumbnail", "render", "play", "bench", "font-sheet"}) {
+    for (const char* command : {"info", "thumbnail", "render", "play", "bench", "font-sheet", "gallery"}) {
         const HostRun asked = RunHost({"help", command}), flag = RunHost({command, "--help"});
         EXPECT_EQ(asked.status, 0) << command;
         EXPECT_EQ(asked.out, flag.out) << command;
