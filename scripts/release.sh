@@ -4,7 +4,8 @@
 #   ZaqVigilomatronic-VERSION-linux-x86_64.tar.gz  the .so, vigil-host, the guide, the notices
 #   SHA256SUMS                                     of both
 # VERSION is the project's, from the builds' CMake cache. The binaries are stripped of their
-# debug information (exports and imports stay, and are checked). Every entry gets the time
+# debug information (exports and imports stay, and are checked); stripping gives the DLL's
+# header the time SOURCE_DATE_EPOCH (the link left it 0). Every entry gets the time
 # SOURCE_DATE_EPOCH, fixed owner and mode, in sorted order, so that the same builds make
 # the same archives, byte for byte.
 # Usage: SOURCE_DATE_EPOCH=SECONDS scripts/release.sh LINUX_BUILD WINDOWS_BUILD DIST
