@@ -19,6 +19,7 @@ std::vector<ParameterInfo> Table() {
 
 std::vector<std::string> Captions(const std::vector<GalleryFrame>& frames) {
     std::vector<std::string> captions;
+    captions.reserve(frames.size());
     for (const GalleryFrame& frame : frames)
         captions.push_back(frame.parameter + "=" + frame.valueText + "@" + NumberText(frame.value));
     return captions;
@@ -59,6 +60,7 @@ TEST(GalleryPlan, OneParameterByNameOrAClearRefusal) {
 // Each parameter starts a row; one with more values than columns goes on in the next.
 TEST(ContactSheet, RowPerParameterWrappedAtFiveColumns) {
     std::vector<GalleryFrame> frames;
+    frames.reserve(8);
     for (int i = 0; i < 7; ++i) frames.push_back({0, static_cast<float>(i), "Many", std::to_string(i)});
     frames.push_back({1, 0.0f, "Next", "0"});
     const SheetLayout layout = LayOutSheet(frames, 40, 30);
