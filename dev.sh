@@ -185,42 +185,49 @@ cmd_demo() {
   demo_gallery
 }
 
+# Runs vigil-host for the demo with the plug-in's log lines kept in out/demo-host.log,
+# shown only when the run fails.
+demo_host() {
+  "$@" 2>"$ROOT/out/demo-host.log" || { cat "$ROOT/out/demo-host.log" >&2; return 1; }
+}
+
+# One sheet of docs/gallery/ (named after the parameter): the parameter, then the options.
+# The clock is held at one time (faketime), so the sheet changes only when the drawing does.
+gallery_sheet() {
+  local name=$1 file
+  shift
+  file="docs/gallery/$(echo "$name" | tr 'A-Z ' 'a-z-').png"
+  demo_host with_display env TZ=UTC faketime -m --exclude-monotonic -f "2026-01-01 21:30:00" \
+    "$BUILD/tools/vigil-host" gallery "$BUILD/ZaqVigilomatronic.so" --parameter "$name" "$@" --output "$ROOT/$file"
+  echo "Wrote $file"
+}
+
 # The contact sheets of vigil-host gallery: every parameter in out/gallery.png, and one
-# sheet per parameter in docs/gallery/ for the README and the VJs' guide. The clock is held
-# at one time (faketime), so the sheets change only when the drawing does.
+# sheet per parameter in docs/gallery/ for the README and the VJs' guide; the on/off ones
+# larger, and the HUD's colour and opacity shown with a crosshair and a grid.
 demo_gallery() {
   local host="$BUILD/tools/vigil-host" lib="$BUILD/ZaqVigilomatronic.so"
-  local frozen=(env TZ=UTC faketime -m --exclude-monotonic -f "2026-01-01 21:30:00")
-  with_display "${frozen[@]}" "$host" gallery "$lib" --output "$ROOT/out/gallery.png" 2>/dev/null
+  demo_host with_display env TZ=UTC faketime -m --exclude-monotonic -f "2026-01-01 21:30:00" \
+    "$host" gallery "$lib" --output "$ROOT/out/gallery.png"
   echo "Wrote out/gallery.png"
   mkdir -p "$ROOT/docs/gallery"
-  local hud=(--set "Crosshair=Tactical" --set "Grid=Thirds") line name file
-  # Each line: the parameter, then what else the sheet sets; the on/off ones are larger.
-  while IFS='|' read -r name line; do
-    local options=()
-    eval "options=($line)"
-    file="docs/gallery/$(echo "$name" | tr 'A-Z ' 'a-z-').png"
-    with_display "${frozen[@]}" "$host" gallery "$lib" --parameter "$name" "${options[@]}" \
-      --output "$ROOT/$file" 2>/dev/null
-    echo "Wrote $file"
-  done <<'SHEETS'
-Color Mode|--size 256x144 --set "Crosshair=Standard"
-HUD Opacity|--size 256x144 "${hud[@]}"
-Crosshair|--size 256x144
-Corners|--size 480x270
-Scan Line|--size 256x144
-Grid|--size 256x144
-Show Info|--size 480x270
-Noise|--size 256x144
-Glitch|--size 256x144
-Hue Shift|--size 256x144 "${hud[@]}"
-SHEETS
+  local hud=(--set "Crosshair=Tactical" --set "Grid=Thirds")
+  gallery_sheet "Color Mode" --size 256x144 --set "Crosshair=Standard"
+  gallery_sheet "HUD Opacity" --size 256x144 "${hud[@]}"
+  gallery_sheet "Crosshair" --size 256x144
+  gallery_sheet "Corners" --size 480x270
+  gallery_sheet "Scan Line" --size 256x144
+  gallery_sheet "Grid" --size 256x144
+  gallery_sheet "Show Info" --size 480x270
+  gallery_sheet "Noise" --size 256x144
+  gallery_sheet "Glitch" --size 256x144
+  gallery_sheet "Hue Shift" --size 256x144 "${hud[@]}"
   # The file parameter has no values to line up: one frame with the thumbnail as the overlay.
   # Its frames before the picture shows are not counted, so the info block, which counts
   # frames, is off.
   "$host" thumbnail "$lib" "$ROOT/out/thumbnail.png"
-  with_display "$host" render "$lib" --size 480x270 --set "Overlay Image=$ROOT/out/thumbnail.png" \
-    --set "Show Info=off" --output "$ROOT/docs/gallery/overlay-image.png" 2>/dev/null
+  demo_host with_display "$host" render "$lib" --size 480x270 --set "Overlay Image=$ROOT/out/thumbnail.png" \
+    --set "Show Info=off" --output "$ROOT/docs/gallery/overlay-image.png"
   echo "Wrote docs/gallery/overlay-image.png"
 }
 
