@@ -5,7 +5,7 @@
 #   ./dev.sh test-sanitize  build into build-sanitize/ under ASan+UBSan and run every test
 #   ./dev.sh validate  build, then check the library with vigil-host validate --quick
 #   ./dev.sh lint      run clang-tidy (.clang-tidy) over our own sources
-#   ./dev.sh demo      build and render the demo pictures and videos into out/
+#   ./dev.sh demo      build and render the demo pictures and videos into out/ (and docs/gallery/)
 #   ./dev.sh install   build, then put vigil-host on the PATH (PREFIX, default /usr/local)
 #   ./dev.sh windows   cross-build the Windows x64 DLL into build-windows/
 #   ./dev.sh test-windows  cross-build, then check the DLL under Wine against Linux
