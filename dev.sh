@@ -5,10 +5,12 @@
 #   ./dev.sh test-sanitize  build into build-sanitize/ under ASan+UBSan and run every test
 #   ./dev.sh validate  build, then check the library with vigil-host validate --quick
 #   ./dev.sh lint      run clang-tidy (.clang-tidy) over our own sources
-#   ./dev.sh demo      build and render the demo pictures and videos into out/
+#   ./dev.sh demo      build and render the demo pictures and videos into out/ (and docs/gallery/)
 #   ./dev.sh install   build, then put vigil-host on the PATH (PREFIX, default /usr/local)
 #   ./dev.sh windows   cross-build the Windows x64 DLL into build-windows/
 #   ./dev.sh test-windows  cross-build, then check the DLL under Wine against Linux
+#   ./dev.sh release   build the release afresh and pack it into dist/ (archives, SHA256SUMS)
+#   ./dev.sh test-reproducible  build the .so and the DLL again in another folder: same bytes?
 #   ./dev.sh fuzz [SECONDS]  fuzz the overlay decoder under ASan+UBSan (default 60 s)
 #   ./dev.sh test-tsan  the overlay's loading-thread tests under ThreadSanitizer
 #   ./dev.sh deps      install what every command below needs, at once
@@ -28,6 +30,7 @@ LINUX_PACKAGES=(cmake ninja-build g++ pkg-config libglew-dev libstb-dev libgtest
   ffmpeg xdotool jq)
 
 WINDOWS_BUILD=${WINDOWS_BUILD:-$ROOT/build-windows}
+RELEASE_BUILD=${RELEASE_BUILD:-$ROOT/build-release}
 WINDOWS_PACKAGES=(cmake ninja-build libstb-dev dpkg-dev g++-mingw-w64-x86-64-posix
   binutils-mingw-w64-x86-64)
 LINT_PACKAGES=(clang-tidy)
@@ -179,6 +182,53 @@ cmd_demo() {
       --set "Crosshair=Standard" --output "$ROOT/out/$file"
     echo "Wrote out/$file"
   done
+  demo_gallery
+}
+
+# Runs vigil-host for the demo with the plug-in's log lines kept in out/demo-host.log,
+# shown only when the run fails.
+demo_host() {
+  "$@" 2>"$ROOT/out/demo-host.log" || { cat "$ROOT/out/demo-host.log" >&2; return 1; }
+}
+
+# One sheet of docs/gallery/ (named after the parameter): the parameter, then the options.
+# The clock is held at one time (faketime), so the sheet changes only when the drawing does.
+gallery_sheet() {
+  local name=$1 file
+  shift
+  file="docs/gallery/$(echo "$name" | tr 'A-Z ' 'a-z-').png"
+  demo_host with_display env TZ=UTC faketime -m --exclude-monotonic -f "2026-01-01 21:30:00" \
+    "$BUILD/tools/vigil-host" gallery "$BUILD/ZaqVigilomatronic.so" --parameter "$name" "$@" --output "$ROOT/$file"
+  echo "Wrote $file"
+}
+
+# The contact sheets of vigil-host gallery: every parameter in out/gallery.png, and one
+# sheet per parameter in docs/gallery/ for the README and the VJs' guide; the on/off ones
+# larger, and the HUD's colour and opacity shown with a crosshair and a grid.
+demo_gallery() {
+  local host="$BUILD/tools/vigil-host" lib="$BUILD/ZaqVigilomatronic.so"
+  demo_host with_display env TZ=UTC faketime -m --exclude-monotonic -f "2026-01-01 21:30:00" \
+    "$host" gallery "$lib" --output "$ROOT/out/gallery.png"
+  echo "Wrote out/gallery.png"
+  mkdir -p "$ROOT/docs/gallery"
+  local hud=(--set "Crosshair=Tactical" --set "Grid=Thirds")
+  gallery_sheet "Color Mode" --size 256x144 --set "Crosshair=Standard"
+  gallery_sheet "HUD Opacity" --size 256x144 "${hud[@]}"
+  gallery_sheet "Crosshair" --size 256x144
+  gallery_sheet "Corners" --size 480x270
+  gallery_sheet "Scan Line" --size 256x144
+  gallery_sheet "Grid" --size 256x144
+  gallery_sheet "Show Info" --size 480x270
+  gallery_sheet "Noise" --size 256x144
+  gallery_sheet "Glitch" --size 256x144
+  gallery_sheet "Hue Shift" --size 256x144 "${hud[@]}"
+  # The file parameter has no values to line up: one frame with the thumbnail as the overlay.
+  # Its frames before the picture shows are not counted, so the info block, which counts
+  # frames, is off.
+  "$host" thumbnail "$lib" "$ROOT/out/thumbnail.png"
+  demo_host with_display "$host" render "$lib" --size 480x270 --set "Overlay Image=$ROOT/out/thumbnail.png" \
+    --set "Show Info=off" --output "$ROOT/docs/gallery/overlay-image.png"
+  echo "Wrote docs/gallery/overlay-image.png"
 }
 
 cmd_install() {
@@ -189,12 +239,17 @@ cmd_install() {
   echo "Installed $prefix/bin/vigil-host and $prefix/lib/ffgl/ZaqVigilomatronic.so"
 }
 
-# The DLL and vigil-host.exe, with GLEW compiled from Debian's source package.
-cmd_windows() {
+# A Windows build folder, with GLEW's source unpacked from Debian's source package into it.
+configure_windows() {
   ensure_packages "${WINDOWS_PACKAGES[@]}"
   "$ROOT/scripts/fetch-glew-source.sh" "$WINDOWS_BUILD/deps" >/dev/null
   cmake -S "$ROOT" -B "$WINDOWS_BUILD" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64.cmake" "$@" >/dev/null
+}
+
+# The DLL and vigil-host.exe, with GLEW compiled from Debian's source package.
+cmd_windows() {
+  configure_windows "$@"
   cmake --build "$WINDOWS_BUILD"
   echo "Built $WINDOWS_BUILD/ZaqVigilomatronic.dll"
 }
@@ -205,6 +260,26 @@ cmd_test_windows() {
   cmd_windows -DVIGIL_WERROR=ON
   ensure_packages "${WINE_PACKAGES[@]}"
   "$ROOT/tests/windows/run.sh" "$BUILD" "$WINDOWS_BUILD"
+}
+
+# The release, built afresh in build-release/ (Linux .so and vigil-host, Windows DLL) and
+# packed into dist/ by scripts/release.sh. Archive entries carry the time of the last
+# commit (or SOURCE_DATE_EPOCH), so building the same commit anywhere gives the same bytes.
+cmd_release() {
+  ensure_packages "${LINUX_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}" zip
+  export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git -C "$ROOT" log -1 --format=%ct)}
+  BUILD=$RELEASE_BUILD/linux build -DVIGIL_WERROR=ON -DBUILD_TESTING=OFF
+  WINDOWS_BUILD=$RELEASE_BUILD/windows configure_windows -DVIGIL_WERROR=ON
+  cmake --build "$RELEASE_BUILD/windows" --target ZaqVigilomatronic
+  "$ROOT/scripts/release.sh" "$RELEASE_BUILD/linux" "$RELEASE_BUILD/windows" "$ROOT/dist"
+}
+
+# The test builds' .so and DLL against the same built from a copy of the sources in another
+# folder (about a minute and a half on two cores: the plug-in alone, twice).
+cmd_test_reproducible() {
+  build -DVIGIL_WERROR=ON >/dev/null
+  cmd_windows -DVIGIL_WERROR=ON >/dev/null
+  "$ROOT/scripts/check-reproducible.sh" "$BUILD" "$WINDOWS_BUILD"
 }
 
 # Only the loading thread's tests (no GL), so the instrumented build stays small.
@@ -233,6 +308,8 @@ case "${1:-}" in
   install) shift; cmd_install ;;
   windows) shift; cmd_windows "$@" ;;
   test-windows) shift; cmd_test_windows ;;
+  release) shift; cmd_release ;;
+  test-reproducible) shift; cmd_test_reproducible ;;
   fuzz) shift; cmd_fuzz "$@" ;;
   test-tsan) shift; cmd_test_tsan ;;
   format) shift; cmd_format ;;

@@ -1,5 +1,7 @@
 #include "effect/EffectRegistration.h"
 
+#include "VigilVersion.h"
+
 #include "effect/ZaqVigilomatronic.h"
 #include "host/Registration.h"
 #include "overlay/OverlayLoader.h"
@@ -17,8 +19,8 @@ uint32_t StopOverlayLoaders() {
 
 // Runs at library load, before the host can call anything.
 const bool registered = [] {
-    RegisterPlugin({CreateInstance, "ZQ01", "ZAQ Vigilomatronic", 2, 1, 2, 1, ffgl::kPluginTypeEffect, kDescription,
-                    kAbout, nullptr, StopOverlayLoaders});
+    RegisterPlugin({CreateInstance, "ZQ01", "ZAQ Vigilomatronic", 2, 1, VIGIL_VERSION_MAJOR, VIGIL_VERSION_MINOR,
+                    ffgl::kPluginTypeEffect, kDescription, kAbout, nullptr, StopOverlayLoaders});
     return true;
 }();
 

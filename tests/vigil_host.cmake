@@ -6,12 +6,14 @@ add_library(vigil_no_entry_library SHARED vigil_host/NoEntryLibrary.cpp)
 
 vigil_test(vigil_host_unit_tests vigil_host/CommandLineTest.cpp vigil_host/ParameterSettingsTest.cpp
   vigil_host/PicturesTest.cpp vigil_host/AutomationTest.cpp vigil_host/VideoPlanTest.cpp vigil_host/FootagePlanTest.cpp
-  LINKS vigil_hostcommands)
+  vigil_host/GalleryTest.cpp LINKS vigil_hostcommands)
 vigil_test(vigil_host_process_tests vigil_host/InfoCommandTest.cpp vigil_host/ThumbnailCommandTest.cpp
-  vigil_host/BadLibraryTest.cpp vigil_host/RenderCommandTest.cpp LINKS vigil_hostcli HOST)
+  vigil_host/BadLibraryTest.cpp vigil_host/RenderCommandTest.cpp vigil_host/GalleryCommandTest.cpp
+  LINKS vigil_hostcli vigil_version HOST)
 vigil_test(vigil_host_video_tests vigil_host/VideoRenderTest.cpp vigil_host/FootageTest.cpp vigil_host/PlayWindowTest.cpp
   LINKS vigil_hostcli HOST)
 target_compile_definitions(vigil_host_process_tests PRIVATE
   VIGIL_REFUSING_PLUGIN="$<TARGET_FILE:vigil_refusing_plugin>"
-  VIGIL_NO_ENTRY_LIBRARY="$<TARGET_FILE:vigil_no_entry_library>")
-add_dependencies(vigil_host_process_tests vigil_refusing_plugin vigil_no_entry_library)
+  VIGIL_NO_ENTRY_LIBRARY="$<TARGET_FILE:vigil_no_entry_library>"
+  VIGIL_PLANTED_FAULT_PLUGIN="$<TARGET_FILE:vigil_planted_fault_plugin>")
+add_dependencies(vigil_host_process_tests vigil_refusing_plugin vigil_no_entry_library vigil_planted_fault_plugin)

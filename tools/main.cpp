@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "VigilVersion.h"
 #include "tools/commands/Commands.h"
 #include "tools/hostcli/CommandLine.h"
 #include "tools/hostcli/CommandTable.h"
@@ -20,7 +21,7 @@ int main(int argc, char** argv) {
         return arguments.empty() ? kExitUsage : kExitOk;
     }
     if (arguments[0] == "--version") {
-        std::printf("vigil-host %s\n", VIGIL_HOST_VERSION);
+        std::printf("vigil-host %s\n", VIGIL_VERSION);
         return kExitOk;
     }
     HostOptions options;

@@ -35,10 +35,11 @@ TEST(CommandLine, RenderTakesEveryOptionInBothSpellings) {
 }
 
 TEST(CommandLine, DefaultsDependOnTheCommand) {
-    HostOptions render, bench;
+    HostOptions render, bench, gallery;
     std::string error;
     ASSERT_TRUE(Parse({"render", "lib.so", "--output", "o.png"}, &render, &error));
     ASSERT_TRUE(Parse({"bench", "lib.so", "--baseline", "Noise=0"}, &bench, &error));
+    ASSERT_TRUE(Parse({"gallery", "lib.so", "--output", "s.png", "--parameter", "Grid"}, &gallery, &error));
     EXPECT_EQ(render.input, "testcard");
     EXPECT_EQ(render.width, 1280);
     EXPECT_EQ(render.height, 720);
@@ -46,6 +47,10 @@ TEST(CommandLine, DefaultsDependOnTheCommand) {
     EXPECT_EQ(bench.frames, 300);
     EXPECT_EQ(bench.warmupFrames, 30);
     EXPECT_EQ(bench.baseline.size(), 1u);
+    EXPECT_EQ(gallery.width, 320);
+    EXPECT_EQ(gallery.height, 180);
+    EXPECT_EQ(gallery.frames, 30);
+    EXPECT_EQ(gallery.parameter, "Grid");
 }
 
 TEST(CommandLine, RefusesWhatNoCommandCanRunWith) {

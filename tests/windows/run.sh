@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Checks the Windows build against the Linux build: the DLL's and the host's import and
-# export tables, then, under Wine inside one X display, the info listing, thumbnail and
-# rendered scenes. The Wine prefix lives in a temporary folder, deleted afterwards.
+# export tables and the DLL's version resource, then, under Wine inside one X display, the
+# info listing, thumbnail and rendered scenes. The Wine prefix lives in a temporary folder, deleted afterwards.
 # Usage: tests/windows/run.sh LINUX_BUILD WINDOWS_BUILD
 set -euo pipefail
 HERE=$(cd "$(dirname "$0")" && pwd)
@@ -10,6 +10,9 @@ WINDOWS_BUILD=$(cd "$2" && pwd)
 
 "$HERE/check-tables.sh" "$WINDOWS_BUILD/ZaqVigilomatronic.dll" --exports plugMain SetLogCallback
 "$HERE/check-tables.sh" "$WINDOWS_BUILD/tools/vigil-host.exe"
+# The DLL's version resource carries the project's version, which the Linux host prints.
+VERSION=$("$LINUX_BUILD/tools/vigil-host" --version | cut -d' ' -f2)
+"$HERE/check-version.sh" "$WINDOWS_BUILD/ZaqVigilomatronic.dll" "$VERSION"
 
 WORK=$(mktemp -d "${TMPDIR:-/tmp}/vigil-wine.XXXXXX")
 trap 'rm -rf "$WORK"' EXIT

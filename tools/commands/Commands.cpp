@@ -4,6 +4,7 @@
 
 #include "tools/commands/BenchCommand.h"
 #include "tools/commands/FontSheetCommand.h"
+#include "tools/commands/GalleryCommand.h"
 #include "tools/commands/HelpCommand.h"
 #include "tools/commands/InfoCommand.h"
 #include "tools/commands/PlayCommand.h"
@@ -20,8 +21,9 @@ struct Command {
 };
 
 constexpr Command kCommands[] = {
-    {"info", RunInfo},   {"thumbnail", RunThumbnail},  {"render", RunRender},     {"play", RunPlay},
-    {"bench", RunBench}, {"font-sheet", RunFontSheet}, {"validate", RunValidate}, {"help", RunHelp},
+    {"info", RunInfo},         {"thumbnail", RunThumbnail}, {"render", RunRender},
+    {"play", RunPlay},         {"bench", RunBench},         {"font-sheet", RunFontSheet},
+    {"validate", RunValidate}, {"help", RunHelp},           {"gallery", RunGallery},
 };
 
 }  // namespace

@@ -87,6 +87,8 @@ bool ApplyOption(const std::string& option, const std::string& value, HostOption
         options->format = value;
     else if (option == "--load-overlay")
         options->loadOverlay = value;
+    else if (option == "--parameter")
+        options->parameter = value;
     else
         return ApplyNumber(option, value, options, error);
     return true;
@@ -131,7 +133,13 @@ bool ParseOptions(const std::vector<std::string>& arguments, size_t first, const
 }
 
 bool CheckCombinations(HostOptions* options, std::string* error) {
-    if (options->frames == 0) options->frames = options->command == "bench" ? 300 : 1;
+    const bool gallery = options->command == "gallery";
+    if (options->frames == 0) options->frames = options->command == "bench" ? 300 : gallery ? 30 : 1;
+    if (gallery && !options->sizeGiven) {
+        options->width = 320;
+        options->height = 180;
+    }
+    if (gallery && options->output.empty()) return Refuse("gallery needs --output SHEET.png", error);
     if (options->copyBaseline && !options->baseline.empty())
         return Refuse("bench takes --baseline or --copy-baseline, not both", error);
     if (!options->loadOverlay.empty() && (options->copyBaseline || !options->baseline.empty()))

@@ -23,6 +23,7 @@ struct HostOptions {
     std::vector<std::string> baseline;  // bench: the configuration to compare against
     bool copyBaseline = false;          // bench: compare against a plain texture copy instead
     std::string loadOverlay;            // bench: the file to load mid-run instead
+    std::string parameter;              // gallery: the one parameter to show
     int loadAtFrame = 60;               // bench: after this many measured frames
     FrameRate rate;                     // --fps; numerator 0: not given
     double start = 0.0;                 // --start, seconds

@@ -57,6 +57,15 @@ const CommandSpec kCommands[] = {
      "plug-in's file parameter to FILE after N measured frames (default 60), at 60 frames a\n"
      "second, and measures the frames until the picture shows. --forward-compatible renders in\n"
      "a forward-compatible context, as macOS hosts give.\n"},
+    {"gallery", "LIBRARY", 1, "--output --parameter --input --size --frames --start --set ", true,
+     "vigil-host gallery LIBRARY --output SHEET.png [--parameter NAME] [--input VIDEO|PICTURE|testcard]\n"
+     "                   [--size WxH] [--frames N] [--start SECONDS] [--set \"Name=Value\"]...",
+     "Draws a contact sheet of what each parameter does: one frame per option element, off and\n"
+     "on of each on/off parameter, and 0, 1/4, 1/2, 3/4 and 1 of each number parameter's range,\n"
+     "each captioned with the parameter and the value; --parameter NAME shows that one alone.\n"
+     "Each frame is a fresh instance's Nth frame (--frames, 30 by default) at --size (320x180\n"
+     "by default), on the test card, a picture or a video's frame at --start. --set gives the\n"
+     "other parameters a value under every frame. Works for any FFGL plug-in.\n"},
     {"font-sheet", "OUT.png", 1, "", false, "vigil-host font-sheet OUT.png",
      "Draws every glyph of the built-in font on one picture.\n"},
     {"validate", "LIBRARY", 1, "", true,

@@ -2,22 +2,13 @@
 
 #include <cstdint>
 #include <exception>
-#include <iterator>
-#include <limits>
 
-#include "effect/font/GlyphTable.h"
+#include "tools/hostcli/BuiltInFont.h"
+#include "tools/hostcli/PictureDrawing.h"
 #include "tools/hostcli/PictureWrite.h"
 
 namespace {
 
-constexpr int kGlyphCount = static_cast<int>(std::size(GlyphTable));
-constexpr int kGlyphRows = static_cast<int>(std::size(GlyphTable[0]));
-// One bit per column, the leftmost in the highest bit.
-constexpr int kGlyphColumns = std::numeric_limits<uint16_t>::digits;
-
-struct Rgb {
-    uint8_t r, g, b;
-};
 constexpr Rgb kBackground{24, 26, 32};
 constexpr Rgb kGrid{72, 76, 92};
 constexpr Rgb kGuide{44, 48, 62};
@@ -27,18 +18,6 @@ constexpr Rgb kInk{240, 240, 240};
 // below the lowest descender.
 constexpr int kGuideRows[] = {4, 8, 19, 23};
 
-void FillRect(Picture& sheet, int x0, int y0, int w, int h, Rgb color) {
-    for (int y = y0; y < y0 + h; ++y) {
-        for (int x = x0; x < x0 + w; ++x) {
-            uint8_t* p = sheet.rgba.data() + (static_cast<size_t>(y) * sheet.width + x) * 4;
-            p[0] = color.r;
-            p[1] = color.g;
-            p[2] = color.b;
-            p[3] = 255;
-        }
-    }
-}
-
 void DrawGrid(Picture& sheet) {
     for (int c = 0; c <= kFontSheetColumns; ++c) FillRect(sheet, c * kFontSheetCellWidth, 0, 1, sheet.height, kGrid);
     for (int r = 0; r <= kFontSheetRows; ++r) FillRect(sheet, 0, r * kFontSheetCellHeight, sheet.width, 1, kGrid);
@@ -46,15 +25,15 @@ void DrawGrid(Picture& sheet) {
 
 void DrawGuides(Picture& sheet, FontSheetPoint origin) {
     for (int row : kGuideRows) {
-        FillRect(sheet, origin.x, origin.y + row * kFontSheetScale, kGlyphColumns * kFontSheetScale, 1, kGuide);
+        FillRect(sheet, origin.x, origin.y + row * kFontSheetScale, kFontGlyphColumns * kFontSheetScale, 1, kGuide);
     }
 }
 
 void DrawGlyph(Picture& sheet, int glyphIndex, FontSheetPoint origin) {
-    for (int row = 0; row < kGlyphRows; ++row) {
-        const uint16_t bits = GlyphTable[glyphIndex][row];
-        for (int column = 0; column < kGlyphColumns; ++column) {
-            if ((bits >> (kGlyphColumns - 1 - column) & 1u) == 0) continue;
+    const uint16_t* rows = FontGlyphRows(static_cast<unsigned char>(kFontFirstCode + glyphIndex));
+    for (int row = 0; row < kFontGlyphRows; ++row) {
+        for (int column = 0; column < kFontGlyphColumns; ++column) {
+            if (!FontCellLit(rows, column, row)) continue;
             FillRect(sheet, origin.x + column * kFontSheetScale, origin.y + row * kFontSheetScale, kFontSheetScale,
                      kFontSheetScale, kInk);
         }
@@ -77,7 +56,7 @@ Picture RenderFontSheet() {
     sheet.rgba.resize(static_cast<size_t>(sheet.width) * sheet.height * 4);
     FillRect(sheet, 0, 0, sheet.width, sheet.height, kBackground);
     DrawGrid(sheet);
-    for (int i = 0; i < kGlyphCount; ++i) {
+    for (int i = 0; i < kFontGlyphCount; ++i) {
         const FontSheetPoint origin = FontSheetGlyphOrigin(i);
         DrawGuides(sheet, origin);
         DrawGlyph(sheet, i, origin);

@@ -1,0 +1,12 @@
+#include "tools/hostcli/BuiltInFont.h"
+
+#include <iterator>
+
+#include "effect/font/GlyphTable.h"
+
+static_assert(std::size(GlyphTable) == kFontGlyphCount && std::size(GlyphTable[0]) == kFontGlyphRows);
+
+const uint16_t* FontGlyphRows(unsigned char code) {
+    const int index = code - kFontFirstCode;
+    return GlyphTable[index >= 0 && index < kFontGlyphCount ? index : 0];
+}
