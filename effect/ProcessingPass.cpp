@@ -2,66 +2,34 @@
 
 #include <GL/glew.h>
 
+#include "gl/ContextLimits.h"
 #include "gl/Scoped.h"
 #include "host/Log.h"
 
-namespace {
+bool ProcessingPass::Create(const ShaderSource& source) { return Create(source, ContextCompilesInParallel()); }
 
-ProcessingLocations FindProcessingLocations(const ShaderProgram& shader) {
-    ProcessingLocations at;
-    at.inputTexture = shader.UniformLocation("InputTexture");
-    at.maxUV = shader.UniformLocation("MaxUV");
-    at.readArea = shader.UniformLocation("ReadArea");
-    at.colorMode = shader.UniformLocation("ColorMode");
-    at.noiseAmount = shader.UniformLocation("NoiseAmount");
-    at.glitchAmount = shader.UniformLocation("GlitchAmount");
-    at.time = shader.UniformLocation("Time");
-    at.scanLinePos = shader.UniformLocation("ScanLinePos");
-    at.scanIntensity = shader.UniformLocation("ScanIntensity");
-    return at;
-}
-
-}  // namespace
-
-bool ProcessingPass::Create(const ShaderSource& full, const ShaderSource& plain, const ShaderSource& padded) {
-    if (!processingShader.Compile(full) || !plainProcessingShader.Compile(plain) ||
-        !paddedProcessingShader.Compile(padded)) {
+bool ProcessingPass::Create(const ShaderSource& source, bool parallelCompile) {
+    if (!programs.Create(source, parallelCompile)) {
         LogMessage("Failed to compile processing shader");
         return false;
     }
-    processingLocations = FindProcessingLocations(processingShader);
-    plainProcessingLocations = FindProcessingLocations(plainProcessingShader);
-    paddedProcessingLocations = FindProcessingLocations(paddedProcessingShader);
     return screenQuad.Create();
 }
 
 void ProcessingPass::Release() {
-    processingShader.Release();
-    plainProcessingShader.Release();
-    paddedProcessingShader.Release();
-    processingLocations = {};
-    plainProcessingLocations = {};
-    paddedProcessingLocations = {};
+    programs.Release();
     screenQuad.Release();
 }
 
-void ProcessingPass::Draw(uint32_t inputTexture, uint32_t hostFramebuffer, const ProcessingUniforms& uniforms) const {
-    const ProcessingProgram which = IsPadded(uniforms.readArea)     ? ProcessingProgram::Padded
-                                    : NeedsFullProcessing(uniforms) ? ProcessingProgram::Full
-                                                                    : ProcessingProgram::Plain;
-    DrawWith(which, inputTexture, hostFramebuffer, uniforms);
+void ProcessingPass::Draw(uint32_t inputTexture, uint32_t hostFramebuffer, const ProcessingUniforms& uniforms) {
+    DrawWith(programs.ForFrame(VariantFor(uniforms)), inputTexture, hostFramebuffer, uniforms);
 }
 
-void ProcessingPass::DrawWith(ProcessingProgram which, uint32_t inputTexture, uint32_t hostFramebuffer,
+void ProcessingPass::DrawWith(const ProcessingProgram& program, uint32_t inputTexture, uint32_t hostFramebuffer,
                               const ProcessingUniforms& uniforms) const {
-    const ShaderProgram& shader = which == ProcessingProgram::Full    ? processingShader
-                                  : which == ProcessingProgram::Plain ? plainProcessingShader
-                                                                      : paddedProcessingShader;
-    const ProcessingLocations& at = which == ProcessingProgram::Full    ? processingLocations
-                                    : which == ProcessingProgram::Plain ? plainProcessingLocations
-                                                                        : paddedProcessingLocations;
+    const ProcessingLocations& at = program.at;
     glBindFramebuffer(GL_FRAMEBUFFER, hostFramebuffer);
-    ScopedProgramUse programScope(shader.ProgramHandle());
+    ScopedProgramUse programScope(program.shader.ProgramHandle());
     ScopedActiveTextureUnit unitScope(0);
     ffglex::Scoped2DTextureBinding textureScope(inputTexture);
     glUniform1i(at.inputTexture, uniforms.inputTexture);

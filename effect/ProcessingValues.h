@@ -49,10 +49,6 @@ FrameValues ComputeFrameValues(int32_t frameCounter, float scanLineMode);
 ProcessingUniforms ComputeProcessingUniforms(const FrameValues& frame, const ffgl::TextureRecord& input,
                                              const ProcessingParameters& parameters);
 
-// Whether any feature of the full processing shader changes the picture: glitch, noise,
-// scan glow or a colour mode other than "Normal". The tests are the shader's own.
-bool NeedsFullProcessing(const ProcessingUniforms& uniforms);
-
 // Whether the picture fills less than its texture, so that reads must be held within it.
 bool IsPadded(const ReadArea& area);
 

@@ -12,3 +12,8 @@ struct ViewportSize {
     float height = 1.0f;
 };
 ViewportSize CurrentViewportSize();
+
+// Whether the context compiles shaders on threads of its own when asked
+// (GL_KHR_parallel_shader_compile or GL_ARB_parallel_shader_compile), so that a program
+// can be polled for GL_COMPLETION_STATUS_KHR instead of waited for.
+bool ContextCompilesInParallel();
