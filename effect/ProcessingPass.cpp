@@ -2,9 +2,23 @@
 
 #include <GL/glew.h>
 
+#include <chrono>
+#include <thread>
+
 #include "gl/ContextLimits.h"
 #include "gl/Scoped.h"
 #include "host/Log.h"
+#include "platform/Platform.h"
+
+namespace {
+
+// What one step of building a variant may cost a frame on the render thread.
+constexpr double kBuildStepBudgetMs = 2.0;
+// How long set-up waits for a driver that builds on threads of its own.
+constexpr int kWarmUpPolls = 2000;
+constexpr auto kPollPause = std::chrono::milliseconds(1);
+
+}  // namespace
 
 bool ProcessingPass::Create(const ShaderSource& source) { return Create(source, ContextCompilesInParallel()); }
 
@@ -43,4 +57,30 @@ void ProcessingPass::DrawWith(const ProcessingProgram& program, uint32_t inputTe
     glUniform1f(at.scanLinePos, uniforms.scanLinePos);
     glUniform1f(at.scanIntensity, uniforms.scanIntensity);
     screenQuad.Draw();
+}
+
+void ProcessingPass::WarmUp(uint32_t framebuffer, const ffgl::TextureRecord& picture,
+                            const ffgl::TextureRecord& padded) {
+    const FrameValues frame = ComputeFrameValues(1, 0.0f);
+    const ProcessingUniforms uniforms = ComputeProcessingUniforms(frame, picture, {});
+    DrawWith(programs.Full(false), picture.handle, framebuffer, uniforms);
+    DrawWith(programs.Full(true), padded.handle, framebuffer, ComputeProcessingUniforms(frame, padded, {}));
+
+    const ProcessingVariant plain = VariantFor(uniforms);
+    double start = ThreadMilliseconds();
+    programs.ForFrame(plain);
+    const double starting = ThreadMilliseconds() - start;
+    for (int poll = 0; poll < kWarmUpPolls; ++poll) {
+        start = ThreadMilliseconds();
+        const ProcessingProgram& program = programs.ForFrame(plain);
+        if (!programs.Built(plain)) {
+            if (!programs.Building()) return;  // it failed: the full program draws
+            std::this_thread::sleep_for(kPollPause);
+            continue;
+        }
+        DrawWith(program, picture.handle, framebuffer, uniforms);
+        const double finishing = ThreadMilliseconds() - start;
+        programs.SetBuildingInFrames(starting <= kBuildStepBudgetMs && finishing <= kBuildStepBudgetMs);
+        return;
+    }
 }

@@ -25,8 +25,8 @@ bool ProcessingPrograms::Create(const ShaderSource& source, bool parallelCompile
     parallel = parallelCompile;
     if (!fragmentSource) return false;
     variantText.reserve(VariantSourceRoom(fragmentSource));
-    return Build(full, fragmentSource) && Build(paddedFull, FullProgramSource(fragmentSource, true).c_str()) &&
-           BuildNow(ProcessingVariant{});
+    buildInFrames = true;
+    return Build(full, fragmentSource) && Build(paddedFull, FullProgramSource(fragmentSource, true).c_str());
 }
 
 void ProcessingPrograms::Release() {
@@ -46,7 +46,7 @@ const ProcessingProgram& ProcessingPrograms::ForFrame(const ProcessingVariant& v
     const int wanted = VariantIndex(variant);
     if (building >= 0) {
         if (variants[building].shader.BuildFinished(parallel)) Finish(building);
-    } else if (states[wanted] == State::Missing) {
+    } else if (states[wanted] == State::Missing && buildInFrames) {
         Start(wanted);
     }
     return states[wanted] == State::Built ? variants[wanted] : Full(variant.padded);

@@ -38,9 +38,9 @@ public:
     ProcessingPrograms(const ProcessingPrograms&) = delete;
     ProcessingPrograms& operator=(const ProcessingPrograms&) = delete;
 
-    // Builds the full program, its padded form and the plain variant (every feature
-    // off), waiting for each. `parallelCompile`: the context compiles on threads of its
-    // own, so a variant in the making is polled rather than waited for.
+    // Builds the full program and its padded form, waiting for each. `parallelCompile`:
+    // the context compiles on threads of its own, so a variant in the making is polled
+    // rather than waited for.
     bool Create(const ShaderSource& source, bool parallelCompile);
     void Release();
 
@@ -48,12 +48,18 @@ public:
     // full program until then. Takes one step of building at most: finishes the variant
     // in the making when the driver is done with it, or else starts the one wanted.
     const ProcessingProgram& ForFrame(const ProcessingVariant& variant);
+    // Whether frames start building variants they want (on after Create). Off, they
+    // draw with the variants built so far and the full program.
+    void SetBuildingInFrames(bool on) { buildInFrames = on; }
+    bool BuildingInFrames() const { return buildInFrames; }
 
     const ProcessingProgram& Full(bool padded) const { return padded ? paddedFull : full; }
     // The variant's program, with no names until it is built.
     const ProcessingProgram& Variant(const ProcessingVariant& variant) const { return variants[VariantIndex(variant)]; }
     // The variant when it is built, otherwise null.
     const ProcessingProgram* Built(const ProcessingVariant& variant) const;
+    // Whether a variant is in the making.
+    bool Building() const { return building >= 0; }
     // Builds the variant now, waiting for the driver; true when it is built.
     bool BuildNow(const ProcessingVariant& variant);
 
@@ -67,6 +73,7 @@ private:
     const char* vertexSource = nullptr;
     const char* fragmentSource = nullptr;
     bool parallel = false;
+    bool buildInFrames = true;
     std::string variantText;  // room for any variant's source, reserved at set-up
     ProcessingProgram full;
     ProcessingProgram paddedFull;

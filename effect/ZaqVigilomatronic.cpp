@@ -64,14 +64,7 @@ void ZaqVigilomatronic::WarmUpPrograms() {
     const uint32_t side = ScratchTarget::kPictureSide, wide = ScratchTarget::kPowerOfTwoSide;
     const ffgl::TextureRecord picture{side, side, side, side, scratch.PictureTexture()};
     const ffgl::TextureRecord padded{side, side, wide, wide, scratch.PowerOfTwoTexture()};
-    const FrameValues frame = ComputeFrameValues(1, 0.0f);
-    const ProcessingPrograms& programs = pass.Programs();
-    for (const ProcessingProgram* program : {&programs.Full(false), programs.Built(ProcessingVariant{})})
-        if (program)
-            pass.DrawWith(*program, picture.handle, scratch.Framebuffer(),
-                          ComputeProcessingUniforms(frame, picture, {}));
-    pass.DrawWith(programs.Full(true), padded.handle, scratch.Framebuffer(),
-                  ComputeProcessingUniforms(frame, padded, {}));
+    pass.WarmUp(scratch.Framebuffer(), picture, padded);
     BeginBlending();
     overlay.WarmUp();
     {

@@ -91,6 +91,7 @@ TEST_F(GraphicsLifecycle, TeardownDeletesTheVariantsBuiltDuringFrames) {
     const int before = LiveShaderObjects();
     const ffgl::ViewportRecord viewport{0, 0, static_cast<uint32_t>(targetWidth), static_cast<uint32_t>(targetHeight)};
     ASSERT_EQ(effect->SetUpGraphics(&viewport), 0u);
+    Pass().Programs().SetBuildingInFrames(true);  // whatever set-up found the driver's cache to be
     UploadSolid(200, 100, 50);
     for (float mode : {1.0f, 2.0f, 3.0f}) {
         Set(kParamColorMode, mode);

@@ -87,6 +87,8 @@ bool ApplyOption(const std::string& option, const std::string& value, HostOption
         options->format = value;
     else if (option == "--load-overlay")
         options->loadOverlay = value;
+    else if (option == "--switch-to")
+        options->switches.push_back(value);
     else
         return ApplyNumber(option, value, options, error);
     return true;
@@ -130,11 +132,14 @@ bool ParseOptions(const std::vector<std::string>& arguments, size_t first, const
 }
 
 bool CheckCombinations(HostOptions* options, std::string* error) {
-    if (options->frames == 0) options->frames = options->command == "bench" ? 300 : 1;
+    if (options->frames == 0) options->frames = options->command != "bench" ? 1 : options->switches.empty() ? 300 : 10;
     if (options->copyBaseline && !options->baseline.empty())
         return Refuse("bench takes --baseline or --copy-baseline, not both", error);
     if (!options->loadOverlay.empty() && (options->copyBaseline || !options->baseline.empty()))
         return Refuse("bench --load-overlay measures one configuration, without a baseline", error);
+    if (!options->switches.empty() &&
+        (options->copyBaseline || !options->baseline.empty() || !options->loadOverlay.empty()))
+        return Refuse("bench --switch-to measures one instance, without a baseline or an overlay load", error);
     if (options->framesGiven && options->duration > 0.0)
         return Refuse(options->command + " takes --frames or --duration, not both", error);
     if (options->command == "render" && options->output.empty())
