@@ -34,9 +34,10 @@ public:
     // At set-up, out of sight: draws each full program once into `framebuffer`, from a
     // picture and from a padded picture, so that the driver finishes building them now,
     // then builds the plain variant (every feature off) as a frame builds any variant,
-    // timing each step on this thread. A step beyond what a frame can spare means the
-    // driver builds at first use on the calling thread with nothing cached: frames then
-    // keep the full program for what is not built, rather than stall.
+    // timing each step on this thread. A step that costs tens of milliseconds means the
+    // driver compiles at first use on the calling thread with nothing cached (llvmpipe
+    // with its shader cache off): frames then keep the full program for what is not
+    // built, rather than stall.
     void WarmUp(uint32_t framebuffer, const ffgl::TextureRecord& picture, const ffgl::TextureRecord& padded);
 
     // The full program, the one the first frames' log line names.
