@@ -72,19 +72,20 @@ void main() {
 
     vec3 color;
     if (GLITCH) {
+        // Chromatic aberration: red from the right, green in place, blue from the left;
+        // a displaced row instead takes all three from one place further along. Its
+        // place is chosen before reading, so a pixel reads three times, not four, and
+        // only a displaced row needs its shift.
         float a = G * 0.008;
-        color.r = readInput(tc + vec2(a, 0.0)).r;
-        color.g = readInput(tc).g;
-        color.b = readInput(tc - vec2(a, 0.0)).b;
+        vec2 red = tc + vec2(a, 0.0), green = tc, blue = tc - vec2(a, 0.0);
+        float h = rand(vec2(floor(tc.y * 60.0), floor(T * 8.0)));
+        if (h >= 0.97 - G * 0.12) {
+            float shift = (rand(vec2(tc.y * 7.0, T * 3.0)) - 0.5) * G * 0.12;
+            red = green = blue = tc + vec2(shift, 0.0);
+        }
+        color = vec3(readInput(red).r, readInput(green).g, readInput(blue).b);
     } else {
         color = readInput(tc).rgb;
-    }
-
-    if (GLITCH) {
-        float h = rand(vec2(floor(tc.y * 60.0), floor(T * 8.0)));
-        float trigger = h >= 0.97 - G * 0.12 ? 1.0 : 0.0;
-        float shift = trigger * (rand(vec2(tc.y * 7.0, T * 3.0)) - 0.5) * G * 0.12;
-        if (trigger == 1.0) color = readInput(tc + vec2(shift, 0.0)).rgb;
     }
 
     if (COLOR_MODE == 1) {
