@@ -38,7 +38,14 @@ void ProcessingPass::Release() {
 }
 
 void ProcessingPass::Draw(uint32_t inputTexture, uint32_t hostFramebuffer, const ProcessingUniforms& uniforms) {
-    DrawWith(programs.ForFrame(VariantFor(uniforms)), inputTexture, hostFramebuffer, uniforms);
+    ProcessingUniforms frame = uniforms;
+    // Only the interlace counts window rows: the viewport is asked for when it is on.
+    if (frame.glitchAmount > 0.1f) {
+        const ViewportRect viewport = CurrentViewport();
+        frame.viewportY = static_cast<float>(viewport.y);
+        frame.viewportHeight = static_cast<float>(viewport.height);
+    }
+    DrawWith(programs.ForFrame(VariantFor(frame)), inputTexture, hostFramebuffer, frame);
 }
 
 void ProcessingPass::DrawWith(const ProcessingProgram& program, uint32_t inputTexture, uint32_t hostFramebuffer,
@@ -58,6 +65,7 @@ void ProcessingPass::DrawWith(const ProcessingProgram& program, uint32_t inputTe
     glUniform1f(at.time, uniforms.time);
     glUniform1f(at.scanLinePos, uniforms.scanLinePos);
     glUniform1f(at.scanIntensity, uniforms.scanIntensity);
+    glUniform2f(at.viewportRows, uniforms.viewportY, uniforms.viewportHeight);
     screenQuad.Draw();
 }
 

@@ -13,6 +13,7 @@ ProcessingLocations FindLocations(const ShaderProgram& shader) {
     at.time = shader.UniformLocation("Time");
     at.scanLinePos = shader.UniformLocation("ScanLinePos");
     at.scanIntensity = shader.UniformLocation("ScanIntensity");
+    at.viewportRows = shader.UniformLocation("ViewportRows");
     return at;
 }
 

@@ -23,6 +23,7 @@ struct ProcessingLocations {
     int32_t time = -1;
     int32_t scanLinePos = -1;
     int32_t scanIntensity = -1;
+    int32_t viewportRows = -1;
 };
 
 struct ProcessingProgram {

@@ -35,6 +35,10 @@ struct ProcessingUniforms {
     float time = 0.0f;
     float scanLinePos = 0.0f;
     float scanIntensity = 0.0f;
+    // The viewport's first window row and its height, from GL at the draw: the interlace
+    // counts window rows.
+    float viewportY = 0.0f;
+    float viewportHeight = 0.0f;
 };
 
 // The effect's parameters that the pass reads.

@@ -4,10 +4,14 @@ const char* const kProcessingVertexSource = R"(#version 410 core
 layout(location = 0) in vec4 vPosition;
 layout(location = 1) in vec2 vUV;
 uniform vec2 MaxUV;
+uniform vec2 ViewportRows;  // the viewport's first window row and its height
 out vec2 uv;
+noperspective out float windowRow;
 void main() {
     gl_Position = vPosition;
     uv = vUV;
+    // From the viewport's bottom edge to its top, in window rows.
+    windowRow = ViewportRows.x + (vPosition.y * 0.5 + 0.5) * ViewportRows.y;
 }
 )";
 
@@ -17,6 +21,7 @@ void main() {
 // the same text, so a variant draws what the full program draws.
 const char* const kProcessingFragmentSource = R"(#version 410 core
 in vec2 uv;
+noperspective in float windowRow;
 out vec4 fragColor;
 uniform sampler2D InputTexture;
 uniform vec2 MaxUV;
@@ -104,7 +109,10 @@ void main() {
     // Part of the glitch: above a tenth of it.
     if (GLITCH && G > 0.1) {
         float strength = (G - 0.1) * 0.5;
-        float s = mod(gl_FragCoord.y + T * 20.0, 3.0);
+        // gl_FragCoord.y, the centre of the pixel's window row, exactly: the row is the
+        // interpolated one rounded down. Software GL pays for gl_FragCoord in every pixel.
+        float row = floor(windowRow) + 0.5;
+        float s = mod(row + T * 20.0, 3.0);
         float darken = (s >= 1.5 ? 1.0 : 0.0) * strength * 0.35;
         color *= 1.0 - darken;
     }

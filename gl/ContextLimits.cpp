@@ -15,9 +15,14 @@ bool ContextDrawsWideLines() {
 }
 
 ViewportSize CurrentViewportSize() {
+    const ViewportRect viewport = CurrentViewport();
+    return {static_cast<float>(std::max(viewport.width, 1)), static_cast<float>(std::max(viewport.height, 1))};
+}
+
+ViewportRect CurrentViewport() {
     GLint viewport[4] = {0, 0, 1, 1};
     glGetIntegerv(GL_VIEWPORT, viewport);
-    return {static_cast<float>(std::max(viewport[2], 1)), static_cast<float>(std::max(viewport[3], 1))};
+    return {viewport[0], viewport[1], viewport[2], viewport[3]};
 }
 
 bool ContextCompilesInParallel() {

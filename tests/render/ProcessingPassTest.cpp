@@ -95,8 +95,9 @@ TEST_F(ProcessingPass, EveryVariantDrawsExactlyWhatTheFullProgramDraws) {
                     static_cast<float>(variant.colorMode ? variant.colorMode : amounts.otherMode),
                     variant.scanGlow ? 1.0f : 0.0f, variant.noise ? amounts.noise : 0.0f,
                     variant.glitch ? amounts.glitch : 0.0f};
-                const ProcessingUniforms uniforms = ComputeProcessingUniforms(
+                ProcessingUniforms uniforms = ComputeProcessingUniforms(
                     ComputeFrameValues(amounts.frame, parameters.scanLineMode), record, parameters);
+                uniforms.viewportHeight = static_cast<float>(target.height);
                 ASSERT_EQ(VariantFor(uniforms), variant);
                 Pass().DrawWith(programs.Full(variant.padded), input.texture, target.framebuffer, uniforms);
                 const Pixels full = Read();
@@ -213,6 +214,27 @@ TEST_F(ProcessingPass, GlitchAboveOneTenthDarkensTwoRowsInThree) {
     std::set<int> levels;
     for (int y = 30; y < 33; ++y) levels.insert(pixels.At(32, y)[1]);
     EXPECT_GE(levels.size(), 2u);
+}
+
+// The interlace counts window rows, as gl_FragCoord does, also in a viewport that does
+// not start at the window's first row.
+TEST_F(ProcessingPass, InterlaceCountsWindowRowsInAViewportAboveTheFirstRow) {
+    UploadSolid(180, 200, 160);
+    const Color c = FromBytes(180, 200, 160);
+    const int bottom = 10, height = 47;  // a bottom row that is no multiple of the interlace period
+    glViewport(0, bottom, target.width, height);
+    Set(kParamGlitch, 0.7f);
+    FrameCounter() = 20;
+    ASSERT_EQ(RenderFrame(), 0u);
+    glViewport(0, 0, target.width, target.height);
+    const Pixels pixels = Read();
+    const float time = ComputeFrameValues(FrameCounter(), 0.0f).frameTime;
+    for (int y = bottom; y < bottom + height; ++y)
+        for (int x = 0; x < pixels.width; x += 5) {
+            const float v = (static_cast<float>(y - bottom) + 0.5f) / static_cast<float>(height);
+            ASSERT_TRUE(PixelNear(pixels, x, y, GlitchShading(c, 0.7f, time, y, U(x), v), kByteTolerance))
+                << "row " << y;
+        }
 }
 
 TEST_F(ProcessingPass, NoiseShiftsAllThreeChannelsAlike) {

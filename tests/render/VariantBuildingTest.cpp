@@ -23,15 +23,20 @@ protected:
         EffectRender::SetUp();
         if (IsSkipped() || HasFatalFailure()) return;
         UploadSolid(90, 160, 40);
+        glViewport(0, 0, target.width, target.height);
         ASSERT_TRUE(pass.Create(BuiltInShaderSources().processing, GetParam()));
     }
     void TearDown() override {
         if (SharedContext()) pass.Release();
         EffectRender::TearDown();
     }
+    // The uniforms of a frame over the whole target, the viewport the pass finds.
     ProcessingUniforms Uniforms(float colorMode, float glitch) const {
         const ffgl::TextureRecord record{16, 16, 16, 16, input.texture};
-        return ComputeProcessingUniforms(ComputeFrameValues(40, 1.0f), record, {colorMode, 1.0f, 0.3f, glitch});
+        ProcessingUniforms uniforms =
+            ComputeProcessingUniforms(ComputeFrameValues(40, 1.0f), record, {colorMode, 1.0f, 0.3f, glitch});
+        uniforms.viewportHeight = static_cast<float>(target.height);
+        return uniforms;
     }
     // One frame of the pass; its pixels must be the full program's.
     void DrawFrame(const ProcessingUniforms& uniforms) {
