@@ -10,4 +10,7 @@ add_test(NAME ParallelCompile.WithoutTheExtension
   COMMAND render_gl_tests --gtest_filter=ParallelCompile.*:Compiling/VariantBuilding.*)
 set_tests_properties(ParallelCompile.WithoutTheExtension PROPERTIES ENVIRONMENT
   "MESA_EXTENSION_OVERRIDE=-GL_KHR_parallel_shader_compile -GL_ARB_parallel_shader_compile")
+# Once with Mesa's shader cache off, where set-up must find building too dear for frames.
+add_test(NAME BuildProbe.WithoutTheShaderCache COMMAND render_gl_tests --gtest_filter=BuildProbe.*)
+set_tests_properties(BuildProbe.WithoutTheShaderCache PROPERTIES ENVIRONMENT "MESA_SHADER_CACHE_DISABLE=true")
 vigil_test(render_boundary_tests render/BoundaryFrameTest.cpp render/HostSituationsTest.cpp LINKS vigil_hostkit PLUGIN)

@@ -143,5 +143,22 @@ TEST(ParallelCompile, TheEffectBuildsVariantsWithOrWithoutTheExtension) {
     target.Release();
 }
 
+// CTest runs this with Mesa's shader cache off: llvmpipe then builds every program at its
+// first draw on the calling thread, tens of milliseconds, and set-up must see that.
+TEST(BuildProbe, SetUpKeepsTheFullProgramWhereBuildingIsUncachedOnTheRenderThread) {
+    if (!SharedContext()) GTEST_SKIP() << "no OpenGL 4.1 core context (run under xvfb-run -a)";
+    const char* cacheOff = std::getenv("MESA_SHADER_CACHE_DISABLE");
+    const char* renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
+    if (!cacheOff || std::strcmp(cacheOff, "true") != 0 || !renderer || !std::strstr(renderer, "llvmpipe"))
+        GTEST_SKIP() << "needs llvmpipe with MESA_SHADER_CACHE_DISABLE=true";
+    ZaqVigilomatronic effect;
+    const ffgl::ViewportRecord viewport{0, 0, 16, 16};
+    ASSERT_EQ(effect.SetUpGraphics(&viewport), 0u);
+    const ProcessingPrograms& programs = EffectTestAccess::Pass(effect).Programs();
+    EXPECT_FALSE(programs.BuildingInFrames());
+    EXPECT_NE(programs.Built(ProcessingVariant{}), nullptr) << "the plain variant is built all the same";
+    effect.TearDownGraphics();
+}
+
 }  // namespace
 }  // namespace render_test
