@@ -1,8 +1,8 @@
 #!/bin/bash
 # The frame-cost figures of the README: the whole frame with every HUD element and the
-# info block on against the same frame with all of them off, the defaults against the
-# defaults without corners and info, and the processing pass in each colour mode and
-# with glitch, noise and scan glow against a plain texture copy of the same size.
+# info block on against the same frame with all of them off, and the defaults against the
+# defaults without corners and info. The processing pass in each setting against a plain
+# copy: bench/processing-cost.sh.
 # usage: bench/frame-cost.sh [BUILD_DIR] [FRAMES]    (run it under xvfb-run -a)
 set -eu
 build=${1:-build}
@@ -19,9 +19,4 @@ for size in 1280x720 1920x1080; do
     bench --size "$size" "${all_on[@]}" "${all_off[@]}"
     echo "== $size: defaults, against the defaults without corners and info"
     bench --size "$size" --baseline Corners=off --baseline "Show Info=off"
-    for setting in "Color Mode=Normal" "Color Mode=Night Vision" "Color Mode=Thermal" "Color Mode=Negative" \
-                   "Glitch=0.5" "Noise=0.5" "Scan Line=Horizontal"; do
-        echo "== $size: processing pass with $setting (no HUD), against a plain copy"
-        bench --size "$size" --copy-baseline --set Corners=off --set "Show Info=off" --set "$setting"
-    done
 done

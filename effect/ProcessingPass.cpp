@@ -2,66 +2,57 @@
 
 #include <GL/glew.h>
 
+#include <chrono>
+#include <thread>
+
+#include "gl/ContextLimits.h"
 #include "gl/Scoped.h"
 #include "host/Log.h"
+#include "platform/Platform.h"
 
 namespace {
 
-ProcessingLocations FindProcessingLocations(const ShaderProgram& shader) {
-    ProcessingLocations at;
-    at.inputTexture = shader.UniformLocation("InputTexture");
-    at.maxUV = shader.UniformLocation("MaxUV");
-    at.readArea = shader.UniformLocation("ReadArea");
-    at.colorMode = shader.UniformLocation("ColorMode");
-    at.noiseAmount = shader.UniformLocation("NoiseAmount");
-    at.glitchAmount = shader.UniformLocation("GlitchAmount");
-    at.time = shader.UniformLocation("Time");
-    at.scanLinePos = shader.UniformLocation("ScanLinePos");
-    at.scanIntensity = shader.UniformLocation("ScanIntensity");
-    return at;
-}
+// A step of building that the driver takes from its cache costs the render thread well
+// under a millisecond (a few, the first time in a process); one it compiles on this
+// thread with nothing cached costs tens of milliseconds.
+constexpr double kCachedBuildStepMs = 10.0;
+// How long set-up waits for a driver that builds on threads of its own.
+constexpr int kWarmUpPolls = 2000;
+constexpr auto kPollPause = std::chrono::milliseconds(1);
 
 }  // namespace
 
-bool ProcessingPass::Create(const ShaderSource& full, const ShaderSource& plain, const ShaderSource& padded) {
-    if (!processingShader.Compile(full) || !plainProcessingShader.Compile(plain) ||
-        !paddedProcessingShader.Compile(padded)) {
+bool ProcessingPass::Create(const ShaderSource& source) { return Create(source, ContextCompilesInParallel()); }
+
+bool ProcessingPass::Create(const ShaderSource& source, bool parallelCompile) {
+    if (!programs.Create(source, parallelCompile)) {
         LogMessage("Failed to compile processing shader");
         return false;
     }
-    processingLocations = FindProcessingLocations(processingShader);
-    plainProcessingLocations = FindProcessingLocations(plainProcessingShader);
-    paddedProcessingLocations = FindProcessingLocations(paddedProcessingShader);
     return screenQuad.Create();
 }
 
 void ProcessingPass::Release() {
-    processingShader.Release();
-    plainProcessingShader.Release();
-    paddedProcessingShader.Release();
-    processingLocations = {};
-    plainProcessingLocations = {};
-    paddedProcessingLocations = {};
+    programs.Release();
     screenQuad.Release();
 }
 
-void ProcessingPass::Draw(uint32_t inputTexture, uint32_t hostFramebuffer, const ProcessingUniforms& uniforms) const {
-    const ProcessingProgram which = IsPadded(uniforms.readArea)     ? ProcessingProgram::Padded
-                                    : NeedsFullProcessing(uniforms) ? ProcessingProgram::Full
-                                                                    : ProcessingProgram::Plain;
-    DrawWith(which, inputTexture, hostFramebuffer, uniforms);
+void ProcessingPass::Draw(uint32_t inputTexture, uint32_t hostFramebuffer, const ProcessingUniforms& uniforms) {
+    ProcessingUniforms frame = uniforms;
+    // Only the interlace counts window rows: the viewport is asked for when it is on.
+    if (frame.glitchAmount > 0.1f) {
+        const ViewportRect viewport = CurrentViewport();
+        frame.viewportY = static_cast<float>(viewport.y);
+        frame.viewportHeight = static_cast<float>(viewport.height);
+    }
+    DrawWith(programs.ForFrame(VariantFor(frame)), inputTexture, hostFramebuffer, frame);
 }
 
-void ProcessingPass::DrawWith(ProcessingProgram which, uint32_t inputTexture, uint32_t hostFramebuffer,
+void ProcessingPass::DrawWith(const ProcessingProgram& program, uint32_t inputTexture, uint32_t hostFramebuffer,
                               const ProcessingUniforms& uniforms) const {
-    const ShaderProgram& shader = which == ProcessingProgram::Full    ? processingShader
-                                  : which == ProcessingProgram::Plain ? plainProcessingShader
-                                                                      : paddedProcessingShader;
-    const ProcessingLocations& at = which == ProcessingProgram::Full    ? processingLocations
-                                    : which == ProcessingProgram::Plain ? plainProcessingLocations
-                                                                        : paddedProcessingLocations;
+    const ProcessingLocations& at = program.at;
     glBindFramebuffer(GL_FRAMEBUFFER, hostFramebuffer);
-    ScopedProgramUse programScope(shader.ProgramHandle());
+    ScopedProgramUse programScope(program.shader.ProgramHandle());
     ScopedActiveTextureUnit unitScope(0);
     ffglex::Scoped2DTextureBinding textureScope(inputTexture);
     glUniform1i(at.inputTexture, uniforms.inputTexture);
@@ -74,5 +65,32 @@ void ProcessingPass::DrawWith(ProcessingProgram which, uint32_t inputTexture, ui
     glUniform1f(at.time, uniforms.time);
     glUniform1f(at.scanLinePos, uniforms.scanLinePos);
     glUniform1f(at.scanIntensity, uniforms.scanIntensity);
+    glUniform2f(at.viewportRows, uniforms.viewportY, uniforms.viewportHeight);
     screenQuad.Draw();
+}
+
+void ProcessingPass::WarmUp(uint32_t framebuffer, const ffgl::TextureRecord& picture,
+                            const ffgl::TextureRecord& padded) {
+    const FrameValues frame = ComputeFrameValues(1, 0.0f);
+    const ProcessingUniforms uniforms = ComputeProcessingUniforms(frame, picture, {});
+    DrawWith(programs.Full(false), picture.handle, framebuffer, uniforms);
+    DrawWith(programs.Full(true), padded.handle, framebuffer, ComputeProcessingUniforms(frame, padded, {}));
+
+    const ProcessingVariant plain = VariantFor(uniforms);
+    double start = ThreadMilliseconds();
+    programs.ForFrame(plain);
+    const double starting = ThreadMilliseconds() - start;
+    for (int poll = 0; poll < kWarmUpPolls; ++poll) {
+        start = ThreadMilliseconds();
+        const ProcessingProgram& program = programs.ForFrame(plain);
+        if (!programs.Built(plain)) {
+            if (!programs.Building()) return;  // it failed: the full program draws
+            std::this_thread::sleep_for(kPollPause);
+            continue;
+        }
+        DrawWith(program, picture.handle, framebuffer, uniforms);
+        const double finishing = ThreadMilliseconds() - start;
+        programs.SetBuildingInFrames(starting <= kCachedBuildStepMs && finishing <= kCachedBuildStepMs);
+        return;
+    }
 }

@@ -1,33 +1,13 @@
 // The first drawing step of a frame: the input picture through the processing shader
-// over the whole viewport. It owns the processing programs with their uniform locations
-// and the full-screen quad they draw.
+// over the whole viewport. It owns the processing programs and the full-screen quad
+// they draw.
 #pragma once
 
 #include <cstdint>
 
+#include "effect/ProcessingPrograms.h"
 #include "effect/ProcessingValues.h"
 #include "gl/ScreenQuad.h"
-#include "gl/ShaderProgram.h"
-
-// Where a processing program takes its uniforms, found once after it is linked rather
-// than every frame. A uniform the program lacks is -1, which GL ignores.
-struct ProcessingLocations {
-    int32_t inputTexture = -1;
-    int32_t maxUV = -1;
-    int32_t readArea = -1;
-    int32_t colorMode = -1;
-    int32_t noiseAmount = -1;
-    int32_t glitchAmount = -1;
-    int32_t time = -1;
-    int32_t scanLinePos = -1;
-    int32_t scanIntensity = -1;
-};
-
-// The full shader; the plain one for frames with every feature off: the texture read
-// alone, which draws the same pixels where software GL would pay for every branch; and
-// for a padded input the full shader with every read held within the picture, which
-// costs software GL a little more per read.
-enum class ProcessingProgram { Full, Plain, Padded };
 
 class ProcessingPass {
 public:
@@ -37,30 +17,36 @@ public:
     ProcessingPass(const ProcessingPass&) = delete;
     ProcessingPass& operator=(const ProcessingPass&) = delete;
 
-    // Compiles the programs, finds their uniforms and makes the quad. A failed compile
-    // sends its one message to the host's log; hosts know the programs as one pass.
-    bool Create(const ShaderSource& full, const ShaderSource& plain, const ShaderSource& padded);
+    // Builds the programs set-up needs and makes the quad; variants are built while
+    // frames go on, on the driver's own threads where the context offers them. A failed
+    // build sends its one message to the host's log; hosts know the programs as one pass.
+    bool Create(const ShaderSource& source);
+    bool Create(const ShaderSource& source, bool parallelCompile);
     void Release();
 
-    // Binds the host's framebuffer and draws with the program the uniforms need; program,
-    // texture unit and texture binding are back at their defaults afterwards.
-    void Draw(uint32_t inputTexture, uint32_t hostFramebuffer, const ProcessingUniforms& uniforms) const;
-    void DrawWith(ProcessingProgram which, uint32_t inputTexture, uint32_t hostFramebuffer,
+    // Binds the host's framebuffer and draws with the program the uniforms want, the
+    // full program while their variant is being built; program, texture unit and texture
+    // binding are back at their defaults afterwards.
+    void Draw(uint32_t inputTexture, uint32_t hostFramebuffer, const ProcessingUniforms& uniforms);
+    void DrawWith(const ProcessingProgram& program, uint32_t inputTexture, uint32_t hostFramebuffer,
                   const ProcessingUniforms& uniforms) const;
 
+    // At set-up, out of sight: draws each full program once into `framebuffer`, from a
+    // picture and from a padded picture, so that the driver finishes building them now,
+    // then builds the plain variant (every feature off) as a frame builds any variant,
+    // timing each step on this thread. A step that costs tens of milliseconds means the
+    // driver compiles at first use on the calling thread with nothing cached (llvmpipe
+    // with its shader cache off): frames then keep the full program for what is not
+    // built, rather than stall.
+    void WarmUp(uint32_t framebuffer, const ffgl::TextureRecord& picture, const ffgl::TextureRecord& padded);
+
     // The full program, the one the first frames' log line names.
-    uint32_t ProgramHandle() const { return processingShader.ProgramHandle(); }
-    const ShaderProgram& FullProgram() const { return processingShader; }
-    const ShaderProgram& PlainProgram() const { return plainProcessingShader; }
-    const ShaderProgram& PaddedProgram() const { return paddedProcessingShader; }
+    uint32_t ProgramHandle() const { return programs.Full(false).shader.ProgramHandle(); }
+    ProcessingPrograms& Programs() { return programs; }
+    const ProcessingPrograms& Programs() const { return programs; }
     const ScreenQuad& Quad() const { return screenQuad; }
 
 private:
-    ShaderProgram processingShader;
-    ShaderProgram plainProcessingShader;
-    ShaderProgram paddedProcessingShader;
-    ProcessingLocations processingLocations;
-    ProcessingLocations plainProcessingLocations;
-    ProcessingLocations paddedProcessingLocations;
+    ProcessingPrograms programs;
     ScreenQuad screenQuad;
 };

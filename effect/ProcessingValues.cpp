@@ -59,12 +59,6 @@ ProcessingUniforms ComputeProcessingUniforms(const FrameValues& frame, const ffg
     return uniforms;
 }
 
-bool NeedsFullProcessing(const ProcessingUniforms& uniforms) {
-    const bool recoloured = uniforms.colorMode >= 1 && uniforms.colorMode <= 3;
-    return recoloured || uniforms.glitchAmount > 0.001f || uniforms.noiseAmount > 0.001f ||
-           uniforms.scanIntensity > 0.001f;
-}
-
 bool IsPadded(const ReadArea& area) {
     return area.minU > 0.0f || area.minV > 0.0f || area.maxU < 1.0f || area.maxV < 1.0f;
 }

@@ -35,6 +35,10 @@ struct ProcessingUniforms {
     float time = 0.0f;
     float scanLinePos = 0.0f;
     float scanIntensity = 0.0f;
+    // The viewport's first window row and its height, from GL at the draw: the interlace
+    // counts window rows.
+    float viewportY = 0.0f;
+    float viewportHeight = 0.0f;
 };
 
 // The effect's parameters that the pass reads.
@@ -48,10 +52,6 @@ struct ProcessingParameters {
 FrameValues ComputeFrameValues(int32_t frameCounter, float scanLineMode);
 ProcessingUniforms ComputeProcessingUniforms(const FrameValues& frame, const ffgl::TextureRecord& input,
                                              const ProcessingParameters& parameters);
-
-// Whether any feature of the full processing shader changes the picture: glitch, noise,
-// scan glow or a colour mode other than "Normal". The tests are the shader's own.
-bool NeedsFullProcessing(const ProcessingUniforms& uniforms);
 
 // Whether the picture fills less than its texture, so that reads must be held within it.
 bool IsPadded(const ReadArea& area);

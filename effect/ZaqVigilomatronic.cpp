@@ -51,25 +51,20 @@ uint32_t ZaqVigilomatronic::SetUpGraphics(const ffgl::ViewportRecord* viewportRe
 }
 
 bool ZaqVigilomatronic::CreateGraphics(const EffectShaderSources& sources) {
-    return pass.Create(sources.processing, sources.plainProcessing, sources.paddedProcessing) &&
-           hud.Create(sources.line) && overlay.Create(sources.texturedQuad);
+    return pass.Create(sources.processing) && hud.Create(sources.line) && overlay.Create(sources.texturedQuad);
 }
 
 // A driver finishes building a program at its first draw, for the state it meets there
 // (target and texture formats, blending): with a cold shader cache on software GL that
-// cost the frame of first use about a tenth of a second. Here each program meets a
-// frame's state once, the padded program with a texture whose sides are powers of two.
+// cost the frame of first use about a tenth of a second. Here each program set-up builds
+// meets a frame's state once, the padded one with a texture whose sides are powers of two.
 void ZaqVigilomatronic::WarmUpPrograms() {
     ScratchTarget scratch;
     if (!scratch.Create()) return;  // the first use pays instead, as it always did
     const uint32_t side = ScratchTarget::kPictureSide, wide = ScratchTarget::kPowerOfTwoSide;
     const ffgl::TextureRecord picture{side, side, side, side, scratch.PictureTexture()};
     const ffgl::TextureRecord padded{side, side, wide, wide, scratch.PowerOfTwoTexture()};
-    const FrameValues frame = ComputeFrameValues(1, 0.0f);
-    for (const ProcessingProgram program : {ProcessingProgram::Full, ProcessingProgram::Plain})
-        pass.DrawWith(program, picture.handle, scratch.Framebuffer(), ComputeProcessingUniforms(frame, picture, {}));
-    pass.DrawWith(ProcessingProgram::Padded, padded.handle, scratch.Framebuffer(),
-                  ComputeProcessingUniforms(frame, padded, {}));
+    pass.WarmUp(scratch.Framebuffer(), picture, padded);
     BeginBlending();
     overlay.WarmUp();
     {

@@ -3,6 +3,7 @@
 #include <GL/glew.h>
 
 #include <algorithm>
+#include <cstring>
 
 bool ContextDrawsWideLines() {
     GLint flags = 0;
@@ -14,7 +15,24 @@ bool ContextDrawsWideLines() {
 }
 
 ViewportSize CurrentViewportSize() {
+    const ViewportRect viewport = CurrentViewport();
+    return {static_cast<float>(std::max(viewport.width, 1)), static_cast<float>(std::max(viewport.height, 1))};
+}
+
+ViewportRect CurrentViewport() {
     GLint viewport[4] = {0, 0, 1, 1};
     glGetIntegerv(GL_VIEWPORT, viewport);
-    return {static_cast<float>(std::max(viewport[2], 1)), static_cast<float>(std::max(viewport[3], 1))};
+    return {viewport[0], viewport[1], viewport[2], viewport[3]};
+}
+
+bool ContextCompilesInParallel() {
+    GLint count = 0;
+    glGetIntegerv(GL_NUM_EXTENSIONS, &count);
+    for (GLint i = 0; i < count; ++i) {
+        const auto* name = reinterpret_cast<const char*>(glGetStringi(GL_EXTENSIONS, static_cast<GLuint>(i)));
+        if (name && (std::strcmp(name, "GL_KHR_parallel_shader_compile") == 0 ||
+                     std::strcmp(name, "GL_ARB_parallel_shader_compile") == 0))
+            return true;
+    }
+    return false;
 }

@@ -12,3 +12,17 @@ struct ViewportSize {
     float height = 1.0f;
 };
 ViewportSize CurrentViewportSize();
+
+// The current viewport: its lower left corner in window pixels and its size.
+struct ViewportRect {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+};
+ViewportRect CurrentViewport();
+
+// Whether the context compiles shaders on threads of its own when asked
+// (GL_KHR_parallel_shader_compile or GL_ARB_parallel_shader_compile), so that a program
+// can be polled for GL_COMPLETION_STATUS_KHR instead of waited for.
+bool ContextCompilesInParallel();

@@ -22,26 +22,74 @@ void WriteDiagnostic(const char* prefix, const char* text) {
     std::fflush(stdout);
 }
 
+bool HasText(const char* source) { return source && source[0] != '\0'; }
+
 }  // namespace
 
 bool ShaderProgram::Compile(const char* vertexSource, const char* fragmentSource) {
-    if (!vertexSource || vertexSource[0] == '\0') return false;
-    if (!fragmentSource || fragmentSource[0] == '\0') return false;
+    if (!HasText(vertexSource) || !HasText(fragmentSource)) return false;
     Release();  // a program compiled before would otherwise keep its names for ever
-    if (!CompileStage(GL_VERTEX_SHADER, vertexSource, "Vertex Shader error: ") ||
-        !CompileStage(GL_FRAGMENT_SHADER, fragmentSource, "Fragment Shader error: ") || !Link()) {
+    // A vertex stage that fails is reported alone: the fragment source is never compiled.
+    StartStage(GL_VERTEX_SHADER, vertexSource);
+    if (!StageCompiled(vertexShader, "Vertex Shader error: ")) {
+        Release();
+        return false;
+    }
+    StartStage(GL_FRAGMENT_SHADER, fragmentSource);
+    if (!StageCompiled(fragmentShader, "Fragment Shader error: ")) {
+        Release();
+        return false;
+    }
+    StartLink();
+    if (!Linked()) {
         Release();
         return false;
     }
     return true;
 }
 
-bool ShaderProgram::CompileStage(uint32_t kind, const char* source, const char* errorPrefix) {
+bool ShaderProgram::StartBuild(const char* vertexSource, const char* fragmentSource) {
+    if (!HasText(vertexSource) || !HasText(fragmentSource)) return false;
+    Release();
+    StartStage(GL_VERTEX_SHADER, vertexSource);
+    StartStage(GL_FRAGMENT_SHADER, fragmentSource);
+    StartLink();
+    return true;
+}
+
+bool ShaderProgram::BuildFinished(bool parallelCompile) const {
+    if (!parallelCompile || program == 0) return true;
+    GLint done = GL_TRUE;
+    glGetProgramiv(program, GL_COMPLETION_STATUS_KHR, &done);
+    return done == GL_TRUE;
+}
+
+bool ShaderProgram::FinishBuild() {
+    if (program == 0) return false;
+    if (!StageCompiled(vertexShader, "Vertex Shader error: ") ||
+        !StageCompiled(fragmentShader, "Fragment Shader error: ") || !Linked()) {
+        Release();
+        return false;
+    }
+    return true;
+}
+
+void ShaderProgram::StartStage(uint32_t kind, const char* source) {
     const GLuint shader = glCreateShader(kind);
     // Stored at once so that Release deletes it whatever happens next.
     (kind == GL_VERTEX_SHADER ? vertexShader : fragmentShader) = shader;
     glShaderSource(shader, 1, &source, nullptr);
     glCompileShader(shader);
+}
+
+void ShaderProgram::StartLink() {
+    program = glCreateProgram();
+    glAttachShader(program, vertexShader);
+    glAttachShader(program, fragmentShader);
+    glLinkProgram(program);
+}
+
+bool ShaderProgram::StageCompiled(uint32_t shader, const char* errorPrefix) const {
     GLint status = 0;
     glGetShaderiv(shader, GL_COMPILE_STATUS, &status);
     if (status == GL_TRUE) return true;
@@ -55,11 +103,7 @@ bool ShaderProgram::CompileStage(uint32_t kind, const char* source, const char* 
     return false;
 }
 
-bool ShaderProgram::Link() {
-    program = glCreateProgram();
-    glAttachShader(program, vertexShader);
-    glAttachShader(program, fragmentShader);
-    glLinkProgram(program);
+bool ShaderProgram::Linked() const {
     GLint status = 0;
     glGetProgramiv(program, GL_LINK_STATUS, &status);
     if (status == GL_TRUE) return true;

@@ -24,6 +24,16 @@ public:
     bool Compile(const ShaderSource& source) { return Compile(source.vertex, source.fragment); }
     void Release();
 
+    // The same build in two calls, for a program wanted without waiting for it: Start
+    // hands both stages and the link to the driver and asks for no result, which drivers
+    // with parallel compiling finish on threads of their own; Finish, once
+    // BuildFinished says so, takes the results as Compile does.
+    bool StartBuild(const char* vertexSource, const char* fragmentSource);
+    // Whether Finish would not wait: always true where the driver compiles in the calls
+    // themselves (parallelCompile false).
+    bool BuildFinished(bool parallelCompile) const;
+    bool FinishBuild();
+
     uint32_t ProgramHandle() const { return program; }
     uint32_t VertexShaderHandle() const { return vertexShader; }
     uint32_t FragmentShaderHandle() const { return fragmentShader; }
@@ -34,8 +44,10 @@ public:
     void SetVec2(const char* name, float x, float y) const;
 
 private:
-    bool CompileStage(uint32_t kind, const char* source, const char* errorPrefix);
-    bool Link();
+    void StartStage(uint32_t kind, const char* source);
+    void StartLink();
+    bool StageCompiled(uint32_t shader, const char* errorPrefix) const;
+    bool Linked() const;
 
     uint32_t vertexShader = 0;
     uint32_t fragmentShader = 0;

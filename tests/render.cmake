@@ -3,6 +3,14 @@
 # under xvfb-run) and read back.
 vigil_test(render_values_tests render/ProcessingValuesTest.cpp render/HolderTraitsTest.cpp LINKS vigil_core)
 vigil_test(render_gl_tests render/ShaderProgramTest.cpp render/ScopedBindingTest.cpp
-  render/GraphicsLifecycleTest.cpp render/ProcessingPassTest.cpp render/FrameCompositionTest.cpp
-  LINKS vigil_core vigil_hostkit)
+  render/GraphicsLifecycleTest.cpp render/ProcessingPassTest.cpp render/VariantBuildingTest.cpp
+  render/FrameCompositionTest.cpp LINKS vigil_core vigil_hostkit)
+# Once more where the context lacks parallel compiling: Mesa offers it on every driver.
+add_test(NAME ParallelCompile.WithoutTheExtension
+  COMMAND render_gl_tests --gtest_filter=ParallelCompile.*:Compiling/VariantBuilding.*)
+set_tests_properties(ParallelCompile.WithoutTheExtension PROPERTIES ENVIRONMENT
+  "MESA_EXTENSION_OVERRIDE=-GL_KHR_parallel_shader_compile -GL_ARB_parallel_shader_compile")
+# Once with Mesa's shader cache off, where set-up must find building too dear for frames.
+add_test(NAME BuildProbe.WithoutTheShaderCache COMMAND render_gl_tests --gtest_filter=BuildProbe.*)
+set_tests_properties(BuildProbe.WithoutTheShaderCache PROPERTIES ENVIRONMENT "MESA_SHADER_CACHE_DISABLE=true")
 vigil_test(render_boundary_tests render/BoundaryFrameTest.cpp render/HostSituationsTest.cpp LINKS vigil_hostkit PLUGIN)

@@ -31,6 +31,20 @@ TEST(BenchAgainstCopy, CountsAFewDrawsForAFullHud) {
     EXPECT_LE(std::stod(row.substr(row.find_last_of(' ') + 1)), 32.0) << row;
 }
 
+// Instance creation timed, then one row per switch with the worst frame after it; a
+// switch names a numeric parameter, and comes without a baseline.
+TEST(BenchSwitchingSettings, TimesCreationAndTheFramesAfterEachSwitch) {
+    const HostRun run = RunHost({"bench", VIGIL_PLUGIN_PATH, "--size", "160x90", "--frames", "2", "--warmup", "1",
+                                 "--switch-to", "Color Mode=Thermal", "--switch-to", "Glitch=0.5"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("instance creation, 5 instances: CPU ms median"), std::string::npos) << run.out;
+    EXPECT_FALSE(Row(run.out, "Color Mode=Thermal").empty()) << run.out;
+    EXPECT_FALSE(Row(run.out, "Glitch=0.5").empty()) << run.out;
+    EXPECT_FALSE(Row(run.out, "worst extra CPU ms of any frame").empty()) << run.out;
+    EXPECT_NE(RunHost({"bench", VIGIL_PLUGIN_PATH, "--switch-to", "Glitch=0.5", "--copy-baseline"}).status, 0);
+    EXPECT_NE(RunHost({"bench", VIGIL_PLUGIN_PATH, "--switch-to", "Overlay Image=x.png"}).status, 0);
+}
+
 // Figures after a "+" on a row of the bench's report, in MiB.
 double Mebibytes(const std::string& row) {
     const size_t plus = row.find('+');

@@ -22,8 +22,9 @@ HeldNames NamesOf(ZaqVigilomatronic& effect) {
     const HudRenderer& hud = EffectTestAccess::Hud(effect);
     const OverlayPicture& overlay = EffectTestAccess::Overlay(effect);
     HeldNames names;
-    for (const ShaderProgram* p :
-         {&pass.FullProgram(), &hud.Program(), &overlay.Program(), &pass.PlainProgram(), &pass.PaddedProgram()}) {
+    const ProcessingPrograms& programs = pass.Programs();
+    for (const ShaderProgram* p : {&programs.Full(false).shader, &hud.Program(), &overlay.Program(),
+                                   &programs.Variant(ProcessingVariant{}).shader, &programs.Full(true).shader}) {
         names.shaders.push_back(p->VertexShaderHandle());
         names.shaders.push_back(p->FragmentShaderHandle());
         names.programs.push_back(p->ProgramHandle());
@@ -81,6 +82,26 @@ TEST_F(GraphicsLifecycle, TeardownZeroesEveryNameAndDeletesEachObjectOnce) {
     for (GLuint n : bystanders.programs) glDeleteProgram(n);
     glDeleteBuffers(8, bystanders.buffers.data());
     glDeleteVertexArrays(8, bystanders.arrays.data());
+}
+
+// Variants built while frames went on belong to the pass too: teardown deletes them, and
+// the one still in the making.
+TEST_F(GraphicsLifecycle, TeardownDeletesTheVariantsBuiltDuringFrames) {
+    effect->TearDownGraphics();
+    const int before = LiveShaderObjects();
+    const ffgl::ViewportRecord viewport{0, 0, static_cast<uint32_t>(targetWidth), static_cast<uint32_t>(targetHeight)};
+    ASSERT_EQ(effect->SetUpGraphics(&viewport), 0u);
+    Pass().Programs().SetBuildingInFrames(true);  // whatever set-up found the driver's cache to be
+    UploadSolid(200, 100, 50);
+    for (float mode : {1.0f, 2.0f, 3.0f}) {
+        Set(kParamColorMode, mode);
+        for (int frame = 0; frame < 3; ++frame) ASSERT_EQ(RenderFrame(), 0u);
+    }
+    Set(kParamNoise, 0.5f);
+    ASSERT_EQ(RenderFrame(), 0u);  // starts one more
+    EXPECT_GT(LiveShaderObjects(), before + 15);
+    effect->TearDownGraphics();
+    EXPECT_EQ(LiveShaderObjects(), before);
 }
 
 TEST_F(GraphicsLifecycle, SetUpAgainAfterTeardownRendersAsBefore) {

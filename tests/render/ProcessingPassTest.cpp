@@ -60,9 +60,10 @@ protected:
     }
 };
 
-// Frames with every feature off take the plain program: it must draw what the full
-// shader draws, byte for byte, also from a padded texture.
-TEST_F(ProcessingPass, PlainProgramDrawsExactlyWhatTheFullShaderDraws) {
+// Every variant, the plain one included, draws what the full program draws, byte for
+// byte, from an unpadded and a padded texture, for two sets of amounts and times: a
+// strong glitch with interlace and many displaced rows, and a weak one without.
+TEST_F(ProcessingPass, EveryVariantDrawsExactlyWhatTheFullProgramDraws) {
     const int width = 40, height = 30;
     std::vector<uint8_t> picture(static_cast<size_t>(width) * height * 4);
     for (int y = 0; y < height; ++y)
@@ -73,17 +74,37 @@ TEST_F(ProcessingPass, PlainProgramDrawsExactlyWhatTheFullShaderDraws) {
             p[2] = static_cast<uint8_t>((x * y) & 0xFF);
             p[3] = 255;
         }
+    struct Amounts {
+        int32_t frame;
+        float glitch, noise;
+        int32_t otherMode;  // the colour mode a Normal variant gets: any value outside 1..3
+    };
+    const Amounts amountSets[] = {{50, 1.0f, 0.4f, 0}, {7777, 0.05f, 1.0f, 9}};
+    ProcessingPrograms& programs = Pass().Programs();
     for (int padding : {0, 24}) {
         input.Release();
         ASSERT_TRUE(input.Create(width, height, width + padding, height + padding, picture.data()));
         const ffgl::TextureRecord record{width, height, static_cast<uint32_t>(width + padding),
                                          static_cast<uint32_t>(height + padding), input.texture};
-        const ProcessingUniforms uniforms = ComputeProcessingUniforms(ComputeFrameValues(7, 0.0f), record, {});
-        ASSERT_FALSE(NeedsFullProcessing(uniforms));
-        Pass().DrawWith(ProcessingProgram::Full, input.texture, target.framebuffer, uniforms);
-        const Pixels full = Read();
-        Pass().DrawWith(ProcessingProgram::Plain, input.texture, target.framebuffer, uniforms);
-        EXPECT_EQ(Read().bytes, full.bytes) << "padding " << padding;
+        for (int index = 0; index < kProcessingVariantCount; ++index) {
+            const ProcessingVariant variant = VariantAt(index);
+            if (variant.padded != (padding > 0)) continue;
+            ASSERT_TRUE(programs.BuildNow(variant)) << "variant " << index;
+            for (const Amounts& amounts : amountSets) {
+                const ProcessingParameters parameters{
+                    static_cast<float>(variant.colorMode ? variant.colorMode : amounts.otherMode),
+                    variant.scanGlow ? 1.0f : 0.0f, variant.noise ? amounts.noise : 0.0f,
+                    variant.glitch ? amounts.glitch : 0.0f};
+                ProcessingUniforms uniforms = ComputeProcessingUniforms(
+                    ComputeFrameValues(amounts.frame, parameters.scanLineMode), record, parameters);
+                uniforms.viewportHeight = static_cast<float>(target.height);
+                ASSERT_EQ(VariantFor(uniforms), variant);
+                Pass().DrawWith(programs.Full(variant.padded), input.texture, target.framebuffer, uniforms);
+                const Pixels full = Read();
+                Pass().DrawWith(*programs.Built(variant), input.texture, target.framebuffer, uniforms);
+                ASSERT_EQ(Read().bytes, full.bytes) << "variant " << index << ", frame " << amounts.frame;
+            }
+        }
     }
 }
 
@@ -193,6 +214,27 @@ TEST_F(ProcessingPass, GlitchAboveOneTenthDarkensTwoRowsInThree) {
     std::set<int> levels;
     for (int y = 30; y < 33; ++y) levels.insert(pixels.At(32, y)[1]);
     EXPECT_GE(levels.size(), 2u);
+}
+
+// The interlace counts window rows, as gl_FragCoord does, also in a viewport that does
+// not start at the window's first row.
+TEST_F(ProcessingPass, InterlaceCountsWindowRowsInAViewportAboveTheFirstRow) {
+    UploadSolid(180, 200, 160);
+    const Color c = FromBytes(180, 200, 160);
+    const int bottom = 10, height = 47;  // a bottom row that is no multiple of the interlace period
+    glViewport(0, bottom, target.width, height);
+    Set(kParamGlitch, 0.7f);
+    FrameCounter() = 20;
+    ASSERT_EQ(RenderFrame(), 0u);
+    glViewport(0, 0, target.width, target.height);
+    const Pixels pixels = Read();
+    const float time = ComputeFrameValues(FrameCounter(), 0.0f).frameTime;
+    for (int y = bottom; y < bottom + height; ++y)
+        for (int x = 0; x < pixels.width; x += 5) {
+            const float v = (static_cast<float>(y - bottom) + 0.5f) / static_cast<float>(height);
+            ASSERT_TRUE(PixelNear(pixels, x, y, GlitchShading(c, 0.7f, time, y, U(x), v), kByteTolerance))
+                << "row " << y;
+        }
 }
 
 TEST_F(ProcessingPass, NoiseShiftsAllThreeChannelsAlike) {

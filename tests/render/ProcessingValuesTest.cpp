@@ -7,6 +7,7 @@
 #include <string>
 
 #include "effect/ProcessingValues.h"
+#include "effect/ProcessingVariant.h"
 
 namespace {
 
@@ -39,24 +40,58 @@ TEST(ProcessingValues, OptionsRoundHalfUpAndAmountsPassUnchanged) {
     EXPECT_EQ(ComputeProcessingUniforms(frame, Texture(4, 4, 4, 4), {0.49f, 0, 0, 0}).colorMode, 0);
 }
 
-TEST(ProcessingValues, OnlyAnActiveFeatureNeedsTheFullShader) {
+// Each feature's variant switch follows the shader's own test of its uniform.
+TEST(ProcessingVariant, EachFeatureSwitchesAtTheShadersThreshold) {
     const ProcessingUniforms plain;
-    EXPECT_FALSE(NeedsFullProcessing(plain));
+    const ProcessingVariant none;
+    EXPECT_EQ(VariantFor(plain), none);
     const auto with = [&](auto change) {
         ProcessingUniforms uniforms = plain;
         change(uniforms);
-        return NeedsFullProcessing(uniforms);
+        return VariantFor(uniforms);
     };
-    for (int mode : {1, 2, 3}) EXPECT_TRUE(with([&](ProcessingUniforms& u) { u.colorMode = mode; }));
-    for (int mode : {-1, 4}) EXPECT_FALSE(with([&](ProcessingUniforms& u) { u.colorMode = mode; }));
-    EXPECT_FALSE(with([](ProcessingUniforms& u) { u.glitchAmount = 0.001f; }));
-    EXPECT_TRUE(with([](ProcessingUniforms& u) { u.glitchAmount = 0.0011f; }));
-    EXPECT_FALSE(with([](ProcessingUniforms& u) { u.noiseAmount = 0.001f; }));
-    EXPECT_TRUE(with([](ProcessingUniforms& u) { u.noiseAmount = 0.5f; }));
-    EXPECT_TRUE(with([](ProcessingUniforms& u) { u.scanIntensity = 0.5f; }));
-    EXPECT_FALSE(with([](ProcessingUniforms& u) { u.glitchAmount = std::nanf(""); }));
+    for (int mode : {1, 2, 3}) EXPECT_EQ(with([&](ProcessingUniforms& u) { u.colorMode = mode; }).colorMode, mode);
+    for (int mode : {-1, 4, INT_MAX}) EXPECT_EQ(with([&](ProcessingUniforms& u) { u.colorMode = mode; }), none);
+    EXPECT_FALSE(with([](ProcessingUniforms& u) { u.glitchAmount = 0.001f; }).glitch);
+    EXPECT_TRUE(with([](ProcessingUniforms& u) { u.glitchAmount = 0.0011f; }).glitch);
+    EXPECT_FALSE(with([](ProcessingUniforms& u) { u.noiseAmount = 0.001f; }).noise);
+    EXPECT_TRUE(with([](ProcessingUniforms& u) { u.noiseAmount = 0.5f; }).noise);
+    EXPECT_FALSE(with([](ProcessingUniforms& u) { u.scanIntensity = 0.001f; }).scanGlow);
+    EXPECT_TRUE(with([](ProcessingUniforms& u) { u.scanIntensity = 0.5f; }).scanGlow);
+    EXPECT_EQ(with([](ProcessingUniforms& u) { u.glitchAmount = std::nanf(""); }), none);
+    EXPECT_TRUE(with([](ProcessingUniforms& u) { u.readArea.maxV = 0.9f; }).padded);
     EXPECT_FALSE(IsPadded(plain.readArea));
     EXPECT_TRUE(IsPadded({0.0f, 0.0f, 1.0f, 0.9f}));
+}
+
+TEST(ProcessingVariant, EveryVariantHasItsOwnNumber) {
+    for (int index = 0; index < kProcessingVariantCount; ++index) {
+        const ProcessingVariant variant = VariantAt(index);
+        EXPECT_EQ(VariantIndex(variant), index);
+        EXPECT_GE(variant.colorMode, 0);
+        EXPECT_LE(variant.colorMode, 3);
+    }
+    EXPECT_EQ(VariantIndex({3, true, true, true, true}), kProcessingVariantCount - 1);
+}
+
+// The switches follow the #version line, every one of them defined, and the rest of the
+// source is unchanged; the text fits the room reserved for it.
+TEST(ProcessingVariant, SourceDefinesEverySwitchAfterTheVersionLine) {
+    const char* const source = "#version 410 core\nvoid main() {}\n";
+    std::string text;
+    text.reserve(VariantSourceRoom(source));
+    const size_t room = text.capacity();
+    WriteVariantSource(source, {2, true, false, true, true}, &text);
+    EXPECT_EQ(text,
+              "#version 410 core\n#define COLOR_MODE 2\n#define GLITCH true\n#define NOISE false\n"
+              "#define SCAN_GLOW true\n#define READ_WITHIN_PICTURE\nvoid main() {}\n");
+    for (int index = 0; index < kProcessingVariantCount; ++index) {
+        WriteVariantSource(source, VariantAt(index), &text);
+        EXPECT_LE(text.size(), room);
+    }
+    EXPECT_EQ(text.capacity(), room) << "a variant's source outgrew its room";
+    EXPECT_EQ(FullProgramSource(source, false), source);
+    EXPECT_EQ(FullProgramSource(source, true), "#version 410 core\n#define READ_WITHIN_PICTURE\nvoid main() {}\n");
 }
 
 TEST(ProcessingValues, ScanOffHasNoPositionAndNoGlow) {

@@ -3,11 +3,13 @@
 #include <GL/glew.h>
 
 #include <cstdio>
+#include <functional>
 #include <memory>
 
 #include "tools/commands/DrawCallCounter.h"
 #include "tools/commands/FrameTiming.h"
 #include "tools/commands/OverlayLoadBench.h"
+#include "tools/commands/SettingSwitchBench.h"
 #include "tools/hostcli/ExitStatus.h"
 #include "tools/hostcli/FrameStatistics.h"
 #include "tools/hostcli/InputPicture.h"
@@ -24,43 +26,39 @@ struct Measurement {
     double drawCalls = 0.0;
 };
 
-template <typename Frame>
-bool MeasureFrames(const HostOptions& options, Frame&& frame, Measurement* result, std::string* error) {
-    std::vector<double> wall, cpu;
+using FrameCall = std::function<bool(std::string*)>;
+
+// The configurations frame by frame in turn, so that whatever else the machine does
+// weighs on each alike and their ratio holds on a busy machine.
+bool MeasureInterleaved(const HostOptions& options, const std::vector<FrameCall>& frames,
+                        std::vector<Measurement>* results, std::string* error) {
+    const size_t count = frames.size();
+    std::vector<std::vector<double>> wall(count), cpu(count);
+    std::vector<uint64_t> draws(count, 0);
     for (int i = 0; i < options.warmupFrames; ++i)
-        if (!TimeFrame(frame, &wall, &cpu, error)) return false;
-    wall.clear();
-    cpu.clear();
-    const uint64_t drawsBefore = DrawCallCount();
+        for (const FrameCall& frame : frames)
+            if (!TimeFrame(frame, &wall[0], &cpu[0], error)) return false;
+    wall[0].clear();
+    cpu[0].clear();
     for (int i = 0; i < options.frames; ++i)
-        if (!TimeFrame(frame, &wall, &cpu, error)) return false;
-    result->drawCalls = static_cast<double>(DrawCallCount() - drawsBefore) / options.frames;
-    result->wall = Summarise(wall);
-    result->cpu = Summarise(cpu);
+        for (size_t k = 0; k < count; ++k) {
+            const uint64_t before = DrawCallCount();
+            if (!TimeFrame(frames[k], &wall[k], &cpu[k], error)) return false;
+            draws[k] += DrawCallCount() - before;
+        }
+    results->resize(count);
+    for (size_t k = 0; k < count; ++k) {
+        (*results)[k].wall = Summarise(wall[k]);
+        (*results)[k].cpu = Summarise(cpu[k]);
+        (*results)[k].drawCalls = static_cast<double>(draws[k]) / options.frames;
+    }
     return true;
 }
 
-bool Measure(PluginClient& client, const HostOptions& options, const Picture& input,
-             const std::vector<ParameterSetting>& settings, Measurement* result, std::string* error) {
-    RenderSession session(client);
-    if (!session.Start(input, options.width, options.height, options.pad, settings, error) ||
-        !session.AwaitFiles(settings, kFileLoadSeconds, error))
-        return false;
-    return MeasureFrames(
-        options, [&session](std::string* e) { return session.RenderFrame(e); }, result, error);
-}
-
-// The same input drawn by a pass-through shader: the floor under any processing pass.
-bool MeasureCopy(const HostOptions& options, const Picture& input, Measurement* result, std::string* error) {
-    TextureCopy copy;
-    if (!copy.Start(input, options.width, options.height, error)) return false;
-    return MeasureFrames(
-        options,
-        [&copy](std::string*) {
-            copy.RenderFrame();
-            return true;
-        },
-        result, error);
+bool StartSession(RenderSession& session, const HostOptions& options, const Picture& input,
+                  const std::vector<ParameterSetting>& settings, std::string* error) {
+    return session.Start(input, options.width, options.height, options.pad, settings, error) &&
+           session.AwaitFiles(settings, kFileLoadSeconds, error);
 }
 
 void PrintRow(const char* label, double value, const double* baseline) {
@@ -97,6 +95,7 @@ void PrintReport(const HostOptions& options, const std::string& library, const M
 
 int RunBench(const HostOptions& options) {
     if (!options.loadOverlay.empty()) return RunOverlayLoadBench(options);
+    if (!options.switches.empty()) return RunSettingSwitchBench(options);
     std::string error;
     Picture input;
     PluginClient client;
@@ -109,13 +108,25 @@ int RunBench(const HostOptions& options) {
         return Fail(error);
     std::unique_ptr<GlContext> context = GlContext::Create(&error, {.forwardCompatible = options.forwardCompatible});
     if (!context) return Fail(error);
-    Measurement main, baseline;
-    if (!Measure(client, options, input, settings, &main, &error)) return Fail(error);
+    RenderSession session(client), baselineSession(client);
+    TextureCopy copy;
+    std::vector<FrameCall> frames = {[&session](std::string* e) { return session.RenderFrame(e); }};
+    if (!StartSession(session, options, input, settings, &error)) return Fail(error);
     const bool compare = options.copyBaseline || !options.baseline.empty();
-    const bool measured = !compare               ? true
-                          : options.copyBaseline ? MeasureCopy(options, input, &baseline, &error)
-                                                 : Measure(client, options, input, baselineSettings, &baseline, &error);
-    if (!measured) return Fail(error);
-    PrintReport(options, client.FileName(), main, compare ? &baseline : nullptr);
+    if (options.copyBaseline) {
+        if (!copy.Start(input, options.width, options.height, &error)) return Fail(error);
+        frames.push_back([&copy](std::string*) {
+            copy.RenderFrame();
+            return true;
+        });
+    } else if (compare) {
+        if (!StartSession(baselineSession, options, input, baselineSettings, &error)) return Fail(error);
+        frames.push_back([&baselineSession](std::string* e) { return baselineSession.RenderFrame(e); });
+    }
+    std::vector<Measurement> measured;
+    if (!MeasureInterleaved(options, frames, &measured, &error)) return Fail(error);
+    const Measurement& main = measured[0];
+    const Measurement* baseline = compare ? &measured[1] : nullptr;
+    PrintReport(options, client.FileName(), main, baseline);
     return kExitOk;
 }

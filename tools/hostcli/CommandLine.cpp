@@ -89,6 +89,8 @@ bool ApplyOption(const std::string& option, const std::string& value, HostOption
         options->loadOverlay = value;
     else if (option == "--parameter")
         options->parameter = value;
+    else if (option == "--switch-to")
+        options->switches.push_back(value);
     else
         return ApplyNumber(option, value, options, error);
     return true;
@@ -134,7 +136,8 @@ bool ParseOptions(const std::vector<std::string>& arguments, size_t first, const
 
 bool CheckCombinations(HostOptions* options, std::string* error) {
     const bool gallery = options->command == "gallery";
-    if (options->frames == 0) options->frames = options->command == "bench" ? 300 : gallery ? 30 : 1;
+    if (options->frames == 0)
+        options->frames = options->command == "bench" ? (options->switches.empty() ? 300 : 10) : gallery ? 30 : 1;
     if (gallery && !options->sizeGiven) {
         options->width = 320;
         options->height = 180;
@@ -144,6 +147,9 @@ bool CheckCombinations(HostOptions* options, std::string* error) {
         return Refuse("bench takes --baseline or --copy-baseline, not both", error);
     if (!options->loadOverlay.empty() && (options->copyBaseline || !options->baseline.empty()))
         return Refuse("bench --load-overlay measures one configuration, without a baseline", error);
+    if (!options->switches.empty() &&
+        (options->copyBaseline || !options->baseline.empty() || !options->loadOverlay.empty()))
+        return Refuse("bench --switch-to measures one instance, without a baseline or an overlay load", error);
     if (options->framesGiven && options->duration > 0.0)
         return Refuse(options->command + " takes --frames or --duration, not both", error);
     if (options->command == "render" && options->output.empty())

@@ -25,6 +25,7 @@ struct HostOptions {
     std::string loadOverlay;            // bench: the file to load mid-run instead
     std::string parameter;              // gallery: the one parameter to show
     int loadAtFrame = 60;               // bench: after this many measured frames
+    std::vector<std::string> switches;  // bench: "Name=Value" applied one after another, mid-run
     FrameRate rate;                     // --fps; numerator 0: not given
     double start = 0.0;                 // --start, seconds
     double duration = 0.0;              // --duration, seconds; 0: not given

@@ -44,19 +44,23 @@ const CommandSpec kCommands[] = {
      "window) ends. The window's title shows the frame time and the chosen parameter.\n"},
     {"bench", "LIBRARY", 1,
      "--input --size --frames --set --pad --warmup --baseline --copy-baseline --load-overlay --at-frame "
-     "--forward-compatible ",
+     "--switch-to --forward-compatible ",
      true,
      "vigil-host bench LIBRARY [--input PICTURE|testcard] [--size WxH] [--frames N] [--warmup N]\n"
      "                 [--set \"Name=Value\"]... [--baseline \"Name=Value\"]... [--copy-baseline] [--pad]\n"
      "                 [--forward-compatible]\n"
      "  vigil-host bench LIBRARY --load-overlay FILE [--at-frame N] [--size WxH] [--warmup N]\n"
+     "                 [--set \"Name=Value\"]...\n"
+     "  vigil-host bench LIBRARY --switch-to \"Name=Value\"... [--frames N] [--size WxH] [--warmup N] [--pad]\n"
      "                 [--set \"Name=Value\"]...",
      "Times the plug-in's frames (300 after 30 warm-up frames by default) and prints ms and\n"
      "frames per second. --baseline measures another configuration beside it, --copy-baseline\n"
-     "the input drawn by a plain texture copy of the same size. --load-overlay sets the\n"
-     "plug-in's file parameter to FILE after N measured frames (default 60), at 60 frames a\n"
-     "second, and measures the frames until the picture shows. --forward-compatible renders in\n"
-     "a forward-compatible context, as macOS hosts give.\n"},
+     "the input drawn by a plain texture copy of the same size, frame by frame in turn.\n"
+     "--load-overlay sets the plug-in's file parameter to FILE after N measured frames\n"
+     "(default 60), at 60 frames a second, and measures the frames until the picture shows.\n"
+     "--switch-to times creating an instance, then applies each setting in turn, N frames\n"
+     "apart (default 10) at 60 frames a second, and prints the worst frame's extra CPU time\n"
+     "after each. --forward-compatible renders in a forward-compatible context, as macOS hosts give.\n"},
     {"gallery", "LIBRARY", 1, "--output --parameter --input --size --frames --start --set ", true,
      "vigil-host gallery LIBRARY --output SHEET.png [--parameter NAME] [--input VIDEO|PICTURE|testcard]\n"
      "                   [--size WxH] [--frames N] [--start SECONDS] [--set \"Name=Value\"]...",
