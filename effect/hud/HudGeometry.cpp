@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstddef>
 
+#include "effect/MotionClock.h"
+
 namespace {
 
 constexpr float kTwoPi = 6.2831855f;
@@ -85,7 +87,7 @@ void AppendRadialGrid(HudShape& shape) {
 }
 
 void AppendRadar(HudShape& shape, int32_t frameCounter) {
-    const float a = static_cast<float>(frameCounter) / 60.0f * 1.7f;
+    const float a = RadarAngle(frameCounter);
     AppendSpoke(shape, a, kRadius);
     // The trail: four shorter lines lagging behind the sweep.
     for (int i = 1; i <= 4; ++i) {
