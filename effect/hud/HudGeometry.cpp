@@ -99,6 +99,14 @@ void AppendRadar(HudShape& shape, int32_t frameCounter) {
     AppendCircle(shape, 0.5f, 0.5f, kRadius, 40);
 }
 
+// The coordinate half a pixel inside an edge it lies on, or unchanged.
+float OntoEdgePixel(float value, float pixels) {
+    const float half = 0.5f / pixels;
+    return value == 0.0f ? half : value == 1.0f ? 1.0f - half : value;
+}
+
+bool OnEdge(float a, float b) { return a == b && (a == 0.0f || a == 1.0f); }
+
 }  // namespace
 
 void AppendLine(HudShape& shape, float x1, float y1, float x2, float y2) {
@@ -145,6 +153,13 @@ void WriteWideLineVertices(HudVertex* v, HudVertex a, HudVertex b, float width, 
     v[3] = v[0];
     v[4] = v[2];
     v[5] = {a.x + side.x, a.y + side.y};
+}
+
+bool LiesOnFrameEdge(HudVertex a, HudVertex b) { return OnEdge(a.x, b.x) || OnEdge(a.y, b.y); }
+
+void MoveOntoEdgePixels(HudVertex& a, HudVertex& b, float viewportWidth, float viewportHeight) {
+    if (OnEdge(a.x, b.x)) a.x = b.x = OntoEdgePixel(a.x, viewportWidth);
+    if (OnEdge(a.y, b.y)) a.y = b.y = OntoEdgePixel(a.y, viewportHeight);
 }
 
 void AppendCircle(HudShape& shape, float cx, float cy, float radius, int segments) {
