@@ -59,7 +59,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(Planted{"unknown-code", "description / unknown-codes"},
                       Planted{"past-table", "description / past-table"}, Planted{"blend", "frames / gl-state"},
                       Planted{"texture-leak", "life / gl-names"}, Planted{"nan", "float-targets / finite-output"},
-                      Planted{"crash", "parameters / process"}, Planted{"hang", "parameters / process"}),
+                      Planted{"hidden-error", "debug-output / errors"}, Planted{"crash", "parameters / process"},
+                      Planted{"hang", "parameters / process"}),
     [](const auto& info) {
         std::string name = info.param.fault;
         name.erase(std::remove(name.begin(), name.end(), '-'), name.end());
