@@ -92,8 +92,8 @@ void DebugMessages::Uninstall() {
     installed = false;
 }
 
-void DebugMessages::Enter(const std::string& text) {
-    call = text;
+void DebugMessages::Enter(const std::string& call) {
+    currentCall = call;
     inside = true;
 }
 
@@ -120,6 +120,6 @@ void DebugMessages::Keep(DebugMessage message) {
         ++dropped;
         return;
     }
-    message.call = call;
+    message.call = currentCall;
     messages.push_back(std::move(message));
 }

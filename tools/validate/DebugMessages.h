@@ -51,7 +51,7 @@ public:
 private:
     bool installed = false;
     bool inside = false;
-    std::string call;
+    std::string currentCall;
     std::vector<DebugMessage> messages;
     uint64_t dropped = 0;  // beyond what is kept between two looks
 };
