@@ -13,6 +13,7 @@
 #   ./dev.sh test-reproducible  build the .so and the DLL again in another folder: same bytes?
 #   ./dev.sh fuzz [SECONDS]  fuzz the overlay decoder under ASan+UBSan (default 60 s)
 #   ./dev.sh test-tsan  the overlay's loading-thread tests under ThreadSanitizer
+#   ./dev.sh test-drivers [DRIVER...]  the tests and validate --quick on llvmpipe, softpipe, zink
 #   ./dev.sh deps      install what every command below needs, at once
 #   ./dev.sh format    apply the house style (.clang-format) to every C++ file
 set -euo pipefail
@@ -34,6 +35,9 @@ RELEASE_BUILD=${RELEASE_BUILD:-$ROOT/build-release}
 WINDOWS_PACKAGES=(cmake ninja-build libstb-dev dpkg-dev g++-mingw-w64-x86-64-posix
   binutils-mingw-w64-x86-64)
 LINT_PACKAGES=(clang-tidy)
+# zink runs GL on Vulkan: lavapipe, Mesa's software Vulkan driver, is its device. glxinfo
+# tells which driver really draws.
+DRIVER_PACKAGES=(libgl1-mesa-dri mesa-vulkan-drivers mesa-utils)
 FUZZ_PACKAGES=(clang libclang-rt-14-dev libstb-dev imagemagick)
 # Installed without recommends: name the X and GL libraries Wine's display driver loads.
 WINE_PACKAGES=(wine64 wine xvfb xauth imagemagick libgl1 libgl1-mesa-dri libxrender1 libxrandr2
@@ -75,7 +79,7 @@ cpp_files() {
 # Everything every command needs, in one installation (CI starts with this).
 cmd_deps() {
   ensure_packages "${LINUX_PACKAGES[@]}" "${LINT_PACKAGES[@]}" "${FUZZ_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}" \
-    "${WINE_PACKAGES[@]}"
+    "${WINE_PACKAGES[@]}" "${DRIVER_PACKAGES[@]}"
 }
 
 cmd_format() {
@@ -282,6 +286,50 @@ cmd_test_reproducible() {
   "$ROOT/scripts/check-reproducible.sh" "$BUILD" "$WINDOWS_BUILD"
 }
 
+# Tests left out on the slower drivers, each minutes long there: the batched HUD held
+# against per-primitive drawing over every combination and at full HD (the same driver
+# draws both sides), the overlay's downscale quality (computed on the CPU), and the
+# overlay-load benchmark (timings). llvmpipe runs them in ./dev.sh test.
+SLOW_DRIVER_TESTS='FrameIdentity\.EveryCombination|FullHdIdentity\.|OverlayAtFullHd\.|BenchLoadingAnOverlay\.'
+
+# Sets DRIVER_ENV, the environment that picks the named Mesa driver, and DRIVER_SKIP, the
+# tests left out on it; zink is given $2 as its runtime folder.
+driver_settings() {
+  case $1 in
+    llvmpipe) DRIVER_ENV=(GALLIUM_DRIVER=llvmpipe) DRIVER_SKIP='' ;;
+    # softpipe offers GL 3.3 core; it draws what 4.1 needs when told to offer 4.1.
+    softpipe) DRIVER_ENV=(GALLIUM_DRIVER=softpipe MESA_GL_VERSION_OVERRIDE=4.1 MESA_GLSL_VERSION_OVERRIDE=410)
+      DRIVER_SKIP=$SLOW_DRIVER_TESTS ;;
+    # zink under Xvfb draws into textures but shows nothing in a window (glxgears alike).
+    zink) DRIVER_ENV=(GALLIUM_DRIVER=zink LIBGL_ALWAYS_SOFTWARE=1 XDG_RUNTIME_DIR=$2)
+      DRIVER_SKIP="$SLOW_DRIVER_TESTS|PlayWindow\." ;;
+    *) echo "No driver named $1: llvmpipe, softpipe or zink" >&2; exit 2 ;;
+  esac
+}
+
+# Every test (less the slow ones on the slower drivers) and the validator's quick run on
+# each named Mesa driver, all three by default. Each run first checks that the driver
+# asked for is the one that draws: Mesa falls back to llvmpipe without a word.
+cmd_test_drivers() {
+  build -DVIGIL_WERROR=ON
+  ensure_packages "${DRIVER_PACKAGES[@]}"
+  local drivers=("$@") runtime status=0 driver renderer
+  [ ${#drivers[@]} -gt 0 ] || drivers=(llvmpipe softpipe zink)
+  runtime=$(mktemp -d)  # zink's Vulkan loader wants a private runtime folder
+  for driver in "${drivers[@]}"; do
+    driver_settings "$driver" "$runtime"
+    renderer=$(with_display env "${DRIVER_ENV[@]}" glxinfo -B | sed -n 's/^OpenGL renderer string: //p')
+    echo "== $driver: $renderer"
+    case $renderer in "$driver"*) ;; *) echo "$driver is not the driver that draws" >&2; status=1; continue ;; esac
+    with_display env "${DRIVER_ENV[@]}" ctest --test-dir "$BUILD" --output-on-failure -j"$JOBS" \
+      ${DRIVER_SKIP:+-E "$DRIVER_SKIP"} || status=1
+    with_display env "${DRIVER_ENV[@]}" "$BUILD/tools/vigil-host" validate "$BUILD/ZaqVigilomatronic.so" --quick \
+      --seed "${VIGIL_VALIDATE_SEED:-1}" || status=1
+  done
+  rm -rf "$runtime"
+  return $status
+}
+
 # Only the loading thread's tests (no GL), so the instrumented build stays small.
 cmd_test_tsan() {
   ensure_packages "${LINUX_PACKAGES[@]}"
@@ -312,6 +360,7 @@ case "${1:-}" in
   test-reproducible) shift; cmd_test_reproducible ;;
   fuzz) shift; cmd_fuzz "$@" ;;
   test-tsan) shift; cmd_test_tsan ;;
+  test-drivers) shift; cmd_test_drivers "$@" ;;
   format) shift; cmd_format ;;
   *) sed -n '2,/^set /{/^#/p}' "$0"; exit 2 ;;
 esac

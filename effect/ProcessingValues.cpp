@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "effect/MotionClock.h"
 #include "effect/Rounding.h"
 
 namespace {
@@ -31,12 +32,10 @@ void ReadLimits(uint32_t size, uint32_t hardwareSize, float* low, float* high) {
 
 FrameValues ComputeFrameValues(int32_t frameCounter, float scanLineMode) {
     FrameValues frame;
-    frame.frameTime = static_cast<float>(frameCounter) / 60.0f;
+    frame.frameTime = MotionTime(frameCounter);
     frame.scanMode = RoundOption(scanLineMode);
     if (frame.scanMode >= 1) {
         frame.scanPosition = std::fmod((frame.frameTime * kScanSpeed) * 0.3f, 1.0f);
-        // Only a counter that wrapped past its largest value runs negative.
-        if (frame.scanPosition < 0.0f) frame.scanPosition += 1.0f;
         frame.scanIntensity = 0.5f;
     }
     return frame;

@@ -9,7 +9,7 @@
 
 // Values of one frame, shared by the pass and the HUD drawn after it.
 struct FrameValues {
-    float frameTime = 0.0f;  // seconds, as if frames came at 60 per second
+    float frameTime = 0.0f;  // seconds into the motion period, as if frames came at 60 per second
     int32_t scanMode = 0;    // the "Scan Line" option, 0 = off
     float scanPosition = 0.0f;
     float scanIntensity = 0.0f;

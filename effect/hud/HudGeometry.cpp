@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstddef>
 
+#include "effect/MotionClock.h"
+
 namespace {
 
 constexpr float kTwoPi = 6.2831855f;
@@ -85,7 +87,7 @@ void AppendRadialGrid(HudShape& shape) {
 }
 
 void AppendRadar(HudShape& shape, int32_t frameCounter) {
-    const float a = static_cast<float>(frameCounter) / 60.0f * 1.7f;
+    const float a = RadarAngle(frameCounter);
     AppendSpoke(shape, a, kRadius);
     // The trail: four shorter lines lagging behind the sweep.
     for (int i = 1; i <= 4; ++i) {
@@ -96,6 +98,14 @@ void AppendRadar(HudShape& shape, int32_t frameCounter) {
     AppendCircle(shape, 0.5f, 0.5f, 0.297f, 32);
     AppendCircle(shape, 0.5f, 0.5f, kRadius, 40);
 }
+
+// The coordinate half a pixel inside an edge it lies on, or unchanged.
+float OntoEdgePixel(float value, float pixels) {
+    const float half = 0.5f / pixels;
+    return value == 0.0f ? half : value == 1.0f ? 1.0f - half : value;
+}
+
+bool OnEdge(float a, float b) { return a == b && (a == 0.0f || a == 1.0f); }
 
 }  // namespace
 
@@ -143,6 +153,13 @@ void WriteWideLineVertices(HudVertex* v, HudVertex a, HudVertex b, float width, 
     v[3] = v[0];
     v[4] = v[2];
     v[5] = {a.x + side.x, a.y + side.y};
+}
+
+bool LiesOnFrameEdge(HudVertex a, HudVertex b) { return OnEdge(a.x, b.x) || OnEdge(a.y, b.y); }
+
+void MoveOntoEdgePixels(HudVertex& a, HudVertex& b, float viewportWidth, float viewportHeight) {
+    if (OnEdge(a.x, b.x)) a.x = b.x = OntoEdgePixel(a.x, viewportWidth);
+    if (OnEdge(a.y, b.y)) a.y = b.y = OntoEdgePixel(a.y, viewportHeight);
 }
 
 void AppendCircle(HudShape& shape, float cx, float cy, float radius, int segments) {

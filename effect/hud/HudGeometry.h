@@ -55,6 +55,16 @@ void WriteRectVertices(HudVertex* v, const HudEdges& edges);
 void WriteWideLineVertices(HudVertex* v, HudVertex a, HudVertex b, float width, float viewportWidth,
                            float viewportHeight);
 
+// Whether the line from a to b lies on the frame's edge: along x = 0 or x = 1, or along
+// y = 0 or y = 1. GL's rasterisation rules draw such a line or drop it, by implementation
+// and by the frame's size.
+bool LiesOnFrameEdge(HudVertex a, HudVertex b);
+
+// Moves a line that lies on the frame's edge half a pixel inside, onto the edge pixels
+// themselves, which every implementation draws; any other line stays as it is. The
+// viewport's size in pixels turns pixels into HUD space.
+void MoveOntoEdgePixels(HudVertex& a, HudVertex& b, float viewportWidth, float viewportHeight);
+
 // A circle never has more segments than this: 128 vertices, 1 KiB of the line buffer.
 constexpr int kMaxCircleSegments = 64;
 

@@ -2,6 +2,7 @@
 
 #include <GL/glew.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "effect/font/GlyphCells.h"
@@ -11,6 +12,16 @@
 #include "effect/hud/HudCapacity.h"
 #include "gl/ContextLimits.h"
 #include "host/Log.h"
+
+namespace {
+
+bool AnyOnFrameEdge(const HudVertex* vertices, int count) {
+    for (int i = 0; i + 1 < count; i += 2)
+        if (LiesOnFrameEdge(vertices[i], vertices[i + 1])) return true;
+    return false;
+}
+
+}  // namespace
 
 bool HudRenderer::Create(const ShaderSource& line) {
     // The line program's message names the overlay: hosts and users know it by that text.
@@ -38,11 +49,13 @@ void HudRenderer::Release() {
 void HudRenderer::Open() {
     open = batching;
     lineWidth = 1.0f;
+    viewportRead = false;
 }
 
 void HudRenderer::Close() {
     Flush();
     open = false;
+    viewportRead = false;
 }
 
 void HudRenderer::SetColor(const HudColor& c, float alpha) {
@@ -58,10 +71,7 @@ void HudRenderer::SetLineWidth(float width) {
     lineWidth = width;
     // Where GL draws no line wider than a pixel, such lines become triangles instead, and
     // GL never hears of their width.
-    if (!wideLines && width > 1.0f) {
-        viewport = CurrentViewportSize();
-        return;
-    }
+    if (!wideLines && width > 1.0f) return;
     if (!open) return glLineWidth(width);
     if (!batch.AddLineWidth(width)) {
         Flush();
@@ -69,8 +79,22 @@ void HudRenderer::SetLineWidth(float width) {
     }
 }
 
+const ViewportSize& HudRenderer::PixelSize() {
+    if (!viewportRead) viewport = CurrentViewportSize();
+    viewportRead = open;  // within a batched frame the viewport holds still
+    return viewport;
+}
+
 void HudRenderer::Add(HudMode mode, const HudVertex* vertices, int count) {
-    if (mode == HudMode::Lines && !wideLines && lineWidth > 1.0f) return AddWideLines(vertices, count);
+    if (mode != HudMode::Lines) return AddAsGiven(mode, vertices, count);
+    HudVertex moved[HudShape::kMaxVertices];
+    if (count <= HudShape::kMaxVertices && AnyOnFrameEdge(vertices, count)) {
+        const ViewportSize& size = PixelSize();
+        std::copy(vertices, vertices + count, moved);
+        for (int i = 0; i + 1 < count; i += 2) MoveOntoEdgePixels(moved[i], moved[i + 1], size.width, size.height);
+        vertices = moved;
+    }
+    if (!wideLines && lineWidth > 1.0f) return AddWideLines(vertices, count);
     AddAsGiven(mode, vertices, count);
 }
 
@@ -89,9 +113,10 @@ void HudRenderer::AddAsGiven(HudMode mode, const HudVertex* vertices, int count)
 }
 
 void HudRenderer::AddWideLines(const HudVertex* vertices, int count) {
+    const ViewportSize& size = PixelSize();
     for (int i = 0; i + 1 < count; i += 2) {
         HudVertex quad[6];
-        WriteWideLineVertices(quad, vertices[i], vertices[i + 1], lineWidth, viewport.width, viewport.height);
+        WriteWideLineVertices(quad, vertices[i], vertices[i + 1], lineWidth, size.width, size.height);
         AddAsGiven(HudMode::Triangles, quad, 6);
     }
 }

@@ -5,7 +5,8 @@
 // and draws every primitive at once, and colours and widths go straight to GL: the
 // drawing that the batched frame must match pixel for pixel. In a context that draws no
 // line wider than a pixel (forward-compatible ones), wider lines are drawn as thin
-// triangles of the same width, in the same batch.
+// triangles of the same width, in the same batch. Lines along the frame's edge are drawn
+// on its edge pixels, which every GL implementation draws at every size.
 #pragma once
 
 #include <cstdint>
@@ -56,6 +57,11 @@ private:
     friend class HudFrameScope;
     void Open();
     void Close();
+    // The viewport's size in pixels: read once a batched frame, at its first need, and
+    // outside one at each.
+    const ViewportSize& PixelSize();
+    // Lines on the frame's edge move onto its edge pixels, wide lines become triangles
+    // where the context needs it, and the rest is recorded or drawn as given.
     void Add(HudMode mode, const HudVertex* vertices, int count);
     // Records or draws the vertices as given; Add first turns wide lines into triangles.
     void AddAsGiven(HudMode mode, const HudVertex* vertices, int count);
@@ -72,7 +78,8 @@ private:
     bool open = false;
     bool wideLines = true;   // whether GL draws lines wider than a pixel, found at set-up
     float lineWidth = 1.0f;  // the width last set, for lines drawn as triangles
-    ViewportSize viewport;   // read with each width above 1 where lines become triangles
+    ViewportSize viewport;   // of the frame, for edge lines and lines drawn as triangles
+    bool viewportRead = false;
 };
 
 // The HUD of one frame: the line program in use and the line vertex array bound for the

@@ -1,12 +1,14 @@
 // The HUD as a host sees it: the built library loaded, an instance made and frames
 // processed through plugMain over a black input, the output read back.
 #include <cmath>
+#include <string>
+#include <utility>
 
 #include "tests/support/HostedPlugin.h"
 
 namespace {
 
-constexpr uint32_t kCrosshair = 2, kScanLine = 4, kGrid = 5, kShowInfo = 6;
+constexpr uint32_t kCrosshair = 2, kCorners = 3, kScanLine = 4, kGrid = 5, kShowInfo = 6;
 
 class HudFrame : public HostedInstance {
 protected:
@@ -67,3 +69,36 @@ TEST_F(HudFrame, EveryStageDrawsWhenSwitchedOn) {
     EXPECT_TRUE(pixels.LitNear(0.5f, 0.5f + 0.297f));  // middle range ring
     EXPECT_FALSE(RecordingSignShown());
 }
+
+// Lines on the frame's very edge are drawn on the edge pixels, whatever an
+// implementation's rasterisation rules would make of a line between two pixels.
+namespace {
+class EdgeLines : public HudFrame, public ::testing::WithParamInterface<std::pair<int, int>> {
+protected:
+    EdgeLines() {
+        width = inputWidth = GetParam().first;
+        height = inputHeight = GetParam().second;
+    }
+};
+}  // namespace
+
+TEST_P(EdgeLines, TheSquareGridShowsAllFourBorders) {
+    Set(kGrid, 1.0f);  // Square
+    Set(kShowInfo, 0.0f);
+    Set(kCorners, 0.0f);
+    RenderUpTo(1);
+    int left = 0, right = 0, bottom = 0, top = 0;
+    for (int y = 0; y < height; ++y) left += pixels.Lit(0, y), right += pixels.Lit(width - 1, y);
+    for (int x = 0; x < width; ++x) bottom += pixels.Lit(x, 0), top += pixels.Lit(x, height - 1);
+    EXPECT_EQ(left, height);
+    EXPECT_EQ(right, height);
+    EXPECT_EQ(bottom, width);
+    EXPECT_EQ(top, width);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, EdgeLines,
+                         ::testing::Values(std::pair{64, 64}, std::pair{200, 200}, std::pair{640, 360},
+                                           std::pair{1000, 700}),
+                         [](const auto& info) {
+                             return std::to_string(info.param.first) + "x" + std::to_string(info.param.second);
+                         });

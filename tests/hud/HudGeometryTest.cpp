@@ -247,3 +247,21 @@ TEST(HudScanSweep, RadarTurnsCounterClockwiseAtOnePointSevenRadiansASecond) {
     EXPECT_NEAR(std::atan2(sweep.y2 - 0.5f, sweep.x2 - 0.5f), 1.7f, 1e-5f);
     EXPECT_GT(sweep.y2, 0.5f);
 }
+
+TEST(HudEdgeLines, OnlyLinesAlongTheEdgeMoveHalfAPixelInside) {
+    HudVertex left[2] = {{0.0f, 0.0f}, {0.0f, 1.0f}}, top[2] = {{0.0f, 1.0f}, {1.0f, 1.0f}};
+    ASSERT_TRUE(LiesOnFrameEdge(left[0], left[1]));
+    ASSERT_TRUE(LiesOnFrameEdge(top[0], top[1]));
+    MoveOntoEdgePixels(left[0], left[1], 200.0f, 100.0f);
+    MoveOntoEdgePixels(top[0], top[1], 200.0f, 100.0f);
+    ExpectSegment({left[0].x, left[0].y, left[1].x, left[1].y}, 0.0025f, 0.0f, 0.0025f, 1.0f);
+    ExpectSegment({top[0].x, top[0].y, top[1].x, top[1].y}, 0.0f, 0.995f, 1.0f, 0.995f);
+    // Lines that only touch an edge, or cross the frame, stay where they are.
+    for (const Segment& s : {Segment{1.0f / 7.0f, 0.0f, 1.0f / 7.0f, 1.0f}, Segment{0.0f, 0.0f, 1.0f, 1.0f},
+                             Segment{0.0f, 0.333f, 1.0f, 0.333f}}) {
+        HudVertex a{s.x1, s.y1}, b{s.x2, s.y2};
+        EXPECT_FALSE(LiesOnFrameEdge(a, b));
+        MoveOntoEdgePixels(a, b, 200.0f, 100.0f);
+        ExpectSegment({a.x, a.y, b.x, b.y}, s.x1, s.y1, s.x2, s.y2);
+    }
+}

@@ -13,11 +13,13 @@
 
 namespace {
 
-std::atomic<bool> counting{false};
+// Only the thread that switched counting on counts: a driver's own threads (zink builds
+// pipelines on one) allocate for the driver, not for the plug-in.
+thread_local bool counting = false;
 std::atomic<long> allocations{0};
 
 void* Allocate(std::size_t size) {
-    if (counting.load(std::memory_order_relaxed)) allocations.fetch_add(1, std::memory_order_relaxed);
+    if (counting) allocations.fetch_add(1, std::memory_order_relaxed);
     if (void* p = std::malloc(size ? size : 1)) return p;
     throw std::bad_alloc();
 }

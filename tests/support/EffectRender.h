@@ -37,8 +37,24 @@ private:
 // 14:03:09, the time the clock tests read.
 inline std::optional<ClockTime> PinnedTime() { return ClockTime{14, 3, 9}; }
 
-inline GlContext* SharedContext() {
+// The one context of a test program, ended after the last test rather than among the
+// exit handlers: a driver that still compiles on a thread of its own (zink) must not
+// find its compiler's globals torn down under it.
+inline std::unique_ptr<GlContext>& SharedContextHolder() {
     static std::unique_ptr<GlContext> context;
+    return context;
+}
+
+class SharedContextEnding : public ::testing::Environment {
+public:
+    void TearDown() override { SharedContextHolder().reset(); }
+};
+
+inline const bool sharedContextEnds =
+    (::testing::AddGlobalTestEnvironment(new SharedContextEnding), true);  // NOLINT(cppcoreguidelines-owning-memory)
+
+inline GlContext* SharedContext() {
+    std::unique_ptr<GlContext>& context = SharedContextHolder();
     static std::string error;
     if (!context && error.empty()) {
         context = GlContext::Create(&error);

@@ -1,6 +1,6 @@
 // A small FFGL plug-in for the validator's own tests, written on the wire header alone.
 // Plain, it keeps the whole contract; VIGIL_PLANTED_FAULT names one fault to plant:
-// unknown-code, past-table, blend, texture-leak, nan, crash or hang.
+// unknown-code, past-table, blend, texture-leak, nan, hidden-error, crash or hang.
 #include <GL/gl.h>
 #include <unistd.h>
 
@@ -45,6 +45,12 @@ uint64_t Frame(const ffgl::ProcessingRecord* record) {
     if (Planted("nan")) glClearColor(NAN, NAN, NAN, NAN);
     glClear(GL_COLOR_BUFFER_BIT);
     if (Planted("blend")) glEnable(GL_BLEND);
+    if (Planted("hidden-error")) {
+        // A texture name never made is an error in a core context; reading the error
+        // back hides it from the host's glGetError, not from the driver's debug output.
+        glBindTexture(GL_TEXTURE_2D, 0x7FFFFFFFu);
+        glGetError();
+    }
     return ffgl::kSuccess;
 }
 

@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <set>
 #include <sstream>
+#include <string>
 
 #include "tests/vigil_host/HostProcess.h"
 
@@ -17,12 +19,17 @@ struct Planted {
 
 void PrintTo(const Planted& planted, std::ostream* out) { *out << planted.fault; }
 
+// Resident memory grows whatever the plug-in does under AddressSanitizer, which holds
+// freed memory back, and on zink, whose caches fill for longer than a quick run's 200
+// instances (a full run, flat there, would fail a real leak).
+std::set<std::string> ExpectedWarnings() {
+    const char* driver = std::getenv("GALLIUM_DRIVER");
+    bool memoryGrows = driver && std::string(driver) == "zink";
 #ifdef __SANITIZE_ADDRESS__
-// AddressSanitizer holds freed memory back: resident memory grows whatever the plug-in does.
-const std::set<std::string> kExpectedWarnings = {"life / memory"};
-#else
-const std::set<std::string> kExpectedWarnings = {};
+    memoryGrows = true;
 #endif
+    return memoryGrows ? std::set<std::string>{"life / memory"} : std::set<std::string>{};
+}
 
 // "group / check" of every report line that starts with the kind ("FAIL", "warning").
 std::set<std::string> ReportedChecks(const std::string& report, const std::string& kind = "FAIL") {
@@ -59,7 +66,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(Planted{"unknown-code", "description / unknown-codes"},
                       Planted{"past-table", "description / past-table"}, Planted{"blend", "frames / gl-state"},
                       Planted{"texture-leak", "life / gl-names"}, Planted{"nan", "float-targets / finite-output"},
-                      Planted{"crash", "parameters / process"}, Planted{"hang", "parameters / process"}),
+                      Planted{"hidden-error", "debug-output / errors"}, Planted{"crash", "parameters / process"},
+                      Planted{"hang", "parameters / process"}),
     [](const auto& info) {
         std::string name = info.param.fault;
         name.erase(std::remove(name.begin(), name.end(), '-'), name.end());
@@ -70,7 +78,7 @@ TEST(Validate, ThePlainPluginPassesClean) {
     const HostRun run = Validate("");
     EXPECT_EQ(run.status, 0) << run.out << run.err;
     EXPECT_NE(run.out.find("PASSED: 0 failed"), std::string::npos) << run.out;
-    EXPECT_EQ(ReportedChecks(run.out, "warning"), kExpectedWarnings) << run.out;
+    EXPECT_EQ(ReportedChecks(run.out, "warning"), ExpectedWarnings()) << run.out;
     EXPECT_NE(run.out.find("seed 7"), std::string::npos) << run.out;
 }
 

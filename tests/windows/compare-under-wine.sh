@@ -133,13 +133,19 @@ check_shader_diagnostics() {
   fi
 }
 
-# The validator's quick run, the host and the DLL both Windows builds.
+# The validator's quick run, the host and the DLL both Windows builds. Its debug-output
+# group must have had a debug context through WGL, or it saw nothing of the DLL's calls.
 check_validate() {
   local output
   if output=$(windows_host validate "$(windows_path "$WINDOWS_LIB")" --quick --seed 1 2>&1); then
     pass "vigil-host.exe validate --quick: $(tail -n 1 <<<"$output")"
   else
     fail "vigil-host.exe validate --quick:"; tail -n 40 <<<"$output"
+  fi
+  if grep -q '^  debug-output ' <<<"$output" && ! grep -q 'debug-output / debug-context' <<<"$output"; then
+    pass "vigil-host.exe validate: GL debug output seen in a WGL debug context"
+  else
+    fail "vigil-host.exe validate: no GL debug output through WGL:"; grep -A2 'debug-output' <<<"$output"
   fi
 }
 

@@ -13,6 +13,8 @@ struct GlContextOptions {
     // Shares textures, buffers, programs and shaders with this context, as hosts with
     // several output windows do; null for a context of its own.
     const GlContext* shareWith = nullptr;
+    // A debug context, whose driver may report what it finds through GL's debug output.
+    bool debug = false;
 };
 
 class GlContext {

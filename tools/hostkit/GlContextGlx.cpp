@@ -12,14 +12,15 @@
 using CreateContextAttribs = GLXContext (*)(Display*, GLXFBConfig, GLXContext, Bool, const int*);
 
 GLXContext CreateCoreContext(Display* display, GLXFBConfig config, bool forwardCompatible, std::string* error,
-                             GLXContext shareWith) {
+                             GLXContext shareWith, bool debug) {
     auto create = reinterpret_cast<CreateContextAttribs>(
         glXGetProcAddressARB(reinterpret_cast<const GLubyte*>("glXCreateContextAttribsARB")));
     if (!create) {
         *error = "GLX lacks glXCreateContextAttribsARB";
         return nullptr;
     }
-    const int flags = forwardCompatible ? GLX_CONTEXT_FORWARD_COMPATIBLE_BIT_ARB : 0;
+    const int flags =
+        (forwardCompatible ? GLX_CONTEXT_FORWARD_COMPATIBLE_BIT_ARB : 0) | (debug ? GLX_CONTEXT_DEBUG_BIT_ARB : 0);
     const int contextAttributes[] = {GLX_CONTEXT_MAJOR_VERSION_ARB,
                                      4,
                                      GLX_CONTEXT_MINOR_VERSION_ARB,
@@ -87,7 +88,7 @@ public:
         XFree(configs);
 
         context = CreateCoreContext(display.get(), config, options.forwardCompatible, error,
-                                    shared ? shared->context : nullptr);
+                                    shared ? shared->context : nullptr, options.debug);
         if (!context) return false;
         const int pbufferAttributes[] = {GLX_PBUFFER_WIDTH, 16, GLX_PBUFFER_HEIGHT, 16, None};
         pbuffer = glXCreatePbuffer(display.get(), config, pbufferAttributes);

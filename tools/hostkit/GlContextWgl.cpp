@@ -32,7 +32,8 @@ public:
         }
         auto create = reinterpret_cast<PFNWGLCREATECONTEXTATTRIBSARBPROC>(
             reinterpret_cast<void*>(wglGetProcAddress("wglCreateContextAttribsARB")));
-        const int flags = options.forwardCompatible ? WGL_CONTEXT_FORWARD_COMPATIBLE_BIT_ARB : 0;
+        const int flags = (options.forwardCompatible ? WGL_CONTEXT_FORWARD_COMPATIBLE_BIT_ARB : 0) |
+                          (options.debug ? WGL_CONTEXT_DEBUG_BIT_ARB : 0);
         const int attributes[] = {WGL_CONTEXT_MAJOR_VERSION_ARB,
                                   4,
                                   WGL_CONTEXT_MINOR_VERSION_ARB,

@@ -8,6 +8,7 @@ const std::vector<Group>& Groups() {
         {"parameters", "Parameters", RunParameterChecks},
         {"float-targets", "Float targets", RunFloatTargetChecks},
         {"host-situations", "Host situations", RunHostSituationChecks},
+        {"debug-output", "Debug output", RunDebugOutputChecks},
         {"random", "Random sequences", RunRandomSequences},
     };
     return groups;
@@ -23,7 +24,7 @@ std::unique_ptr<GlContext> OpenHostContext(GroupContext& group, const GlContextO
     std::string error;
     group.findings.Step(std::string("making the host's GL context") +
                         (options.forwardCompatible ? " (forward-compatible)" : "") +
-                        (options.shareWith ? " (shared)" : ""));
+                        (options.shareWith ? " (shared)" : "") + (options.debug ? " (debug)" : ""));
     std::unique_ptr<GlContext> context = GlContext::Create(&error, options);
     if (!context) Check(group.findings, "gl-context", "the host's GL context").Fail(error);
     return context;

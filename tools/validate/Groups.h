@@ -38,4 +38,5 @@ void RunFrameChecks(GroupContext& group);
 void RunParameterChecks(GroupContext& group);
 void RunFloatTargetChecks(GroupContext& group);
 void RunHostSituationChecks(GroupContext& group);
+void RunDebugOutputChecks(GroupContext& group);
 void RunRandomSequences(GroupContext& group);

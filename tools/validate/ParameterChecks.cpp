@@ -6,30 +6,17 @@
 #include "tools/validate/Groups.h"
 #include "tools/validate/HostFrame.h"
 #include "tools/validate/HostileValues.h"
+#include "tools/validate/ParameterSweep.h"
 #include "tools/validate/ScratchFiles.h"
 #include "tools/validate/TextRules.h"
 
 namespace {
-
-constexpr int kSweepSteps = 8;
 
 struct Bench {
     Subject& subject;
     HostFrame& frame;
     void* instance;
 };
-
-std::vector<float> SweepValues(const ParameterInfo& parameter) {
-    std::vector<float> values;
-    if (parameter.type == ffgl::kTypeOption) {
-        for (const OptionElementInfo& element : parameter.elements) values.push_back(element.value);
-        return values;
-    }
-    if (parameter.type == ffgl::kTypeBoolean) return {0.0f, 1.0f, 0.0f};
-    for (int step = 0; step <= kSweepSteps; ++step)
-        values.push_back(parameter.rangeMin + (parameter.rangeMax - parameter.rangeMin) * step / kSweepSteps);
-    return values;
-}
 
 // A frame after a change; the frame itself must still be drawn.
 void FrameAfter(Bench& bench, Check& check, const std::string& change) {

@@ -17,8 +17,13 @@ bool Subject::Open(const std::string& path, std::string* error) {
 }
 
 uint64_t Subject::Call(uint32_t code, uint64_t input, void* instance, const std::string& what) {
-    findings.Step(CodeText(code) + (what.empty() ? "" : ": " + what));
-    return client.Call(code, input, instance);
+    const std::string call = CodeText(code) + (what.empty() ? "" : ": " + what);
+    findings.Step(call);
+    if (!watcher) return client.Call(code, input, instance);
+    watcher->Enter(call);
+    const uint64_t answer = client.Call(code, input, instance);
+    watcher->Leave();
+    return answer;
 }
 
 const std::vector<ParameterInfo>& Subject::Parameters() {

@@ -11,6 +11,14 @@
 #include "tools/validate/CallContract.h"
 #include "tools/validate/Findings.h"
 
+// Told as each plugMain call begins and ends, for checks that watch what happens inside one.
+class CallWatcher {
+public:
+    virtual ~CallWatcher() = default;
+    virtual void Enter(const std::string& call) = 0;
+    virtual void Leave() = 0;
+};
+
 class Subject {
 public:
     explicit Subject(Findings& findings) : findings(findings) {}
@@ -20,6 +28,8 @@ public:
 
     // One plugMain call; `what` says what the call is for.
     uint64_t Call(uint32_t code, uint64_t input, void* instance, const std::string& what);
+    // Every call from now on is shown to the watcher; null for none.
+    void Watch(CallWatcher* callWatcher) { watcher = callWatcher; }
     template <typename Record>
     uint64_t CallWith(uint32_t code, Record* record, void* instance, const std::string& what) {
         return Call(code, ffgl::PointerBits(record), instance, what);
@@ -40,6 +50,7 @@ private:
     PluginClient client;
     std::vector<ParameterInfo> parameters;
     bool parametersRead = false;
+    CallWatcher* watcher = nullptr;
 };
 
 // A float as the report shows it: nan, inf, -0, 1e-40, ...
