@@ -4,7 +4,6 @@
 
 namespace {
 
-constexpr float kRadarSpeed = 1.7f;  // radians a second
 constexpr double kTurn = 6.283185307179586;
 
 }  // namespace
@@ -14,9 +13,9 @@ float MotionTime(int32_t frameCounter) {
     return static_cast<float>(frame) / 60.0f;
 }
 
-float RadarAngle(int32_t frameCounter) {
+float TurningAngle(int32_t frameCounter, float speed) {
     const uint32_t frame = static_cast<uint32_t>(frameCounter);
-    if (frame < kMotionPeriodFrames) return static_cast<float>(frame) / 60.0f * kRadarSpeed;
-    const double step = static_cast<double>(kRadarSpeed) / 60.0;
+    if (frame < kMotionPeriodFrames) return static_cast<float>(frame) / 60.0f * speed;
+    const double step = static_cast<double>(speed) / 60.0;
     return static_cast<float>(std::fmod(static_cast<double>(frame) * step, kTurn));
 }

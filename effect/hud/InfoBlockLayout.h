@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "effect/MotionClock.h"
 #include "effect/hud/HudColor.h"
 
 struct InfoLine {
@@ -33,7 +34,5 @@ constexpr InfoLine kCaptions[] = {
 };
 
 // The sign blinks with sin(t * 5) at a nominal 60 frames a second: shown while it is
-// not below 0, about 1.26 s on and 1.26 s off.
-inline bool RecordingSignVisible(int32_t frameCounter) {
-    return !(std::sin(static_cast<float>(frameCounter) / 60.0f * 5.0f) < 0.0f);
-}
+// not below 0, about 1.26 s on and 1.26 s off, however long the show has run.
+inline bool RecordingSignVisible(int32_t frameCounter) { return !(std::sin(TurningAngle(frameCounter, 5.0f)) < 0.0f); }

@@ -110,3 +110,20 @@ TEST(RecordingSign, BlinksWithTheFrameCount) {
     EXPECT_FALSE(RecordingSignVisible(45));
     EXPECT_TRUE(RecordingSignVisible(76));  // one period, 2 pi / 5 s, later
 }
+
+// Half a blink is 2 pi / 5 s at 60 frames a second, 37.7 frames: every run of frames with
+// the sign shown or hidden is 37 or 38 long, after a day, a week or a year as in the first minute.
+TEST(RecordingSign, BlinksEvenlyHoweverLongTheShowHasRun) {
+    for (const int32_t start : {0, 60 * 60 * 24, 60 * 60 * 24 * 7, 60 * 60 * 24 * 365}) {
+        int32_t runStart = -1;
+        for (int32_t frame = start + 1; frame < start + 2000; ++frame) {
+            if (RecordingSignVisible(frame) == RecordingSignVisible(frame - 1)) continue;
+            if (runStart >= 0) {
+                EXPECT_GE(frame - runStart, 37) << "from frame " << runStart;
+                EXPECT_LE(frame - runStart, 38) << "from frame " << runStart;
+            }
+            runStart = frame;
+        }
+        EXPECT_GE(runStart, start + 1900) << "the sign kept blinking from frame " << start;
+    }
+}
