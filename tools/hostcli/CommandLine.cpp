@@ -86,7 +86,7 @@ bool ApplyOption(const std::string& option, const std::string& value, HostOption
     else if (option == "--format")
         options->format = value;
     else if (option == "--load-overlay")
-        options->loadOverlay = value;
+        options->loadOverlays.push_back(value);
     else
         return ApplyNumber(option, value, options, error);
     return true;
@@ -133,7 +133,7 @@ bool CheckCombinations(HostOptions* options, std::string* error) {
     if (options->frames == 0) options->frames = options->command == "bench" ? 300 : 1;
     if (options->copyBaseline && !options->baseline.empty())
         return Refuse("bench takes --baseline or --copy-baseline, not both", error);
-    if (!options->loadOverlay.empty() && (options->copyBaseline || !options->baseline.empty()))
+    if (!options->loadOverlays.empty() && (options->copyBaseline || !options->baseline.empty()))
         return Refuse("bench --load-overlay measures one configuration, without a baseline", error);
     if (options->framesGiven && options->duration > 0.0)
         return Refuse(options->command + " takes --frames or --duration, not both", error);

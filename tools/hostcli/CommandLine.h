@@ -22,12 +22,13 @@ struct HostOptions {
     std::vector<std::string> settings;  // "Name=Value", in order
     std::vector<std::string> baseline;  // bench: the configuration to compare against
     bool copyBaseline = false;          // bench: compare against a plain texture copy instead
-    std::string loadOverlay;            // bench: the file to load mid-run instead
-    int loadAtFrame = 60;               // bench: after this many measured frames
-    FrameRate rate;                     // --fps; numerator 0: not given
-    double start = 0.0;                 // --start, seconds
-    double duration = 0.0;              // --duration, seconds; 0: not given
-    std::string format;                 // --format: overrides the output's extension
+    // bench: the files to load mid-run instead; more than one: an instance for each.
+    std::vector<std::string> loadOverlays;
+    int loadAtFrame = 60;   // bench: after this many measured frames
+    FrameRate rate;         // --fps; numerator 0: not given
+    double start = 0.0;     // --start, seconds
+    double duration = 0.0;  // --duration, seconds; 0: not given
+    std::string format;     // --format: overrides the output's extension
     bool quiet = false;
     bool json = false;      // info --json
     std::string helpTopic;  // help: the command asked about

@@ -42,14 +42,15 @@ const CommandSpec kCommands[] = {
      "vigil-host bench LIBRARY [--input PICTURE|testcard] [--size WxH] [--frames N] [--warmup N]\n"
      "                 [--set \"Name=Value\"]... [--baseline \"Name=Value\"]... [--copy-baseline] [--pad]\n"
      "                 [--forward-compatible]\n"
-     "  vigil-host bench LIBRARY --load-overlay FILE [--at-frame N] [--size WxH] [--warmup N]\n"
-     "                 [--set \"Name=Value\"]...",
+     "  vigil-host bench LIBRARY --load-overlay FILE [--load-overlay FILE]... [--at-frame N]\n"
+     "                 [--size WxH] [--warmup N] [--set \"Name=Value\"]...",
      "Times the plug-in's frames (300 after 30 warm-up frames by default) and prints ms and\n"
      "frames per second. --baseline measures another configuration beside it, --copy-baseline\n"
      "the input drawn by a plain texture copy of the same size. --load-overlay sets the\n"
      "plug-in's file parameter to FILE after N measured frames (default 60), at 60 frames a\n"
-     "second, and measures the frames until the picture shows. --forward-compatible renders in\n"
-     "a forward-compatible context, as macOS hosts give.\n"},
+     "second, and measures the frames until the picture shows; given several times, it makes\n"
+     "one instance for each file and sets them all in the same frame. --forward-compatible\n"
+     "renders in a forward-compatible context, as macOS hosts give.\n"},
     {"font-sheet", "OUT.png", 1, "", false, "vigil-host font-sheet OUT.png",
      "Draws every glyph of the built-in font on one picture.\n"},
     {"validate", "LIBRARY", 1, "", true,
