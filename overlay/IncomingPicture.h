@@ -10,6 +10,11 @@
 
 #include "overlay/OverlayPreparation.h"
 
+struct UploadProgress {
+    size_t spent = 0;     // the bytes' worth of work done, texture creation counted in
+    size_t finished = 0;  // the bytes of the frames it finished, whose pixels are freed
+};
+
 class IncomingPicture {
 public:
     IncomingPicture() = default;
@@ -19,9 +24,9 @@ public:
     IncomingPicture& operator=(const IncomingPicture&) = delete;
 
     void Add(std::vector<PreparedFrame>&& frames);
-    // Uploads about `budgetBytes` (at least one row) and returns the bytes of the frames
-    // that it finished, whose pixels are then freed.
-    size_t Upload(size_t budgetBytes);
+    // Uploads about `budgetBytes` (at least one row when it is above 0); `mayExceed` lets
+    // its first step cost more, such as making a texture that costs more than the budget.
+    UploadProgress Upload(size_t budgetBytes, bool mayExceed);
     // Every frame added so far is in its texture.
     bool Uploaded() const { return pending.empty(); }
     bool Empty() const { return pending.empty() && textures.empty(); }
@@ -41,8 +46,8 @@ private:
     };
 
     // Makes the front frame's texture and uploads rows of it; returns the bytes spent, 0
-    // when making its texture would overrun a frame that has already done some work.
-    size_t UploadFront(size_t budgetBytes, bool firstInFrame);
+    // when making its texture would overrun the budget and may not.
+    size_t UploadFront(size_t budgetBytes, bool mayExceed);
 
     std::deque<Pending> pending;
     std::vector<uint32_t> textures;

@@ -12,6 +12,15 @@
 #include "overlay/OverlayAnimation.h"
 #include "overlay/OverlayQuad.h"
 #include "overlay/OverlayTexture.h"
+#include "overlay/UploadAllowance.h"
+
+namespace {
+
+// Frames a picture's uploads may be granted nothing before it may take one step beyond
+// the allowance: a texture that costs more than all of it is not starved by others.
+constexpr int kPatientFrames = 4;
+
+}  // namespace
 
 bool OverlayPicture::Create(const ShaderSource& texturedQuad) {
     if (!texturedQuadShader.Compile(texturedQuad)) {
@@ -62,11 +71,22 @@ void OverlayPicture::Update(int outputSide) {
     incoming.Add(std::move(delivery.frames));
     if (delivery.outcome) outcome = std::move(delivery.outcome);
     if (outcome && !outcome->succeeded) return Fail(*outcome);
-    if (!incoming.Uploaded()) {
-        ResetUnpackState();
-        loader.Uploaded(incoming.Upload(kUploadBytesPerFrame));
-    }
+    if (!incoming.Uploaded()) UploadIncoming();
     if (outcome && incoming.Uploaded()) Show(*outcome);
+}
+
+void OverlayPicture::UploadIncoming() {
+    UploadAllowance& allowance = UploadAllowance::Shared();
+    const auto now = UploadAllowance::Clock::now();
+    const UploadAllowance::Grant grant = allowance.Ask(now, uploadWaits >= kPatientFrames);
+    UploadProgress progress;
+    if (grant.bytes > 0 || grant.beyond) {
+        ResetUnpackState();
+        progress = incoming.Upload(grant.bytes, grant.beyond);
+    }
+    allowance.Spend(now, progress.spent, progress.spent > grant.bytes);
+    uploadWaits = progress.spent > 0 ? 0 : uploadWaits + 1;
+    loader.Uploaded(progress.finished);
 }
 
 void OverlayPicture::Draw() const {

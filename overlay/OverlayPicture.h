@@ -16,10 +16,6 @@
 #include "overlay/IncomingPicture.h"
 #include "overlay/OverlayLoader.h"
 
-// Pixels uploaded per frame while a picture comes in: about a millisecond of the render
-// thread on a software rasteriser, where uploading a MiB takes about 0.15 ms.
-constexpr size_t kUploadBytesPerFrame = size_t{6} << 20;
-
 class OverlayPicture {
 public:
     OverlayPicture() = default;
@@ -43,8 +39,9 @@ public:
 
     // Once per processed frame, in this order.
     void Advance();
-    // Starts loading a pending path, uploads a share of the picture coming in, and swaps
-    // it in, or removes the overlay when its file could not be used. Pictures are sized
+    // Starts loading a pending path, uploads a share of the picture coming in (what the
+    // allowance every instance shares grants), and swaps it in, or removes the overlay
+    // when its file could not be used. Pictures are sized
     // for an output whose longer side is `outputSide` pixels (0: not known); one shown on
     // a larger output than it was sized for is fitted again from its file.
     void Update(int outputSide);
@@ -76,6 +73,7 @@ private:
     void ReleaseTextures();
     // A picture on screen that a texture fitted for `outputSide` would show sharper.
     bool NeedsRefit(int outputSide) const;
+    void UploadIncoming();
     void Show(const PreparedOutcome& shown);
     void Fail(const PreparedOutcome& failed);
 
@@ -101,4 +99,5 @@ private:
     bool refitting = false;
     IncomingPicture incoming;
     std::optional<PreparedOutcome> outcome;  // of the load coming in, once it is known
+    int uploadWaits = 0;                     // frames in a row its uploads were granted nothing
 };
