@@ -17,12 +17,12 @@ void IncomingPicture::Add(std::vector<PreparedFrame>&& frames) {
     for (PreparedFrame& frame : frames) pending.push_back({std::move(frame)});
 }
 
-UploadProgress IncomingPicture::Upload(size_t budgetBytes, bool mayExceed) {
+UploadProgress IncomingPicture::Upload(size_t budgetBytes, bool mayExceed, TextureStorage storage) {
     UploadProgress progress;
     size_t& spent = progress.spent;
     while (!pending.empty() && (spent < budgetBytes || (mayExceed && spent == 0))) {
         const size_t left = budgetBytes - std::min(spent, budgetBytes);
-        const size_t used = UploadFront(left, mayExceed && spent == 0);
+        const size_t used = UploadFront(left, mayExceed && spent == 0, storage);
         if (used == 0) break;  // the next texture is left for a frame of its own
         spent += used;
         Pending& front = pending.front();
@@ -35,13 +35,13 @@ UploadProgress IncomingPicture::Upload(size_t budgetBytes, bool mayExceed) {
     return progress;
 }
 
-size_t IncomingPicture::UploadFront(size_t budgetBytes, bool mayExceed) {
+size_t IncomingPicture::UploadFront(size_t budgetBytes, bool mayExceed, TextureStorage storage) {
     Pending& front = pending.front();
     size_t spent = 0;
     if (front.texture == 0) {
         const size_t creation = kCreationCostPerByte * ChainBytes(front.frame.levels);
         if (creation > budgetBytes && !mayExceed) return 0;
-        front.texture = CreateOverlayTexture(front.frame.levels);
+        front.texture = CreateOverlayTexture(front.frame.levels, storage);
         spent += creation;
     }
     while (front.level < front.frame.levels.size() && (spent < budgetBytes || (mayExceed && spent == 0))) {

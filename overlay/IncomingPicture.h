@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "overlay/OverlayPreparation.h"
+#include "overlay/OverlayTexture.h"
 
 struct UploadProgress {
     size_t spent = 0;     // the bytes' worth of work done, texture creation counted in
@@ -26,7 +27,7 @@ public:
     void Add(std::vector<PreparedFrame>&& frames);
     // Uploads about `budgetBytes` (at least one row when it is above 0); `mayExceed` lets
     // its first step cost more, such as making a texture that costs more than the budget.
-    UploadProgress Upload(size_t budgetBytes, bool mayExceed);
+    UploadProgress Upload(size_t budgetBytes, bool mayExceed, TextureStorage storage);
     // Every frame added so far is in its texture.
     bool Uploaded() const { return pending.empty(); }
     bool Empty() const { return pending.empty() && textures.empty(); }
@@ -47,7 +48,7 @@ private:
 
     // Makes the front frame's texture and uploads rows of it; returns the bytes spent, 0
     // when making its texture would overrun the budget and may not.
-    size_t UploadFront(size_t budgetBytes, bool mayExceed);
+    size_t UploadFront(size_t budgetBytes, bool mayExceed, TextureStorage storage);
 
     std::deque<Pending> pending;
     std::vector<uint32_t> textures;

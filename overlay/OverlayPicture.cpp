@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "gl/ContextLimits.h"
 #include "gl/PixelStore.h"
 #include "gl/ReleaseName.h"
 #include "gl/Scoped.h"
@@ -35,6 +36,7 @@ bool OverlayPicture::Create(const ShaderSource& texturedQuad) {
         texturedQuadShader.SetFloat("Alpha", 1.0f);
     }
     quadBuffer.Create(VertexLayout::Quad, kQuadBufferBytes);
+    storage = ContextHasTextureStorage() ? TextureStorage::Immutable : TextureStorage::LevelByLevel;
     return true;
 }
 
@@ -82,7 +84,7 @@ void OverlayPicture::UploadIncoming() {
     UploadProgress progress;
     if (grant.bytes > 0 || grant.beyond) {
         ResetUnpackState();
-        progress = incoming.Upload(grant.bytes, grant.beyond);
+        progress = incoming.Upload(grant.bytes, grant.beyond, storage);
     }
     allowance.Spend(now, progress.spent, progress.spent > grant.bytes);
     uploadWaits = progress.spent > 0 ? 0 : uploadWaits + 1;
@@ -97,7 +99,7 @@ void OverlayPicture::Draw() const {
 void OverlayPicture::WarmUp() const {
     // Three pixels a side, no power of two, as pictures mostly are.
     const MipChain chain = {{{3, 3}, {}}, {{1, 1}, {}}};
-    uint32_t texture = CreateOverlayTexture(chain);
+    uint32_t texture = CreateOverlayTexture(chain, storage);
     DrawPicture(texture, 3, 3);
     ReleaseTexture(texture);
 }

@@ -15,6 +15,7 @@
 #include "gl/ShaderProgram.h"
 #include "overlay/IncomingPicture.h"
 #include "overlay/OverlayLoader.h"
+#include "overlay/OverlayTexture.h"
 
 class OverlayPicture {
 public:
@@ -24,8 +25,8 @@ public:
     OverlayPicture(const OverlayPicture&) = delete;
     OverlayPicture& operator=(const OverlayPicture&) = delete;
 
-    // Compiles the textured-quad program and makes the quad buffer. A failed compile
-    // sends its one message to the host's log.
+    // Compiles the textured-quad program and makes the quad buffer, and asks the context
+    // how textures get their memory. A failed compile sends its one message to the host's log.
     bool Create(const ShaderSource& texturedQuad);
     // Calls off any load and ends the loading thread, then releases the program, the quad
     // buffer and the picture, which empties the path too.
@@ -79,6 +80,7 @@ private:
 
     ShaderProgram texturedQuadShader;
     DynamicBuffer quadBuffer;
+    TextureStorage storage = TextureStorage::LevelByLevel;
     // For a GIF, frame 0's texture, which overlayFrameTextures also holds.
     uint32_t overlayTexture = 0;
     int32_t overlayWidth = 0;

@@ -1,5 +1,6 @@
 // The overlay as a host sees it: the built library loaded and driven through plugMain, the
 // path set as parameter text, frames processed into the host's framebuffer, pixels read.
+#include <GL/glew.h>
 #include <dirent.h>
 
 #include <algorithm>
@@ -98,6 +99,28 @@ TEST_F(OverlayThroughHost, GlobalDeinitialisationLetsALoadInFlightEndAsAnyLoadDo
     Finish(cut, 0);
     EXPECT_EQ(LogLines(), std::vector<std::string>{"Failed to load overlay image"});
     EXPECT_EQ(PathReadBack(), "");
+}
+
+TEST_F(OverlayThroughHost, OverlayTexturesHaveImmutableStorageWhereTheContextHasIt) {
+    if (!GLEW_VERSION_4_2 && !GLEW_ARB_texture_storage) GTEST_SKIP() << "the context has no immutable storage";
+    Show(folder.Write("wide.png", EncodePng(SolidPicture(200, 100, {255, 0, 0, 255}))));
+    // Fitted for a 250-pixel output: 80 x 40, in 7 levels down to 1 x 1.
+    int found = 0;
+    for (GLuint name = 1; name < 1000; ++name) {
+        if (!glIsTexture(name)) continue;
+        GLint width = 0, height = 0, immutable = 0, levels = 0;
+        glBindTexture(GL_TEXTURE_2D, name);
+        glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
+        glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &height);
+        glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_IMMUTABLE_FORMAT, &immutable);
+        glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_IMMUTABLE_LEVELS, &levels);
+        glBindTexture(GL_TEXTURE_2D, 0);
+        if (width != 80 || height != 40) continue;
+        ++found;
+        EXPECT_EQ(immutable, GL_TRUE);
+        EXPECT_EQ(levels, 7);
+    }
+    EXPECT_EQ(found, 1);
 }
 
 namespace {
