@@ -125,6 +125,46 @@ TEST_F(OverlayThroughHost, OverlayTexturesHaveImmutableStorageWhereTheContextHas
 
 namespace {
 
+// A host that instantiates with a record that does not say what it draws into.
+class OverlayUnderStaleRecord : public OverlayThroughHost {
+protected:
+    OverlayUnderStaleRecord() {
+        width = height = 1024;
+        viewportRecord = {0, 0, 1, 1};
+    }
+
+    // The share of the drawn picture's pixels that are near black or near white: a
+    // picture sized for the output keeps its squares, one sized for a tiny output is grey.
+    double SharpShare() {
+        const Pixels pixels = Read();
+        int sharp = 0, counted = 0;
+        // 0.16 x 0.08 of the output, centred; a margin off its edges.
+        for (int y = 512 - 36; y < 512 + 36; ++y)
+            for (int x = 512 - 76; x < 512 + 76; ++x, ++counted)
+                if (pixels.At(x, y)[1] < 60 || pixels.At(x, y)[1] > 195) ++sharp;
+        return static_cast<double>(sharp) / counted;
+    }
+};
+
+}  // namespace
+
+TEST_F(OverlayUnderStaleRecord, APictureIsSizedForTheFramesDrawnNotTheRecord) {
+    const std::string checker =
+        folder.Write("checker.png", EncodePng(CheckerPicture(200, 100, 10, {0, 0, 0, 255}, {255, 255, 255, 255})));
+    Show(checker);
+    EXPECT_GT(SharpShare(), 0.6);
+    // Another instance, made with an 8 x 8 record, draws the same.
+    void* other = Instantiate({0, 0, 8, 8});
+    ASSERT_NE(other, nullptr);
+    ASSERT_EQ(SetText(9, checker.c_str(), other), kSuccess);
+    const size_t lines = LogLines().size();
+    for (int frame = 0; frame < 600 && LogLines().size() == lines; ++frame) ASSERT_EQ(Frame(1, other), kSuccess);
+    EXPECT_GT(SharpShare(), 0.6);
+    EXPECT_EQ(Call(kDeinstantiate, 0, other), kSuccess);
+}
+
+namespace {
+
 int ProcessThreads() {
     DIR* tasks = opendir("/proc/self/task");
     int count = 0;

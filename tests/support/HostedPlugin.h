@@ -57,7 +57,8 @@ protected:
             std::copy(row.begin(), row.end(), picture.begin() + static_cast<ptrdiff_t>(y) * hardwareWidth * 4);
         ASSERT_TRUE(input.Create(hardwareWidth, hardwareHeight, hardwareWidth, hardwareHeight, picture.data()));
         log = std::make_unique<LogCapture>(library->setLogCallback);
-        instance = Instantiate({0, 0, Side(width), Side(height)});
+        instance =
+            Instantiate(viewportRecord.width ? viewportRecord : ffgl::ViewportRecord{0, 0, Side(width), Side(height)});
         ASSERT_NE(instance, nullptr);
     }
 
@@ -105,6 +106,7 @@ protected:
     TargetFormat targetFormat = TargetFormat::Rgba8;
     int width = 64;
     int height = 64;
+    ffgl::ViewportRecord viewportRecord{};  // given at creation; none set: the target's size
     int inputWidth = 16;
     int inputHeight = 16;
     Rgba inputColor{0, 0, 0, 255};
