@@ -267,8 +267,8 @@ bool LoadingWorkers::Settle(const std::shared_ptr<LoadJob>& job, std::vector<Pre
     if (!more) {
         j.outcome = j.preparation ? std::move(j.preparation->Outcome()) : PreparedOutcome{};
         j.state = LoadJob::State::Over;
-        --wantedLoads;
-        return true;
+        // Trimming the heap holds its locks a while: once, after the last of a batch of loads.
+        return --wantedLoads == 0;
     }
     j.nextStepPixels = j.preparation->NextStepPixels();
     j.state = j.waitingBytes >= kMaxWaitingBytes ? LoadJob::State::Full : LoadJob::State::Waiting;

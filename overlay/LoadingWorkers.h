@@ -82,7 +82,7 @@ private:
     // Outside the lock. SIZE_MAX: go on; otherwise start again, skipping that many frames.
     void RunStep(LoadJob& job, size_t restartSkipping, std::vector<PreparedFrame>* frames, bool* more);
     // Hands the step's frames over and queues the next step; what is left in `frames` is
-    // for the caller to free. True when a load that is still wanted is over.
+    // for the caller to free. True when the last load still wanted is over.
     bool Settle(const std::shared_ptr<LoadJob>& job, std::vector<PreparedFrame>* frames, bool more);
     // Wakes the threads for waiting work, and starts one when none is free; the lock is held.
     void EnsureWorker();
