@@ -31,8 +31,8 @@ public:
     const char* ReadParameterText(uint32_t index) override;
     uint32_t RenderFrame(const ffgl::ProcessingRecord* record) override;
 
-    // The overlay picture. Loading runs on the instance's loading thread; the frames that
-    // follow upload the picture and show it once it is all there.
+    // The overlay picture. Loading runs on the loading threads every instance shares; the
+    // frames that follow upload the picture and show it once it is all there.
     void LoadOverlay(const std::string& path) { overlay.Load(path, OutputSide()); }
     void ReleaseOverlay() { overlay.ReleasePicture(); }
     void AdvanceOverlayAnimation() { overlay.Advance(); }

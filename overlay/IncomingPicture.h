@@ -1,4 +1,4 @@
-// A picture on its way to the screen: the frames collected from the loading thread, each
+// A picture on its way to the screen: the frames collected from the loading threads, each
 // uploaded into a texture of its own a band of rows at a time, in frame order, until the
 // whole picture is there to be swapped in. It owns those textures until they are taken.
 #pragma once
