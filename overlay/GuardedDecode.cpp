@@ -63,6 +63,14 @@ std::string PngSizeRefusal(std::span<const uint8_t> bytes) {
     return SizeRefusal(field(16), field(20));
 }
 
+// What stops a still file before the decoder reads even its header: stbi_info builds a
+// JPEG's Huffman tables too.
+std::string StillRefusal(const std::vector<uint8_t>& bytes) {
+    if (std::string refusal = FileSizeRefusal(bytes.size()); !refusal.empty()) return refusal;
+    if (LooksLikeJpeg(bytes) && !JpegHuffmanTablesFit(bytes)) return "JPEG Huffman table declares more than 256 codes";
+    return {};
+}
+
 // stb_image and BMP files may give a negative height for top-down rows.
 long long Magnitude(int value) { return value < 0 ? -static_cast<long long>(value) : value; }
 
@@ -77,12 +85,8 @@ std::string FileSizeRefusal(size_t length) {
 
 DecodedPicture DecodePicture(std::vector<uint8_t> bytes) {
     DecodedPicture picture;
-    picture.refusal = FileSizeRefusal(bytes.size());
+    picture.refusal = StillRefusal(bytes);
     if (!picture.refusal.empty()) return picture;
-    if (LooksLikeJpeg(bytes) && !JpegHuffmanTablesFit(bytes)) {
-        picture.refusal = "JPEG Huffman table declares more than 256 codes";
-        return picture;
-    }
     const size_t baseBudget = kDecoderSlack + 2 * bytes.size();
     ScopedDecodeBudget budget(baseBudget);
     int width = 0, height = 0;
@@ -106,6 +110,7 @@ DecodedPicture DecodePicture(std::vector<uint8_t> bytes) {
 }
 
 size_t DeclaredPixels(const std::vector<uint8_t>& bytes) {
+    if (!StillRefusal(bytes).empty()) return 0;
     ScopedDecodeBudget budget(kDecoderSlack);
     int width = 0, height = 0;
     if (!StbPictureInfo(bytes.data(), bytes.size(), &width, &height)) return 0;

@@ -46,12 +46,23 @@ struct LoadingWorkers::Worker {
 };
 
 LoadingWorkers& LoadingWorkers::Shared() {
-    // Never destroyed: a thread still at work while the process exits finds it there.
-    static LoadingWorkers* const shared = new LoadingWorkers();
-    return *shared;
+    static LoadingWorkers shared;
+    return shared;
 }
 
 LoadingWorkers::LoadingWorkers() : largeSlots(std::max(2u, std::thread::hardware_concurrency()) - 1) {}
+
+// At the library's unload or the process's exit.
+LoadingWorkers::~LoadingWorkers() {
+#ifdef _WIN32
+    // Windows has ended every other thread before a process's exit gets here, and a library
+    // being unloaded cannot wait for a thread to end: its threads are let go.
+    for (const std::unique_ptr<Worker>& worker : workers)
+        if (worker->thread.joinable()) worker->thread.detach();
+#else
+    EndAllThreads();
+#endif
+}
 
 void LoadingWorkers::Submit(const std::shared_ptr<LoadJob>& job) {
     std::lock_guard<std::mutex> lock(mutex);

@@ -71,9 +71,15 @@ public:
     // The threads alive now.
     size_t ThreadCount();
 
+    LoadingWorkers(const LoadingWorkers&) = delete;
+    LoadingWorkers& operator=(const LoadingWorkers&) = delete;
+    LoadingWorkers(LoadingWorkers&&) = delete;
+    LoadingWorkers& operator=(LoadingWorkers&&) = delete;
+
 private:
     struct Worker;
     LoadingWorkers();
+    ~LoadingWorkers();
 
     std::shared_ptr<LoadJob> Pick();
     void Run(Worker* self);

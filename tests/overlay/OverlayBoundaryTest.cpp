@@ -185,7 +185,8 @@ protected:
     // Whether the instance's picture shows: its colour at the centre of the output.
     bool Shows(void* on, Rgba color) {
         EXPECT_EQ(Frame(1, on), kSuccess);
-        const uint8_t* centre = Read().At(125, 125);
+        const Pixels pixels = Read();
+        const uint8_t* centre = pixels.At(125, 125);
         return centre[0] == color.r && centre[1] == color.g && centre[2] == color.b;
     }
 
