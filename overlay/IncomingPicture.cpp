@@ -35,6 +35,19 @@ UploadProgress IncomingPicture::Upload(size_t budgetBytes, bool mayExceed, Textu
     return progress;
 }
 
+size_t IncomingPicture::Outstanding() const {
+    size_t cost = 0;
+    for (const Pending& frame : pending) {
+        if (frame.texture == 0) cost += kCreationCostPerByte * ChainBytes(frame.frame.levels);
+        for (size_t level = frame.level; level < frame.frame.levels.size(); ++level) {
+            const MipLevel& mip = frame.frame.levels[level];
+            const int rows = mip.size.height - (level == frame.level ? frame.row : 0);
+            cost += static_cast<size_t>(mip.size.width) * 4 * static_cast<size_t>(rows);
+        }
+    }
+    return cost;
+}
+
 size_t IncomingPicture::UploadFront(size_t budgetBytes, bool mayExceed, TextureStorage storage) {
     Pending& front = pending.front();
     size_t spent = 0;

@@ -30,6 +30,8 @@ public:
     UploadProgress Upload(size_t budgetBytes, bool mayExceed, TextureStorage storage);
     // Every frame added so far is in its texture.
     bool Uploaded() const { return pending.empty(); }
+    // What uploading every frame added so far still costs, counted as Upload counts it.
+    size_t Outstanding() const;
     bool Empty() const { return pending.empty() && textures.empty(); }
 
     // The finished textures in frame order, with their display delays; the caller owns

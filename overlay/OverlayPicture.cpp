@@ -79,14 +79,13 @@ void OverlayPicture::Update(int outputSide) {
 
 void OverlayPicture::UploadIncoming() {
     UploadAllowance& allowance = UploadAllowance::Shared();
-    const auto now = UploadAllowance::Clock::now();
-    const UploadAllowance::Grant grant = allowance.Ask(now, uploadWaits >= kPatientFrames);
+    const UploadAllowance::Grant grant = allowance.Ask(this, incoming.Outstanding(), uploadWaits >= kPatientFrames);
     UploadProgress progress;
     if (grant.bytes > 0 || grant.beyond) {
         ResetUnpackState();
         progress = incoming.Upload(grant.bytes, grant.beyond, storage);
     }
-    allowance.Spend(now, progress.spent, progress.spent > grant.bytes);
+    allowance.Spend(progress.spent, progress.spent > grant.bytes);
     uploadWaits = progress.spent > 0 ? 0 : uploadWaits + 1;
     loader.Uploaded(progress.finished);
 }

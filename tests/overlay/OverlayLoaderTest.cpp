@@ -108,26 +108,28 @@ TEST_F(OverlayLoading, ALoadCalledOffByTheGlobalShutdownGoesOnAfterwards) {
     }
 }
 
-TEST(UploadAllowance, EveryCallerSharesOneAllowanceThatRefillsWithTime) {
+TEST(UploadAllowance, EveryInstanceSharesOneAllowanceAFrameAndTheSmallestGoFirst) {
     UploadAllowance allowance(1000);
-    const auto start = UploadAllowance::Clock::now();
-    const UploadAllowance::Grant full = allowance.Ask(start, false);
-    EXPECT_EQ(full.bytes, 1000u);
-    EXPECT_TRUE(full.beyond);
-    allowance.Spend(start, 700, false);
-    const UploadAllowance::Grant rest = allowance.Ask(start, false);
-    EXPECT_EQ(rest.bytes, 300u);
+    int big = 0, small = 0, smaller = 0;
+    // The first frame: first come, first served, and the first may go beyond.
+    const UploadAllowance::Grant first = allowance.Ask(&big, 5000, false);
+    EXPECT_EQ(first.bytes, 1000u);
+    EXPECT_TRUE(first.beyond);
+    allowance.Spend(900, false);
+    EXPECT_EQ(allowance.Ask(&small, 300, false).bytes, 100u);
+    allowance.Spend(100, false);
+    const UploadAllowance::Grant patient = allowance.Ask(&smaller, 200, true);
+    EXPECT_EQ(patient.bytes, 0u);
+    EXPECT_TRUE(patient.beyond);  // once a frame, for one that waited long
+    allowance.Spend(200, true);
+    // The next frame keeps the smaller needs for their instances, whoever asks first.
+    const UploadAllowance::Grant rest = allowance.Ask(&big, 4100, false);
+    EXPECT_EQ(rest.bytes, 500u);
     EXPECT_FALSE(rest.beyond);
-    allowance.Spend(start, 300, false);
-    EXPECT_EQ(allowance.Ask(start + UploadAllowance::kPeriod / 2, false).bytes, 500u);
-    EXPECT_EQ(allowance.Ask(start + UploadAllowance::kPeriod * 5, false).bytes, 1000u);
-    // A caller that waited long may go beyond once a period, however little is left.
-    const auto later = start + UploadAllowance::kPeriod * 5;
-    allowance.Spend(later, 990, false);
-    EXPECT_TRUE(allowance.Ask(later, true).beyond);
-    allowance.Spend(later, 5000, true);
-    EXPECT_FALSE(allowance.Ask(later, true).beyond);
-    EXPECT_EQ(allowance.Ask(later, false).bytes, 0u);
+    allowance.Spend(500, false);
+    EXPECT_EQ(allowance.Ask(&small, 200, false).bytes, 300u);
+    allowance.Spend(200, false);
+    EXPECT_EQ(allowance.Ask(&smaller, 0, false).bytes, 300u);
 }
 
 TEST_F(OverlayLoading, ADecodeCalledOffMidwayFreesEveryBlock) {
