@@ -11,9 +11,10 @@ namespace {
 constexpr const char* kDescription = "ZAQ OLM surveillance HUD \xE2\x80\x94 simplified 10-param version";
 constexpr const char* kAbout = "Quillfen Studios";
 
-// Global de-initialisation leaves no loading thread running, so the library can be unloaded.
+// Global de-initialisation leaves no loading thread running, so the library can be unloaded;
+// the loads of instances still alive go on from their next frame.
 uint32_t StopOverlayLoaders() {
-    OverlayLoader::StopAll();
+    OverlayLoader::EndAllThreads();
     return 0;
 }
 

@@ -9,6 +9,7 @@
 #include "effect/Shaders.h"
 #include "effect/hud/InfoBlock.h"
 #include "effect/hud/RotateHue.h"
+#include "gl/ContextLimits.h"
 #include "gl/ScratchTarget.h"
 #include "host/Log.h"
 
@@ -113,6 +114,7 @@ uint32_t ZaqVigilomatronic::RenderFrame(const ffgl::ProcessingRecord* record) {
     frameCounter = NextFrame(frameCounter);
 
     AdvanceOverlayAnimation();
+    NoteDrawnSize(*input);
     overlay.Update(OutputSide());
 
     const FrameValues frame = ComputeFrameValues(frameCounter, parameters.scanLineMode);
@@ -128,6 +130,16 @@ uint32_t ZaqVigilomatronic::RenderFrame(const ffgl::ProcessingRecord* record) {
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);  // the factors a frame has always left behind
     glLineWidth(1.0f);
     return 0;
+}
+
+void ZaqVigilomatronic::NoteDrawnSize(const ffgl::TextureRecord& input) {
+    const uint32_t key[4] = {viewport.width, viewport.height, input.width, input.height};
+    if (drawnSide > 0 && std::equal(std::begin(key), std::end(key), std::begin(drawnSizeKey))) return;
+    std::copy(std::begin(key), std::end(key), std::begin(drawnSizeKey));
+    const ViewportSize inForce = CurrentViewportSize();
+    const uint32_t longest = std::max(
+        {key[0], key[1], key[2], key[3], static_cast<uint32_t>(inForce.width), static_cast<uint32_t>(inForce.height)});
+    drawnSide = static_cast<int>(std::min<uint32_t>(longest, 1u << 16));
 }
 
 // Each stage sets its own colour and alpha; a skipped stage sets nothing.

@@ -31,8 +31,8 @@ public:
     const char* ReadParameterText(uint32_t index) override;
     uint32_t RenderFrame(const ffgl::ProcessingRecord* record) override;
 
-    // The overlay picture. Loading runs on the instance's loading thread; the frames that
-    // follow upload the picture and show it once it is all there.
+    // The overlay picture. Loading runs on the loading threads every instance shares; the
+    // frames that follow upload the picture and show it once it is all there.
     void LoadOverlay(const std::string& path) { overlay.Load(path, OutputSide()); }
     void ReleaseOverlay() { overlay.ReleasePicture(); }
     void AdvanceOverlayAnimation() { overlay.Advance(); }
@@ -56,8 +56,13 @@ private:
 
     // Creates the pass, the HUD and the overlay in that order; the first failure ends it.
     bool CreateGraphics(const EffectShaderSources& sources);
-    // The longer side of the host's viewport: what overlay textures are sized for.
-    int OutputSide() const { return static_cast<int>(std::max(viewport.width, viewport.height)); }
+    // The longer side of what frames are drawn into, as far as it is known: what overlay
+    // textures are sized for.
+    int OutputSide() const { return std::max(drawnSide, static_cast<int>(std::max(viewport.width, viewport.height))); }
+    // Takes in what a frame shows of the output's size: the host's viewport record, the
+    // input picture, and the viewport in force, read again only when one of the first
+    // two changes. A host's stale or tiny record then never blurs the overlay.
+    void NoteDrawnSize(const ffgl::TextureRecord& input);
     // Draws with every program once, out of sight, so that the driver builds them now
     // and not in the frame that first needs one.
     void WarmUpPrograms();
@@ -68,5 +73,7 @@ private:
     ProcessingPass pass;
     HudRenderer hud;
     OverlayPicture overlay;
-    int32_t frameCounter = 0;  // frames processed; every animation counts them at 60 a second
+    int32_t frameCounter = 0;       // frames processed; every animation counts them at 60 a second
+    int drawnSide = 0;              // the longer side frames were last seen to draw into
+    uint32_t drawnSizeKey[4] = {};  // record width and height, input width and height, when read
 };

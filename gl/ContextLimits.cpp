@@ -14,6 +14,21 @@ bool ContextDrawsWideLines() {
     return range[1] >= 2.0f;
 }
 
+bool ContextHasTextureStorage() {
+    if (!glTexStorage2D) return false;
+    GLint major = 0, minor = 0;
+    glGetIntegerv(GL_MAJOR_VERSION, &major);
+    glGetIntegerv(GL_MINOR_VERSION, &minor);
+    if (major > 4 || (major == 4 && minor >= 2)) return true;
+    GLint count = 0;
+    glGetIntegerv(GL_NUM_EXTENSIONS, &count);
+    for (GLint i = 0; i < count; ++i) {
+        const auto* name = reinterpret_cast<const char*>(glGetStringi(GL_EXTENSIONS, static_cast<GLuint>(i)));
+        if (name && std::strcmp(name, "GL_ARB_texture_storage") == 0) return true;
+    }
+    return false;
+}
+
 ViewportSize CurrentViewportSize() {
     const ViewportRect viewport = CurrentViewport();
     return {static_cast<float>(std::max(viewport.width, 1)), static_cast<float>(std::max(viewport.height, 1))};

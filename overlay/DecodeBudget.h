@@ -7,12 +7,39 @@
 #include <cstddef>
 #include <cstdint>
 
+struct DecoderBlock;
+
+// What one decode holds: its blocks, their bytes, its limit and its cancel flag. Each
+// thread has one of its own; a decode that is put aside and taken up again on another
+// thread brings its own (ScopedDecodeAccount), used by one thread at a time.
+struct DecodeAccount {
+    size_t bytesInUse = 0;
+    size_t peakBytes = 0;
+    size_t limitBytes = 0;
+    const std::atomic<bool>* cancelFlag = nullptr;
+    DecoderBlock* newestBlock = nullptr;
+    uint64_t blocksMade = 0;
+};
+
+// While the scope lives, the decoder on this thread counts against `account`.
+class ScopedDecodeAccount {
+public:
+    explicit ScopedDecodeAccount(DecodeAccount& account);
+    ~ScopedDecodeAccount();
+    ScopedDecodeAccount(const ScopedDecodeAccount&) = delete;
+    ScopedDecodeAccount& operator=(const ScopedDecodeAccount&) = delete;
+
+private:
+    DecodeAccount* previous;
+};
+
 void* BudgetedAllocate(size_t bytes);
+// A block is counted against the account that granted it, on whichever thread it changes.
 void* BudgetedReallocate(void* block, size_t bytes);
 void BudgetedFree(void* block);
 
-// Every block the decoder takes on this thread is numbered; after a decode that was called
-// off midway, the blocks taken since a mark are freed.
+// Every block the decoder takes on this account is numbered; after a decode that was
+// called off midway, the blocks taken since a mark are freed.
 uint64_t DecoderBlockMark();
 void FreeDecoderBlocksSince(uint64_t mark);
 
@@ -21,7 +48,7 @@ size_t DecoderBytesInUse();
 size_t DecoderPeakBytes();
 void ResetDecoderPeak();
 
-// While the scope lives, every allocation on this thread fails once `cancelled` is set:
+// While the scope lives, every allocation on this account fails once `cancelled` is set:
 // a decode that is no longer wanted then stops at its next allocation.
 class ScopedDecodeCancel {
 public:
@@ -31,13 +58,15 @@ public:
     ScopedDecodeCancel& operator=(const ScopedDecodeCancel&) = delete;
 
 private:
+    DecodeAccount* account;
     const std::atomic<bool>* previous;
 };
 
 // Whether the decode on this thread has been called off.
 bool DecodeCancelled();
 
-// Grants `bytes` more than the decoder holds now, for the life of the scope.
+// Grants `bytes` more than the decoder holds now, for the life of the scope, on the
+// account in use when it began.
 class ScopedDecodeBudget {
 public:
     explicit ScopedDecodeBudget(size_t bytes);
@@ -46,5 +75,6 @@ public:
     ScopedDecodeBudget& operator=(const ScopedDecodeBudget&) = delete;
 
 private:
+    DecodeAccount* account;
     size_t previousLimit;
 };

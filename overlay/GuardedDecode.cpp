@@ -63,6 +63,14 @@ std::string PngSizeRefusal(std::span<const uint8_t> bytes) {
     return SizeRefusal(field(16), field(20));
 }
 
+// What stops a still file before the decoder reads even its header: stbi_info builds a
+// JPEG's Huffman tables too.
+std::string StillRefusal(const std::vector<uint8_t>& bytes) {
+    if (std::string refusal = FileSizeRefusal(bytes.size()); !refusal.empty()) return refusal;
+    if (LooksLikeJpeg(bytes) && !JpegHuffmanTablesFit(bytes)) return "JPEG Huffman table declares more than 256 codes";
+    return {};
+}
+
 // stb_image and BMP files may give a negative height for top-down rows.
 long long Magnitude(int value) { return value < 0 ? -static_cast<long long>(value) : value; }
 
@@ -77,12 +85,8 @@ std::string FileSizeRefusal(size_t length) {
 
 DecodedPicture DecodePicture(std::vector<uint8_t> bytes) {
     DecodedPicture picture;
-    picture.refusal = FileSizeRefusal(bytes.size());
+    picture.refusal = StillRefusal(bytes);
     if (!picture.refusal.empty()) return picture;
-    if (LooksLikeJpeg(bytes) && !JpegHuffmanTablesFit(bytes)) {
-        picture.refusal = "JPEG Huffman table declares more than 256 codes";
-        return picture;
-    }
     const size_t baseBudget = kDecoderSlack + 2 * bytes.size();
     ScopedDecodeBudget budget(baseBudget);
     int width = 0, height = 0;
@@ -105,31 +109,56 @@ DecodedPicture DecodePicture(std::vector<uint8_t> bytes) {
     return picture;
 }
 
-DecodedAnimation DecodeAnimation(std::vector<uint8_t> bytes, const AnimationFrameVisitor& visit) {
-    DecodedAnimation animation;
-    animation.refusal = FileSizeRefusal(bytes.size());
-    if (!animation.refusal.empty()) return animation;
-    const GifStructure gif = WalkGifStructure(bytes, kMaxAnimationFrames);
-    // The decoder checks the same signature, so it could only fail here.
-    if (!gif.isGif) return animation;
-    animation.refusal = AnimationRefusal(gif);
-    if (!animation.refusal.empty()) return animation;
+size_t DeclaredPixels(const std::vector<uint8_t>& bytes) {
+    if (!StillRefusal(bytes).empty()) return 0;
+    ScopedDecodeBudget budget(kDecoderSlack);
+    int width = 0, height = 0;
+    if (!StbPictureInfo(bytes.data(), bytes.size(), &width, &height)) return 0;
+    const long long rows = Magnitude(height);
+    return SizeRefusal(width, rows).empty() ? size_t(width) * size_t(rows) : 0;
+}
 
+AnimationDecode::AnimationDecode(std::vector<uint8_t> file) : bytes(std::move(file)) {
+    outline.refusal = FileSizeRefusal(bytes.size());
+    if (!outline.refusal.empty()) return;
+    gif = WalkGifStructure(bytes, kMaxAnimationFrames);
+    // The decoder checks the same signature, so it could only fail here.
+    if (!gif.isGif) return;
+    outline.refusal = AnimationRefusal(gif);
+    if (!outline.refusal.empty()) return;
     // The decoder's screen, the background it restores from and its per-pixel history.
-    const size_t pixels = size_t(gif.screenWidth) * size_t(gif.screenHeight);
-    ScopedDecodeBudget budget(kDecoderSlack + 9 * pixels);
-    StbGifDecoder decoder(bytes.data(), bytes.size());
+    budget.emplace(kDecoderSlack + 9 * FramePixels());
+    decoder = std::make_unique<StbGifDecoder>(bytes.data(), bytes.size());
+}
+
+AnimationDecode::~AnimationDecode() = default;
+
+bool AnimationDecode::Next(const AnimationFrameVisitor& visit) {
+    if (!decoder) return false;
     int delay = 0;
     // Frames allocate nothing after the first, so a cancelled load is noticed here.
-    while (const uint8_t* frame = DecodeCancelled() ? nullptr : decoder.Next(&delay)) {
-        // The decode must agree with what the walk measured; anything else is not trusted.
-        if (size_t(animation.frameCount) == gif.frameCount || decoder.Width() != gif.screenWidth ||
-            decoder.Height() != gif.screenHeight || !visit(frame, gif.screenWidth, gif.screenHeight, delay))
-            return animation;
-        ++animation.frameCount;
+    const uint8_t* frame = DecodeCancelled() ? nullptr : decoder->Next(&delay);
+    // The decode must agree with what the walk measured; anything else is not trusted.
+    const bool accepted = frame && size_t(outline.frameCount) < gif.frameCount && decoder->Width() == gif.screenWidth &&
+                          decoder->Height() == gif.screenHeight &&
+                          visit(frame, gif.screenWidth, gif.screenHeight, delay);
+    if (accepted) {
+        ++outline.frameCount;
+        return true;
     }
-    animation.width = gif.screenWidth;
-    animation.height = gif.screenHeight;
-    animation.complete = animation.frameCount > 0 && !DecodeCancelled();
-    return animation;
+    if (!frame) {
+        outline.width = gif.screenWidth;
+        outline.height = gif.screenHeight;
+        outline.complete = outline.frameCount > 0 && !DecodeCancelled();
+    }
+    decoder.reset();
+    budget.reset();
+    return false;
+}
+
+DecodedAnimation DecodeAnimation(std::vector<uint8_t> bytes, const AnimationFrameVisitor& visit) {
+    AnimationDecode decode(std::move(bytes));
+    while (decode.Next(visit)) {
+    }
+    return decode.Outline();
 }

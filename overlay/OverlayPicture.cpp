@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "gl/ContextLimits.h"
 #include "gl/PixelStore.h"
 #include "gl/ReleaseName.h"
 #include "gl/Scoped.h"
@@ -12,6 +13,15 @@
 #include "overlay/OverlayAnimation.h"
 #include "overlay/OverlayQuad.h"
 #include "overlay/OverlayTexture.h"
+#include "overlay/UploadAllowance.h"
+
+namespace {
+
+// Frames a picture's uploads may be granted nothing before it may take one step beyond
+// the allowance: a texture that costs more than all of it is not starved by others.
+constexpr int kPatientFrames = 4;
+
+}  // namespace
 
 bool OverlayPicture::Create(const ShaderSource& texturedQuad) {
     if (!texturedQuadShader.Compile(texturedQuad)) {
@@ -26,6 +36,7 @@ bool OverlayPicture::Create(const ShaderSource& texturedQuad) {
         texturedQuadShader.SetFloat("Alpha", 1.0f);
     }
     quadBuffer.Create(VertexLayout::Quad, kQuadBufferBytes);
+    storage = ContextHasTextureStorage() ? TextureStorage::Immutable : TextureStorage::LevelByLevel;
     return true;
 }
 
@@ -62,11 +73,21 @@ void OverlayPicture::Update(int outputSide) {
     incoming.Add(std::move(delivery.frames));
     if (delivery.outcome) outcome = std::move(delivery.outcome);
     if (outcome && !outcome->succeeded) return Fail(*outcome);
-    if (!incoming.Uploaded()) {
-        ResetUnpackState();
-        loader.Uploaded(incoming.Upload(kUploadBytesPerFrame));
-    }
+    if (!incoming.Uploaded()) UploadIncoming();
     if (outcome && incoming.Uploaded()) Show(*outcome);
+}
+
+void OverlayPicture::UploadIncoming() {
+    UploadAllowance& allowance = UploadAllowance::Shared();
+    const UploadAllowance::Grant grant = allowance.Ask(this, incoming.Outstanding(), uploadWaits >= kPatientFrames);
+    UploadProgress progress;
+    if (grant.bytes > 0 || grant.beyond) {
+        ResetUnpackState();
+        progress = incoming.Upload(grant.bytes, grant.beyond, storage);
+    }
+    allowance.Spend(progress.spent, progress.spent > grant.bytes);
+    uploadWaits = progress.spent > 0 ? 0 : uploadWaits + 1;
+    loader.Uploaded(progress.finished);
 }
 
 void OverlayPicture::Draw() const {
@@ -77,7 +98,7 @@ void OverlayPicture::Draw() const {
 void OverlayPicture::WarmUp() const {
     // Three pixels a side, no power of two, as pictures mostly are.
     const MipChain chain = {{{3, 3}, {}}, {{1, 1}, {}}};
-    uint32_t texture = CreateOverlayTexture(chain);
+    uint32_t texture = CreateOverlayTexture(chain, storage);
     DrawPicture(texture, 3, 3);
     ReleaseTexture(texture);
 }

@@ -1,8 +1,8 @@
 // The overlay picture: the file named by the "Overlay Image" parameter, shown as one
 // texture or one texture per GIF frame, played at a nominal 60 frames a second and drawn
-// small in the centre of the output. Files are read and decoded by the instance's loading
-// thread; the render thread only uploads, a band at a time, and swaps the new picture in
-// at the start of a frame once all of it is there. Until then the old picture stays. It
+// small in the centre of the output. Files are read and decoded by the loading threads
+// every instance shares; the render thread only uploads, a band at a time, and swaps the
+// new picture in at the start of a frame once all of it is there. Until then the old picture stays. It
 // owns the textured-quad program, the quad buffer and every texture of the picture.
 #pragma once
 
@@ -15,10 +15,7 @@
 #include "gl/ShaderProgram.h"
 #include "overlay/IncomingPicture.h"
 #include "overlay/OverlayLoader.h"
-
-// Pixels uploaded per frame while a picture comes in: about a millisecond of the render
-// thread on a software rasteriser, where uploading a MiB takes about 0.15 ms.
-constexpr size_t kUploadBytesPerFrame = size_t{6} << 20;
+#include "overlay/OverlayTexture.h"
 
 class OverlayPicture {
 public:
@@ -28,11 +25,11 @@ public:
     OverlayPicture(const OverlayPicture&) = delete;
     OverlayPicture& operator=(const OverlayPicture&) = delete;
 
-    // Compiles the textured-quad program and makes the quad buffer. A failed compile
-    // sends its one message to the host's log.
+    // Compiles the textured-quad program and makes the quad buffer, and asks the context
+    // how textures get their memory. A failed compile sends its one message to the host's log.
     bool Create(const ShaderSource& texturedQuad);
-    // Calls off any load and ends the loading thread, then releases the program, the quad
-    // buffer and the picture, which empties the path too.
+    // Calls off any load (the loading threads end when no other instance loads), then
+    // releases the program, the quad buffer and the picture, which empties the path too.
     void Release();
 
     // The parameter's text, a null text counting as empty: stored, and loaded from the
@@ -43,17 +40,18 @@ public:
 
     // Once per processed frame, in this order.
     void Advance();
-    // Starts loading a pending path, uploads a share of the picture coming in, and swaps
-    // it in, or removes the overlay when its file could not be used. Pictures are sized
-    // for an output whose longer side is `outputSide` pixels (0: not known); one shown on
-    // a larger output than it was sized for is fitted again from its file.
+    // Starts loading a pending path, uploads a share of the picture coming in (what the
+    // allowance every instance shares grants), and swaps it in, or removes the overlay
+    // when its file could not be used. Pictures are sized for an output whose longer side
+    // is `outputSide` pixels (0: not known); one shown on a larger output than it was
+    // sized for is fitted again from its file.
     void Update(int outputSide);
     void Draw() const;
     // Draws a tiny texture made as every overlay texture is, with the blending the caller
     // has set, then deletes it: the driver builds the program's code for that at set-up.
     void WarmUp() const;
 
-    // Starts loading `path` on the loading thread, calling off any load in progress.
+    // Starts loading `path` on the loading threads, calling off any load in progress.
     void Load(const std::string& path, int outputSide = 0);
     // Whether a load is under way: asked for, and neither shown nor failed yet.
     bool Loading() const { return loader.Busy() || !incoming.Empty(); }
@@ -76,11 +74,13 @@ private:
     void ReleaseTextures();
     // A picture on screen that a texture fitted for `outputSide` would show sharper.
     bool NeedsRefit(int outputSide) const;
+    void UploadIncoming();
     void Show(const PreparedOutcome& shown);
     void Fail(const PreparedOutcome& failed);
 
     ShaderProgram texturedQuadShader;
     DynamicBuffer quadBuffer;
+    TextureStorage storage = TextureStorage::LevelByLevel;
     // For a GIF, frame 0's texture, which overlayFrameTextures also holds.
     uint32_t overlayTexture = 0;
     int32_t overlayWidth = 0;
@@ -101,4 +101,5 @@ private:
     bool refitting = false;
     IncomingPicture incoming;
     std::optional<PreparedOutcome> outcome;  // of the load coming in, once it is known
+    int uploadWaits = 0;                     // frames in a row its uploads were granted nothing
 };

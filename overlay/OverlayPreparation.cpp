@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <exception>
 
-#include "overlay/DecodeBudget.h"
 #include "overlay/GuardedDecode.h"
 #include "overlay/OverlayAnimation.h"
 #include "overlay/OverlayFile.h"
@@ -14,70 +13,89 @@ namespace {
 constexpr const char* kStillFailure = "Failed to load overlay image";
 constexpr const char* kGifFailure = "Failed to load GIF";
 
-// The failure line, preceded by the reason when the checks (not the decoder) said no.
-PreparedOutcome Failure(PreparedOutcome outcome, const char* failure, const std::string& reason) {
-    outcome.succeeded = false;
-    if (!reason.empty()) outcome.logLines.push_back("Overlay refused: " + reason);
-    outcome.logLines.push_back(failure);
-    return outcome;
+}  // namespace
+
+OverlayPreparation::OverlayPreparation(std::string path, int maxSide, size_t skipFrames)
+    : path(std::move(path)), maxSide(maxSide), skipFrames(skipFrames) {
+    outcome.animated = HasGifExtension(this->path);
 }
 
-PreparedOutcome PrepareStill(std::vector<uint8_t> bytes, int maxSide, const std::atomic<bool>& cancelled,
-                             const PreparedFrameSink& sink) {
-    PreparedOutcome outcome;
-    const DecodedPicture picture = DecodePicture(std::move(bytes));
-    if (!picture.pixels) return Failure(outcome, kStillFailure, picture.refusal);
-    PreparedFrame frame{MakeMipChain(picture.pixels.get(), {picture.width, picture.height}, maxSide, &cancelled), 0};
-    if (frame.levels.empty() || !sink(std::move(frame))) return Failure(outcome, kStillFailure, {});
+OverlayPreparation::~OverlayPreparation() = default;
+
+bool OverlayPreparation::Step(const std::atomic<bool>& stop, std::vector<PreparedFrame>* ready) {
+    ScopedDecodeAccount use(account);
+    // Every allocation of the decoder fails once the load is called off.
+    ScopedDecodeCancel cancel(stop);
+    try {
+        if (!opened) return Open(stop);
+        return outcome.animated ? PrepareGifFrame(stop, ready) : PrepareStill(stop, ready);
+    } catch (const std::exception& error) {
+        animation.reset();
+        return Fail(error.what());
+    }
+}
+
+bool OverlayPreparation::Fail(const std::string& reason) {
+    outcome.succeeded = false;
+    if (!reason.empty()) outcome.logLines.push_back("Overlay refused: " + reason);
+    outcome.logLines.push_back(outcome.animated ? kGifFailure : kStillFailure);
+    return false;
+}
+
+bool OverlayPreparation::Open(const std::atomic<bool>& stop) {
+    opened = true;
+    OverlayFile file = ReadOverlayFile(path, &stop);
+    // A GIF that cannot be opened says nothing.
+    if (!file.opened) return outcome.animated ? false : Fail({});
+    if (!file.complete) return Fail(file.problem);
+    if (!outcome.animated) {
+        stillBytes = std::move(file.bytes);
+        nextStepPixels = DeclaredPixels(stillBytes);
+        return true;
+    }
+    animation = std::make_unique<AnimationDecode>(std::move(file.bytes));
+    if (!animation->Outline().refusal.empty()) return Fail(animation->Outline().refusal);
+    nextStepPixels = animation->FramePixels();
+    return true;
+}
+
+bool OverlayPreparation::PrepareStill(const std::atomic<bool>& stop, std::vector<PreparedFrame>* ready) {
+    const DecodedPicture picture = DecodePicture(std::move(stillBytes));
+    if (!picture.pixels) return Fail(picture.refusal);
+    PreparedFrame frame{MakeMipChain(picture.pixels.get(), {picture.width, picture.height}, maxSide, &stop), 0};
+    if (frame.levels.empty()) return Fail({});
+    ready->push_back(std::move(frame));
     outcome.succeeded = true;
     outcome.width = picture.width;
     outcome.height = picture.height;
     char line[128];
     std::snprintf(line, sizeof line, "Loaded overlay: %dx%d", picture.width, picture.height);
     outcome.logLines.push_back(line);
-    return outcome;
+    return false;
 }
 
-PreparedOutcome PrepareGif(std::vector<uint8_t> bytes, int maxSide, const std::atomic<bool>& cancelled,
-                           const PreparedFrameSink& sink) {
-    PreparedOutcome outcome;
-    outcome.animated = true;
-    // Each frame is fitted and handed on before the decoder moves to the next.
-    const DecodedAnimation animation =
-        DecodeAnimation(std::move(bytes), [&](const uint8_t* pixels, int width, int height, int delay) {
-            PreparedFrame frame{MakeMipChain(pixels, {width, height}, maxSide, &cancelled), DisplayDelay(delay)};
-            return !frame.levels.empty() && sink(std::move(frame));
-        });
-    if (!animation.complete) return Failure(outcome, kGifFailure, animation.refusal);
+// Each frame is fitted and handed on before the decoder moves to the next.
+bool OverlayPreparation::PrepareGifFrame(const std::atomic<bool>& stop, std::vector<PreparedFrame>* ready) {
+    const bool more = animation->Next([&](const uint8_t* pixels, int width, int height, int delay) {
+        if (skipFrames > 0) {
+            --skipFrames;
+            return true;
+        }
+        PreparedFrame frame{MakeMipChain(pixels, {width, height}, maxSide, &stop), DisplayDelay(delay)};
+        if (frame.levels.empty()) return false;
+        ready->push_back(std::move(frame));
+        return true;
+    });
+    if (more) return true;
+    const DecodedAnimation outline = animation->Outline();
+    animation.reset();  // the file's bytes, no longer needed
+    if (!outline.complete) return Fail(outline.refusal);
     outcome.succeeded = true;
-    outcome.width = animation.width;
-    outcome.height = animation.height;
-    outcome.frameCount = animation.frameCount;
+    outcome.width = outline.width;
+    outcome.height = outline.height;
+    outcome.frameCount = outline.frameCount;
     char line[128];
-    std::snprintf(line, sizeof line, "Loaded GIF: %dx%d, %d frames", animation.width, animation.height,
-                  animation.frameCount);
+    std::snprintf(line, sizeof line, "Loaded GIF: %dx%d, %d frames", outline.width, outline.height, outline.frameCount);
     outcome.logLines.push_back(line);
-    return outcome;
-}
-
-}  // namespace
-
-PreparedOutcome PrepareOverlay(const std::string& path, int maxSide, const std::atomic<bool>& cancelled,
-                               const PreparedFrameSink& sink) {
-    const bool gif = HasGifExtension(path);
-    const char* failure = gif ? kGifFailure : kStillFailure;
-    PreparedOutcome outcome;
-    outcome.animated = gif;
-    try {
-        // Every allocation of the decoder fails once the load is called off.
-        ScopedDecodeCancel cancel(cancelled);
-        OverlayFile file = ReadOverlayFile(path, &cancelled);
-        // A GIF that cannot be opened says nothing.
-        if (!file.opened) return gif ? outcome : Failure(outcome, failure, {});
-        if (!file.complete) return Failure(outcome, failure, file.problem);
-        return gif ? PrepareGif(std::move(file.bytes), maxSide, cancelled, sink)
-                   : PrepareStill(std::move(file.bytes), maxSide, cancelled, sink);
-    } catch (const std::exception& error) {
-        return Failure(outcome, failure, error.what());
-    }
+    return false;
 }

@@ -1,15 +1,19 @@
-// What the loading thread makes of an overlay file, with no GL: the file read and checked,
+// What the loading threads make of an overlay file, with no GL: the file read and checked,
 // decoded, fitted to the texture size and cut into mipmap levels, frame by frame, with
-// the log lines the render thread is to send once the outcome is known.
+// the log lines the render thread is to send once the outcome is known. The work comes in
+// steps, so that a load can be put aside between any two and taken up on another thread.
 #pragma once
 
 #include <atomic>
 #include <cstdint>
-#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "overlay/DecodeBudget.h"
 #include "overlay/PictureScale.h"
+
+class AnimationDecode;
 
 // One picture (a still, or one frame of a GIF) ready for its texture.
 struct PreparedFrame {
@@ -26,11 +30,38 @@ struct PreparedOutcome {
     std::vector<std::string> logLines;  // in order; for the host's log, from its thread
 };
 
-// Takes each frame as soon as it is ready; returning false calls the load off.
-using PreparedFrameSink = std::function<bool(PreparedFrame&&)>;
+class OverlayPreparation {
+public:
+    // The file at `path`, fitted within `maxSide`; the first `skipFrames` frames of a GIF
+    // are decoded but not prepared (a load taken up again after they were handed over).
+    OverlayPreparation(std::string path, int maxSide, size_t skipFrames = 0);
+    ~OverlayPreparation();
+    OverlayPreparation(const OverlayPreparation&) = delete;
+    OverlayPreparation& operator=(const OverlayPreparation&) = delete;
 
-// Reads, decodes and prepares the file, fitted within `maxSide`; a GIF hands over each
-// frame before decoding the next. Once `cancelled` is set the work stops at its next
-// step and fails.
-PreparedOutcome PrepareOverlay(const std::string& path, int maxSide, const std::atomic<bool>& cancelled,
-                               const PreparedFrameSink& sink);
+    // The next step: reading and checking the file, a still's decode, or one frame of a
+    // GIF; what it prepares goes to `ready`. Once `stop` is set the step stops at its next
+    // check and the load fails. False when the load is over: the outcome is then known.
+    bool Step(const std::atomic<bool>& stop, std::vector<PreparedFrame>* ready);
+    PreparedOutcome& Outcome() { return outcome; }
+    // The pixels the next step decodes (0 before the file is read): the loading threads
+    // take the smallest steps first.
+    size_t NextStepPixels() const { return nextStepPixels; }
+
+private:
+    bool Open(const std::atomic<bool>& stop);
+    bool PrepareStill(const std::atomic<bool>& stop, std::vector<PreparedFrame>* ready);
+    bool PrepareGifFrame(const std::atomic<bool>& stop, std::vector<PreparedFrame>* ready);
+    // Ends the load as failed, with the reason the checks gave before the failure line.
+    bool Fail(const std::string& reason);
+
+    const std::string path;
+    const int maxSide;
+    size_t skipFrames;
+    DecodeAccount account;  // before the decodes that count against it
+    bool opened = false;
+    std::vector<uint8_t> stillBytes;
+    std::unique_ptr<AnimationDecode> animation;
+    size_t nextStepPixels = 0;
+    PreparedOutcome outcome;
+};

@@ -2,7 +2,7 @@
 
 #include <GL/glew.h>
 
-uint32_t CreateOverlayTexture(const MipChain& chain) {
+uint32_t CreateOverlayTexture(const MipChain& chain, TextureStorage storage) {
     GLuint texture = 0;
     glGenTextures(1, &texture);
     glBindTexture(GL_TEXTURE_2D, texture);
@@ -12,10 +12,15 @@ uint32_t CreateOverlayTexture(const MipChain& chain) {
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_BASE_LEVEL, 0);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, static_cast<GLint>(chain.size()) - 1);
-    for (size_t index = 0; index < chain.size(); ++index) {
-        const PictureSize size = chain[index].size;
-        glTexImage2D(GL_TEXTURE_2D, static_cast<GLint>(index), GL_RGBA8, size.width, size.height, 0, GL_RGBA,
-                     GL_UNSIGNED_BYTE, nullptr);
+    if (storage == TextureStorage::Immutable) {
+        glTexStorage2D(GL_TEXTURE_2D, static_cast<GLsizei>(chain.size()), GL_RGBA8, chain[0].size.width,
+                       chain[0].size.height);
+    } else {
+        for (size_t index = 0; index < chain.size(); ++index) {
+            const PictureSize size = chain[index].size;
+            glTexImage2D(GL_TEXTURE_2D, static_cast<GLint>(index), GL_RGBA8, size.width, size.height, 0, GL_RGBA,
+                         GL_UNSIGNED_BYTE, nullptr);
+        }
     }
     glBindTexture(GL_TEXTURE_2D, 0);
     return texture;

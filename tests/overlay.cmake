@@ -10,7 +10,7 @@ vigil_test(overlay_decode_tests overlay/GuardedDecodeTest.cpp overlay/GifStructu
 # Files kept because the decoder once misread them; the fuzzer starts from them too.
 target_compile_definitions(overlay_decode_tests PRIVATE
   VIGIL_DECODE_FILES="${CMAKE_CURRENT_SOURCE_DIR}/overlay/files")
-# The loading thread, with no GL: cheap enough to build under ThreadSanitizer on its own
+# The loading threads, with no GL: cheap enough to build under ThreadSanitizer on its own
 # (VIGIL_TSAN, ./dev.sh test-tsan).
 vigil_test(overlay_loader_tests overlay/OverlayLoaderTest.cpp LINKS vigil_overlay_loading overlay_test_files)
 vigil_test(overlay_gl_tests overlay/OverlayDrawingTest.cpp overlay/OverlayLoadingTest.cpp overlay/OverlayQualityTest.cpp

@@ -1,7 +1,13 @@
 // The overlay through the frame: size, position and orientation of the drawn picture,
-// its own alpha against the HUD opacity, and GIF playback paced by processed frames.
+// its own alpha against the HUD opacity, GIF playback paced by processed frames, and the
+// two ways its textures are made.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "gl/PixelStore.h"
+#include "gl/ReleaseName.h"
+#include "overlay/OverlayTexture.h"
 #include "tests/overlay/OverlayGlFixture.h"
 
 using namespace overlay_test;
@@ -102,4 +108,31 @@ TEST_F(OverlayDrawing, GifPacingCountsFromTheFirstFrameShown) {
     }
     ASSERT_EQ(RenderFrame(), 0u);
     EXPECT_TRUE(SameColor(Centre(), kBlue));
+}
+
+TEST_F(OverlayDrawing, TexturesMadeLevelByLevelOrWithImmutableStorageHoldTheSameLevels) {
+    // 37 x 23: no level's side is a power of two; uploaded in bands of 5 rows.
+    std::vector<uint8_t> picture(size_t{37} * 23 * 4);
+    for (size_t i = 0; i < picture.size(); ++i) picture[i] = static_cast<uint8_t>(i * 7 % 251);
+    const MipChain chain = MakeMipChain(picture.data(), {37, 23}, kMaxTextureSide);
+    ResetUnpackState();
+    for (const TextureStorage storage : {TextureStorage::LevelByLevel, TextureStorage::Immutable}) {
+        uint32_t texture = CreateOverlayTexture(chain, storage);
+        for (size_t level = 0; level < chain.size(); ++level)
+            for (int row = 0; row < chain[level].size.height; row += 5)
+                UploadOverlayRows(texture, static_cast<int>(level), chain[level], row,
+                                  std::min(5, chain[level].size.height - row));
+        glBindTexture(GL_TEXTURE_2D, texture);
+        GLint immutable = -1;
+        glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_IMMUTABLE_FORMAT, &immutable);
+        EXPECT_EQ(immutable == GL_TRUE, storage == TextureStorage::Immutable);
+        for (size_t level = 0; level < chain.size(); ++level) {
+            std::vector<uint8_t> held(chain[level].pixels.size());
+            glGetTexImage(GL_TEXTURE_2D, static_cast<GLint>(level), GL_RGBA, GL_UNSIGNED_BYTE, held.data());
+            EXPECT_EQ(held, chain[level].pixels) << "level " << level;
+        }
+        glBindTexture(GL_TEXTURE_2D, 0);
+        ReleaseTexture(texture);
+    }
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }

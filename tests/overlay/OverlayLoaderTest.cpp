@@ -1,18 +1,22 @@
-// The loading thread without GL: a newer path supersedes an older one, and stopping in the
-// middle of a load neither hangs nor leaks (this program also runs under ThreadSanitizer).
-// Paths that name no regular file are refused without blocking.
+// The loading threads without GL: a newer path supersedes an older one, stopping in the
+// middle of a load neither hangs nor leaks, a load waiting for its uploads holds no thread,
+// and one called off by the global shutdown goes on afterwards (this program also runs
+// under ThreadSanitizer). Paths that name no regular file are refused without blocking.
+// The upload allowance the instances share.
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
 
 #include <atomic>
 #include <chrono>
+#include <memory>
 #include <thread>
 
 #include "overlay/DecodeBudget.h"
 #include "overlay/GuardedDecode.h"
 #include "overlay/OverlayFile.h"
 #include "overlay/OverlayLoader.h"
+#include "overlay/UploadAllowance.h"
 #include "tests/overlay/PictureFiles.h"
 
 using namespace overlay_test;
@@ -68,6 +72,64 @@ TEST_F(OverlayLoading, StoppingInTheMiddleOfALoadReturnsAndLeavesNothing) {
         loader.Request(folder.Write("again.png", EncodePng(SolidPicture(4, 4, {1, 2, 3, 255}))), 2048);
         EXPECT_TRUE(Finish(loader).outcome->succeeded);
     }
+}
+
+TEST_F(OverlayLoading, LoadsWaitingForTheirUploadsHoldNoThread) {
+    // Frames of 1024 x 1024 with their levels: a dozen fill what a load may keep waiting.
+    const std::string gif = folder.Write("clip.gif", SolidFramesGif(1024, 1024, {{0, 0, 255, 255}}, 12, 10));
+    std::vector<std::unique_ptr<OverlayLoader>> full;
+    for (unsigned i = 0; i < std::thread::hardware_concurrency() + 2; ++i) {
+        full.push_back(std::make_unique<OverlayLoader>());
+        full.back()->Request(gif, 2048);  // and never collected
+    }
+    OverlayLoader loader;
+    loader.Request(folder.Write("small.png", EncodePng(SolidPicture(4, 4, {1, 2, 3, 255}))), 2048);
+    EXPECT_TRUE(Finish(loader).outcome->succeeded);
+}
+
+TEST_F(OverlayLoading, ALoadCalledOffByTheGlobalShutdownGoesOnAfterwards) {
+    const std::string still = folder.Write("still.png", SolidPng(1024, 1024, {0, 255, 0, 255}));
+    const std::string gif = folder.Write("clip.gif", SolidFramesGif(256, 256, {{255, 0, 0, 255}}, 40, 10));
+    for (const int delay : {0, 10}) {
+        SCOPED_TRACE(delay);
+        OverlayLoader picture, animation;
+        picture.Request(still, 2048);
+        animation.Request(gif, 2048);
+        std::this_thread::sleep_for(std::chrono::milliseconds(delay));
+        LoaderDelivery early = animation.Collect();
+        OverlayLoader::EndAllThreads();
+        EXPECT_EQ(LoadingWorkers::Shared().ThreadCount(), 0u);
+        const LoaderDelivery rest = early.outcome ? LoaderDelivery{} : Finish(animation);
+        EXPECT_TRUE(Finish(picture).outcome->succeeded);
+        const std::optional<PreparedOutcome>& outcome = early.outcome ? early.outcome : rest.outcome;
+        ASSERT_TRUE(outcome && outcome->succeeded);
+        // Started again where it was, no frame twice.
+        EXPECT_EQ(early.frames.size() + rest.frames.size(), 40u);
+    }
+}
+
+TEST(UploadAllowance, EveryInstanceSharesOneAllowanceAFrameAndTheSmallestGoFirst) {
+    UploadAllowance allowance(1000);
+    int big = 0, small = 0, smaller = 0;
+    // The first frame: first come, first served, and the first may go beyond.
+    const UploadAllowance::Grant first = allowance.Ask(&big, 5000, false);
+    EXPECT_EQ(first.bytes, 1000u);
+    EXPECT_TRUE(first.beyond);
+    allowance.Spend(900, false);
+    EXPECT_EQ(allowance.Ask(&small, 300, false).bytes, 100u);
+    allowance.Spend(100, false);
+    const UploadAllowance::Grant patient = allowance.Ask(&smaller, 200, true);
+    EXPECT_EQ(patient.bytes, 0u);
+    EXPECT_TRUE(patient.beyond);  // once a frame, for one that waited long
+    allowance.Spend(200, true);
+    // The next frame keeps the smaller needs for their instances, whoever asks first.
+    const UploadAllowance::Grant rest = allowance.Ask(&big, 4100, false);
+    EXPECT_EQ(rest.bytes, 500u);
+    EXPECT_FALSE(rest.beyond);
+    allowance.Spend(500, false);
+    EXPECT_EQ(allowance.Ask(&small, 200, false).bytes, 300u);
+    allowance.Spend(200, false);
+    EXPECT_EQ(allowance.Ask(&smaller, 0, false).bytes, 300u);
 }
 
 TEST_F(OverlayLoading, ADecodeCalledOffMidwayFreesEveryBlock) {

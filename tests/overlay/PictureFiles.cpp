@@ -131,6 +131,14 @@ Picture SplitPicture(int width, int height, Rgba top, Rgba bottom) {
     return picture;
 }
 
+Picture CheckerPicture(int width, int height, int cell, Rgba one, Rgba other) {
+    Picture picture = SolidPicture(width, height, one);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            if ((x / cell + y / cell) % 2) picture.pixels[static_cast<size_t>(y) * width + x] = other;
+    return picture;
+}
+
 Bytes EncodePng(const Picture& picture) {
     Bytes out;
     stbi_write_png_to_func(AppendToBytes, &out, picture.width, picture.height, 4, picture.pixels.data(),

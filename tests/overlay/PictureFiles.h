@@ -22,6 +22,8 @@ struct Picture {
 Picture SolidPicture(int width, int height, Rgba color);
 // The upper half one colour, the lower half another: shows whether rows end up upright.
 Picture SplitPicture(int width, int height, Rgba top, Rgba bottom);
+// Squares of `cell` pixels in two colours: shows whether a picture is drawn sharp.
+Picture CheckerPicture(int width, int height, int cell, Rgba one, Rgba other);
 
 Bytes EncodePng(const Picture& picture);
 Bytes EncodeJpeg(const Picture& picture);

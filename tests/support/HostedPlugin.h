@@ -57,11 +57,16 @@ protected:
             std::copy(row.begin(), row.end(), picture.begin() + static_cast<ptrdiff_t>(y) * hardwareWidth * 4);
         ASSERT_TRUE(input.Create(hardwareWidth, hardwareHeight, hardwareWidth, hardwareHeight, picture.data()));
         log = std::make_unique<LogCapture>(library->setLogCallback);
-        ffgl::ViewportRecord viewport{0, 0, static_cast<uint32_t>(width), static_cast<uint32_t>(height)};
+        instance =
+            Instantiate(viewportRecord.width ? viewportRecord : ffgl::ViewportRecord{0, 0, Side(width), Side(height)});
+        ASSERT_NE(instance, nullptr);
+    }
+
+    static uint32_t Side(int pixels) { return static_cast<uint32_t>(pixels); }
+    // Another instance, made as the host makes one; null when the plug-in refuses.
+    static void* Instantiate(ffgl::ViewportRecord viewport) {
         const uint64_t handle = CallWith(ffgl::kInstantiate, &viewport);
-        ASSERT_NE(handle, ffgl::kFailure);
-        ASSERT_NE(handle, 0u);
-        instance = ffgl::BitsPointer<void>(handle);
+        return handle == ffgl::kFailure ? nullptr : ffgl::BitsPointer<void>(handle);
     }
 
     void TearDown() override {
@@ -78,19 +83,20 @@ protected:
         ffgl::SetParameterRecord record{index, 0, ffgl::FloatBits(value)};
         return CallWith(ffgl::kSetParameter, &record, instance);
     }
-    uint64_t SetText(uint32_t index, const char* text) {
+    uint64_t SetText(uint32_t index, const char* text, void* on = nullptr) {
         ffgl::SetParameterRecord record{index, 0, ffgl::PointerBits(text)};
-        return CallWith(ffgl::kSetParameter, &record, instance);
+        return CallWith(ffgl::kSetParameter, &record, on ? on : instance);
     }
 
-    // One frame through code 17, the input texture as input 0 of `inputCount`.
-    uint64_t Frame(uint32_t inputCount = 1) {
+    // One frame through code 17, the input texture as input 0 of `inputCount`, drawn by
+    // the fixture's instance or another.
+    uint64_t Frame(uint32_t inputCount = 1, void* on = nullptr) {
         ffgl::TextureRecord texture{static_cast<uint32_t>(inputWidth), static_cast<uint32_t>(inputHeight),
                                     static_cast<uint32_t>(input.hardwareWidth),
                                     static_cast<uint32_t>(input.hardwareHeight), input.texture};
         ffgl::TextureRecord* inputs[1] = {&texture};
         ffgl::ProcessingRecord record{inputCount, 0, inputs, target.framebuffer, 0};
-        return CallWith(ffgl::kProcessFrame, &record, instance);
+        return CallWith(ffgl::kProcessFrame, &record, on ? on : instance);
     }
 
     Pixels Read() const { return {target.width, target.height, target.ReadPixels()}; }
@@ -100,6 +106,7 @@ protected:
     TargetFormat targetFormat = TargetFormat::Rgba8;
     int width = 64;
     int height = 64;
+    ffgl::ViewportRecord viewportRecord{};  // given at creation; none set: the target's size
     int inputWidth = 16;
     int inputHeight = 16;
     Rgba inputColor{0, 0, 0, 255};

@@ -8,6 +8,7 @@
 
 #include "tools/commands/DrawCallCounter.h"
 #include "tools/commands/FrameTiming.h"
+#include "tools/commands/ManyOverlayBench.h"
 #include "tools/commands/OverlayLoadBench.h"
 #include "tools/commands/SettingSwitchBench.h"
 #include "tools/hostcli/ExitStatus.h"
@@ -94,7 +95,8 @@ void PrintReport(const HostOptions& options, const std::string& library, const M
 }  // namespace
 
 int RunBench(const HostOptions& options) {
-    if (!options.loadOverlay.empty()) return RunOverlayLoadBench(options);
+    if (options.loadOverlays.size() > 1) return RunManyOverlayBench(options);
+    if (!options.loadOverlays.empty()) return RunOverlayLoadBench(options);
     if (!options.switches.empty()) return RunSettingSwitchBench(options);
     std::string error;
     Picture input;

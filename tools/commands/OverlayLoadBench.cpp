@@ -64,7 +64,7 @@ bool MeasureLoad(RenderSession& session, const HostOptions& options, uint32_t fi
     const size_t lines = PluginClient::LoggedLines().size();
     ResetPeakResident();
     figures->before = ResidentBytes();
-    if (!session.SetText(fileIndex, options.loadOverlay, error)) return false;
+    if (!session.SetText(fileIndex, options.loadOverlays.front(), error)) return false;
     wall.clear();
     cpu.clear();
     const auto start = std::chrono::steady_clock::now();
@@ -102,7 +102,7 @@ bool MeasureTeardown(const TeardownSetup& setup, int frames, LoadFigures* figure
     std::vector<double> wall, cpu;
     if (!session.Start(setup.input, options.width, options.height, options.pad, setup.settings, error) ||
         !session.AwaitFiles(setup.settings, kFileLoadSeconds, error) ||
-        !session.SetText(setup.fileIndex, options.loadOverlay, error))
+        !session.SetText(setup.fileIndex, options.loadOverlays.front(), error))
         return false;
     for (int i = 0; i < frames; ++i)
         if (!PacedFrame(session, &wall, &cpu, error)) return false;
@@ -118,7 +118,7 @@ double Above(size_t value, size_t base) { return value > base ? MiB(value - base
 
 void PrintFigures(const HostOptions& options, const std::string& library, const LoadFigures& f) {
     std::printf("%s at %dx%d: %s set after %d frames at 60 frames a second\n", library.c_str(), options.width,
-                options.height, options.loadOverlay.c_str(), options.loadAtFrame);
+                options.height, options.loadOverlays.front().c_str(), options.loadAtFrame);
     std::printf("  %-34s %10s %10s\n", "", "CPU ms", "wall ms");
     std::printf("  %-34s %10.3f %10.3f\n", "normal frame, median", f.normalCpu.median, f.normalWall.median);
     std::printf("  %-34s %10.3f %10.3f\n", "frames during the load, worst", f.loadCpu.maximum, f.loadWall.maximum);

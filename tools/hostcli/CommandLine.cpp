@@ -86,7 +86,7 @@ bool ApplyOption(const std::string& option, const std::string& value, HostOption
     else if (option == "--format")
         options->format = value;
     else if (option == "--load-overlay")
-        options->loadOverlay = value;
+        options->loadOverlays.push_back(value);
     else if (option == "--parameter")
         options->parameter = value;
     else if (option == "--switch-to")
@@ -145,10 +145,10 @@ bool CheckCombinations(HostOptions* options, std::string* error) {
     if (gallery && options->output.empty()) return Refuse("gallery needs --output SHEET.png", error);
     if (options->copyBaseline && !options->baseline.empty())
         return Refuse("bench takes --baseline or --copy-baseline, not both", error);
-    if (!options->loadOverlay.empty() && (options->copyBaseline || !options->baseline.empty()))
+    if (!options->loadOverlays.empty() && (options->copyBaseline || !options->baseline.empty()))
         return Refuse("bench --load-overlay measures one configuration, without a baseline", error);
     if (!options->switches.empty() &&
-        (options->copyBaseline || !options->baseline.empty() || !options->loadOverlay.empty()))
+        (options->copyBaseline || !options->baseline.empty() || !options->loadOverlays.empty()))
         return Refuse("bench --switch-to measures one instance, without a baseline or an overlay load", error);
     if (options->framesGiven && options->duration > 0.0)
         return Refuse(options->command + " takes --frames or --duration, not both", error);

@@ -22,7 +22,8 @@ struct HostOptions {
     std::vector<std::string> settings;  // "Name=Value", in order
     std::vector<std::string> baseline;  // bench: the configuration to compare against
     bool copyBaseline = false;          // bench: compare against a plain texture copy instead
-    std::string loadOverlay;            // bench: the file to load mid-run instead
+    // bench: the files to load mid-run instead; more than one: an instance for each.
+    std::vector<std::string> loadOverlays;
     std::string parameter;              // gallery: the one parameter to show
     int loadAtFrame = 60;               // bench: after this many measured frames
     std::vector<std::string> switches;  // bench: "Name=Value" applied one after another, mid-run

@@ -38,6 +38,8 @@ public:
     bool AwaitFiles(const std::vector<ParameterSetting>& settings, double limitSeconds, std::string* error);
     // Sets a text or file parameter by code 8.
     bool SetText(uint32_t index, const std::string& text, std::string* error);
+    // A text or file parameter as the plug-in reads it back (code 9).
+    std::string ParameterText(uint32_t index) const { return client.ParameterText(instance, index); }
     Picture ReadOutput() const;
     // The RGBA bytes of the side x side pixels at the output's centre.
     std::vector<uint8_t> ReadCentre(int side) const;

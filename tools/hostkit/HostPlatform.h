@@ -19,3 +19,6 @@ struct ResidentMemory {
 };
 ResidentMemory ResidentBytes();
 void ResetPeakResident();
+
+// The threads the process holds now; 0 where unknown.
+int ProcessThreadCount();

@@ -1,3 +1,4 @@
+#include <dirent.h>
 #include <time.h>
 
 #include <cstdio>
@@ -33,4 +34,14 @@ double ThreadCpuMilliseconds() {
     timespec now{};
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
     return static_cast<double>(now.tv_sec) * 1000.0 + static_cast<double>(now.tv_nsec) / 1.0e6;
+}
+
+int ProcessThreadCount() {
+    DIR* tasks = opendir("/proc/self/task");
+    if (!tasks) return 0;
+    int count = 0;
+    while (const dirent* entry = readdir(tasks))
+        if (entry->d_name[0] != '.') ++count;
+    closedir(tasks);
+    return count;
 }

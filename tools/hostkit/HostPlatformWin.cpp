@@ -3,6 +3,7 @@
 // After windows.h, whose types it uses without including it.
 #include <psapi.h>
 #include <shellapi.h>
+#include <tlhelp32.h>
 
 #include <cstdint>
 
@@ -25,6 +26,18 @@ ResidentMemory ResidentBytes() {
 
 // Windows keeps the peak for the process's whole life.
 void ResetPeakResident() {}
+
+int ProcessThreadCount() {
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return 0;
+    THREADENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    int count = 0;
+    for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry))
+        if (entry.th32OwnerProcessID == GetCurrentProcessId()) ++count;
+    CloseHandle(snapshot);
+    return count;
+}
 
 std::vector<std::string> CommandArguments(int argc, char** argv) {
     // The narrow argv is in the ANSI code page, which cannot hold every file name; the
