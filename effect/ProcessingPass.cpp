@@ -20,6 +20,19 @@ constexpr double kCachedBuildStepMs = 10.0;
 constexpr int kWarmUpPolls = 2000;
 constexpr auto kPollPause = std::chrono::milliseconds(1);
 
+// Each row routed to a uniform of its own, as an int or a float as its type says.
+void SetParameterUniforms(const ProcessingLocations& at, const ProcessingUniforms& uniforms) {
+    for (const ParameterRow& row : kEffectParameters) {
+        if (row.route != ParameterRoute::Uniform) continue;
+        const ParameterUniform& value = uniforms.parameters[row.index];
+        if (TakesLevel(row)) {
+            glUniform1f(at.parameters[row.index], value.level);
+        } else {
+            glUniform1i(at.parameters[row.index], value.whole);
+        }
+    }
+}
+
 }  // namespace
 
 bool ProcessingPass::Create(const ShaderSource& source) { return Create(source, ContextCompilesInParallel()); }
@@ -40,7 +53,7 @@ void ProcessingPass::Release() {
 void ProcessingPass::Draw(uint32_t inputTexture, uint32_t hostFramebuffer, const ProcessingUniforms& uniforms) {
     ProcessingUniforms frame = uniforms;
     // Only the interlace counts window rows: the viewport is asked for when it is on.
-    if (frame.glitchAmount > 0.1f) {
+    if (frame.parameters[kParamGlitch].level > 0.1f) {
         const ViewportRect viewport = CurrentViewport();
         frame.viewportY = static_cast<float>(viewport.y);
         frame.viewportHeight = static_cast<float>(viewport.height);
@@ -59,9 +72,7 @@ void ProcessingPass::DrawWith(const ProcessingProgram& program, uint32_t inputTe
     glUniform2f(at.maxUV, uniforms.maxU, uniforms.maxV);
     const ReadArea& area = uniforms.readArea;
     glUniform4f(at.readArea, area.minU, area.minV, area.maxU, area.maxV);
-    glUniform1i(at.colorMode, uniforms.colorMode);
-    glUniform1f(at.noiseAmount, uniforms.noiseAmount);
-    glUniform1f(at.glitchAmount, uniforms.glitchAmount);
+    SetParameterUniforms(at, uniforms);
     glUniform1f(at.time, uniforms.time);
     glUniform1f(at.scanLinePos, uniforms.scanLinePos);
     glUniform1f(at.scanIntensity, uniforms.scanIntensity);
@@ -72,9 +83,10 @@ void ProcessingPass::DrawWith(const ProcessingProgram& program, uint32_t inputTe
 void ProcessingPass::WarmUp(uint32_t framebuffer, const ffgl::TextureRecord& picture,
                             const ffgl::TextureRecord& padded) {
     const FrameValues frame = ComputeFrameValues(1, 0.0f);
-    const ProcessingUniforms uniforms = ComputeProcessingUniforms(frame, picture, {});
+    const EffectParameters defaults;
+    const ProcessingUniforms uniforms = ComputeProcessingUniforms(frame, picture, defaults);
     DrawWith(programs.Full(false), picture.handle, framebuffer, uniforms);
-    DrawWith(programs.Full(true), padded.handle, framebuffer, ComputeProcessingUniforms(frame, padded, {}));
+    DrawWith(programs.Full(true), padded.handle, framebuffer, ComputeProcessingUniforms(frame, padded, defaults));
 
     const ProcessingVariant plain = VariantFor(uniforms);
     double start = ThreadMilliseconds();

@@ -7,9 +7,8 @@ ProcessingLocations FindLocations(const ShaderProgram& shader) {
     at.inputTexture = shader.UniformLocation("InputTexture");
     at.maxUV = shader.UniformLocation("MaxUV");
     at.readArea = shader.UniformLocation("ReadArea");
-    at.colorMode = shader.UniformLocation("ColorMode");
-    at.noiseAmount = shader.UniformLocation("NoiseAmount");
-    at.glitchAmount = shader.UniformLocation("GlitchAmount");
+    for (const ParameterRow& row : kEffectParameters)
+        if (row.route == ParameterRoute::Uniform) at.parameters[row.index] = shader.UniformLocation(row.uniform);
     at.time = shader.UniformLocation("Time");
     at.scanLinePos = shader.UniformLocation("ScanLinePos");
     at.scanIntensity = shader.UniformLocation("ScanIntensity");

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 
+#include "effect/EffectParameters.h"
 #include "effect/ProcessingVariant.h"
 #include "gl/ShaderProgram.h"
 
@@ -17,13 +18,18 @@ struct ProcessingLocations {
     int32_t inputTexture = -1;
     int32_t maxUV = -1;
     int32_t readArea = -1;
-    int32_t colorMode = -1;
-    int32_t noiseAmount = -1;
-    int32_t glitchAmount = -1;
+    // By parameter index: the uniforms of the rows routed to one (ParameterRoute::Uniform).
+    std::array<int32_t, kParameterCount> parameters = NoLocations();
     int32_t time = -1;
     int32_t scanLinePos = -1;
     int32_t scanIntensity = -1;
     int32_t viewportRows = -1;
+
+    static constexpr std::array<int32_t, kParameterCount> NoLocations() {
+        std::array<int32_t, kParameterCount> none{};
+        none.fill(-1);
+        return none;
+    }
 };
 
 struct ProcessingProgram {

@@ -9,7 +9,8 @@
 
 namespace {
 
-// One float step above the float nearest 0.9: the scan speed the effect has always had.
+// One float step above the float nearest 0.9: the scan line's speed, to the bit, so that
+// a stored composition plays back the same frames.
 const float kScanSpeed = std::bit_cast<float>(0x3F666667u);
 
 float UsedFraction(uint32_t size, uint32_t hardwareSize) {
@@ -28,6 +29,12 @@ void ReadLimits(uint32_t size, uint32_t hardwareSize, float* low, float* high) {
     *high = (static_cast<float>(size) - 0.5f) / texels;
 }
 
+// Rounded, tested or held within 0..1 as the row's type says, as every other use reads it.
+ParameterUniform ReadForUniform(const ParameterRow& row, float value) {
+    if (TakesLevel(row)) return {0, UnitLevel(value)};
+    return {row.type == ffgl::kTypeOption ? RoundOption(value) : static_cast<int32_t>(IsOn(value)), 0.0f};
+}
+
 }  // namespace
 
 FrameValues ComputeFrameValues(int32_t frameCounter, float scanLineMode) {
@@ -42,16 +49,16 @@ FrameValues ComputeFrameValues(int32_t frameCounter, float scanLineMode) {
 }
 
 ProcessingUniforms ComputeProcessingUniforms(const FrameValues& frame, const ffgl::TextureRecord& input,
-                                             const ProcessingParameters& parameters) {
+                                             const EffectParameters& parameters) {
     ProcessingUniforms uniforms;
     uniforms.inputTexture = 0;
     uniforms.maxU = UsedFraction(input.width, input.hardwareWidth);
     uniforms.maxV = UsedFraction(input.height, input.hardwareHeight);
     ReadLimits(input.width, input.hardwareWidth, &uniforms.readArea.minU, &uniforms.readArea.maxU);
     ReadLimits(input.height, input.hardwareHeight, &uniforms.readArea.minV, &uniforms.readArea.maxV);
-    uniforms.colorMode = RoundOption(parameters.colorMode);
-    uniforms.noiseAmount = UnitLevel(parameters.noiseAmount);
-    uniforms.glitchAmount = UnitLevel(parameters.glitchAmount);
+    for (const ParameterRow& row : kEffectParameters)
+        if (row.route == ParameterRoute::Uniform)
+            uniforms.parameters[row.index] = ReadForUniform(row, parameters.Read(row.index));
     uniforms.time = frame.frameTime;
     uniforms.scanLinePos = frame.scanPosition;
     uniforms.scanIntensity = frame.scanIntensity;

@@ -2,10 +2,12 @@
 // only uploads it: the frame's time and scan values, the shader's uniforms, the log line.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 
 #include "abi/ffgl_abi.h"
+#include "effect/EffectParameters.h"
 
 // Values of one frame, shared by the pass and the HUD drawn after it.
 struct FrameValues {
@@ -23,15 +25,21 @@ struct ReadArea {
     float maxV = 1.0f;
 };
 
+// A parameter's value as its uniform takes it: an option rounded or an on/off value as 0
+// or 1 (an int uniform), a standard value held within 0..1 (a float uniform).
+struct ParameterUniform {
+    int32_t whole = 0;
+    float level = 0.0f;
+};
+
 // The uniforms of the processing shader.
 struct ProcessingUniforms {
     int32_t inputTexture = 0;  // texture unit
     float maxU = 1.0f;
     float maxV = 1.0f;
     ReadArea readArea;
-    int32_t colorMode = 0;
-    float noiseAmount = 0.0f;
-    float glitchAmount = 0.0f;
+    // By parameter index: the rows routed to a uniform of their own (ParameterRoute::Uniform).
+    std::array<ParameterUniform, kParameterCount> parameters{};
     float time = 0.0f;
     float scanLinePos = 0.0f;
     float scanIntensity = 0.0f;
@@ -41,17 +49,11 @@ struct ProcessingUniforms {
     float viewportHeight = 0.0f;
 };
 
-// The effect's parameters that the pass reads.
-struct ProcessingParameters {
-    float colorMode = 0.0f;
-    float scanLineMode = 0.0f;
-    float noiseAmount = 0.0f;
-    float glitchAmount = 0.0f;
-};
-
 FrameValues ComputeFrameValues(int32_t frameCounter, float scanLineMode);
 ProcessingUniforms ComputeProcessingUniforms(const FrameValues& frame, const ffgl::TextureRecord& input,
-                                             const ProcessingParameters& parameters);
+                                             const EffectParameters& parameters);
+// Whether a row's uniform is a float (standard values) rather than an int.
+constexpr bool TakesLevel(const ParameterRow& row) { return row.type == ffgl::kTypeStandard; }
 
 // Whether the picture fills less than its texture, so that reads must be held within it.
 bool IsPadded(const ReadArea& area);

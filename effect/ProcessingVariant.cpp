@@ -21,9 +21,10 @@ size_t BodyStart(const char* source) {
 
 ProcessingVariant VariantFor(const ProcessingUniforms& uniforms) {
     ProcessingVariant variant;
-    variant.colorMode = uniforms.colorMode >= 1 && uniforms.colorMode <= 3 ? uniforms.colorMode : 0;
-    variant.glitch = uniforms.glitchAmount > 0.001f;
-    variant.noise = uniforms.noiseAmount > 0.001f;
+    const int32_t colorMode = uniforms.parameters[kParamColorMode].whole;
+    variant.colorMode = colorMode >= 1 && colorMode <= 3 ? colorMode : 0;
+    variant.glitch = uniforms.parameters[kParamGlitch].level > 0.001f;
+    variant.noise = uniforms.parameters[kParamNoise].level > 0.001f;
     variant.scanGlow = uniforms.scanIntensity > 0.001f;
     variant.padded = IsPadded(uniforms.readArea);
     return variant;

@@ -23,6 +23,12 @@ const ffgl::TextureRecord* FirstInput(const ffgl::ProcessingRecord* record) {
     return record->inputTextures[0];
 }
 
+// The one text parameter: the overlay picture keeps its path.
+bool IsOverlayFile(uint32_t index) {
+    const ParameterRow* row = FindParameter(index);
+    return row && row->route == ParameterRoute::OverlayFile;
+}
+
 // Signed overflow is undefined: step through unsigned arithmetic so the counter wraps.
 int32_t NextFrame(int32_t frameCounter) { return static_cast<int32_t>(static_cast<uint32_t>(frameCounter) + 1u); }
 
@@ -61,7 +67,7 @@ bool ZaqVigilomatronic::CreateGraphics(const EffectShaderSources& sources) {
 // meets a frame's state once, the padded one with a texture whose sides are powers of two.
 void ZaqVigilomatronic::WarmUpPrograms() {
     ScratchTarget scratch;
-    if (!scratch.Create()) return;  // the first use pays instead, as it always did
+    if (!scratch.Create()) return;  // the frame of first use pays for the building instead
     const uint32_t side = ScratchTarget::kPictureSide, wide = ScratchTarget::kPowerOfTwoSide;
     const ffgl::TextureRecord picture{side, side, side, side, scratch.PictureTexture()};
     const ffgl::TextureRecord padded{side, side, wide, wide, scratch.PowerOfTwoTexture()};
@@ -89,7 +95,7 @@ uint32_t ZaqVigilomatronic::ApplyParameterValue(uint32_t index, float value) {
 }
 
 uint32_t ZaqVigilomatronic::ApplyParameterText(uint32_t index, const char* text) {
-    if (index != kParamOverlayImage) return ffgl::kFailure32;
+    if (!IsOverlayFile(index)) return ffgl::kFailure32;
     overlay.SetPath(text);
     return 0;
 }
@@ -97,7 +103,7 @@ uint32_t ZaqVigilomatronic::ApplyParameterText(uint32_t index, const char* text)
 float ZaqVigilomatronic::ReadParameterValue(uint32_t index) { return parameters.Read(index); }
 
 const char* ZaqVigilomatronic::ReadParameterText(uint32_t index) {
-    if (index != kParamOverlayImage) return nullptr;
+    if (!IsOverlayFile(index)) return nullptr;
     const std::string& path = overlay.Path();
     const size_t count = std::min(path.size(), sizeof textParameterBuffer - 1);
     std::memcpy(textParameterBuffer, path.data(), count);
@@ -117,17 +123,17 @@ uint32_t ZaqVigilomatronic::RenderFrame(const ffgl::ProcessingRecord* record) {
     NoteDrawnSize(*input);
     overlay.Update(OutputSide());
 
-    const FrameValues frame = ComputeFrameValues(frameCounter, parameters.scanLineMode);
+    const FrameValues frame = ComputeFrameValues(frameCounter, parameters.Read(kParamScanLine));
     char line[256];
     if (FormatFirstFrameLine(line, sizeof line, frameCounter, *input, pass.ProgramHandle(), record->hostFbo))
         LogMessage(line);
-    pass.Draw(input->handle, record->hostFbo, ComputeProcessingUniforms(frame, *input, parameters.Processing()));
+    pass.Draw(input->handle, record->hostFbo, ComputeProcessingUniforms(frame, *input, parameters));
 
     BeginBlending();
     DrawOverlay();
     DrawHud(frame);
     glDisable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);  // the factors a frame has always left behind
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);  // the factors hosts find after a frame
     glLineWidth(1.0f);
     return 0;
 }
@@ -146,15 +152,15 @@ void ZaqVigilomatronic::NoteDrawnSize(const ffgl::TextureRecord& input) {
 void ZaqVigilomatronic::DrawHud(const FrameValues& frame) {
     HudFrameScope scope(hud);
     const EffectParameters& p = parameters;
-    const float opacity = UnitLevel(p.hudOpacity);
-    const float hueShift = UnitLevel(p.hueShift);
+    const float opacity = UnitLevel(p.Read(kParamHudOpacity));
+    const float hueShift = UnitLevel(p.Read(kParamHueShift));
     const HudColor color = RotateHue(kHudBaseColor, hueShift);
-    if (IsOn(p.cornersOn)) {
+    if (IsOn(p.Read(kParamCorners))) {
         hud.SetColor(color, opacity * 1.0f);
         hud.SetLineWidth(2.0f);
         DrawCornerBrackets();
     }
-    if (const int grid = RoundOption(p.gridStyle); grid > 0) {
+    if (const int grid = RoundOption(p.Read(kParamGrid)); grid > 0) {
         hud.SetColor(color, opacity * 0.3f);
         DrawGrid(grid - 1);
     }
@@ -163,9 +169,9 @@ void ZaqVigilomatronic::DrawHud(const FrameValues& frame) {
         hud.SetLineWidth(1.5f);
         DrawScanSweep(frame.scanMode, frame.scanPosition, frameCounter);
     }
-    if (const int crosshair = RoundOption(p.crosshairStyle); crosshair > 0) {
+    if (const int crosshair = RoundOption(p.Read(kParamCrosshair)); crosshair > 0) {
         hud.SetColor(color, opacity * 1.0f);
         DrawCrosshair(crosshair - 1);
     }
-    if (IsOn(p.showInfo)) DrawInfoBlock(hud, color, opacity, hueShift, frameCounter);
+    if (IsOn(p.Read(kParamShowInfo))) DrawInfoBlock(hud, color, opacity, hueShift, frameCounter);
 }

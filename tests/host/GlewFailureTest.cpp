@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "effect/EffectParameters.h"
 #include "tests/host/ProbePlugin.h"
 #include "tools/hostkit/GlContext.h"
 #include "tools/hostkit/PluginLibrary.h"
@@ -22,7 +23,8 @@ TEST(GlewFailure, IsPermanentThroughTheLibrary) {
     auto context = GlContext::Create(&error);
     ASSERT_NE(context, nullptr) << error;
     EXPECT_EQ(library.plugMain(kInstantiate, PointerBits(&viewport), nullptr), kFailure);
-    EXPECT_EQ(library.plugMain(kGetParameterCount, 0, nullptr), 11u);  // the global phase is unaffected
+    // The global phase is unaffected.
+    EXPECT_EQ(library.plugMain(kGetParameterCount, 0, nullptr), kParameterCount);
 }
 
 TEST(GlewFailure, DestroysTheInstanceThatCouldNotStart) {

@@ -1,6 +1,7 @@
 // What a host learns before it makes an instance: records, capabilities, the parameter
 // table, and the answers to codes it should not send.
 #include <cstdio>
+#include <iterator>
 #include <set>
 #include <vector>
 
@@ -60,22 +61,7 @@ TEST_F(GlobalQueries, CodesThatNeedAnInstanceFailWithoutOne) {
     }
 }
 
-TEST_F(GlobalQueries, PrototypeIsMadeOnDemandAndRemadeAfterDeinitialisation) {
-    EXPECT_EQ(Call(kGetParameterCount), 11u);
-    EXPECT_EQ(Call(kDeinitialise), kSuccess);
-    EXPECT_EQ(Call(kGetParameterCount), 11u);
-    EXPECT_STREQ(Text(Call(kGetParameterName, 10)), "Hue Shift");
-    EXPECT_EQ(Call(kInitialise), kSuccess);
-    EXPECT_EQ(Call(kInitialise), kSuccess);
-    EXPECT_EQ(Call(kDeinitialise), kSuccess);
-    EXPECT_EQ(Call(kDeinitialise), kSuccess);
-}
-
-TEST_F(GlobalQueries, Capabilities) {
-    for (uint32_t yes : {5u, 10u, 11u}) EXPECT_EQ(Call(kGetCapability, yes), 1u) << yes;
-    for (uint32_t no : {0u, 4u, 16u, 99u}) EXPECT_EQ(Call(kGetCapability, no), 0u) << no;
-}
-
+// Every parameter as hosts see it, in index order.
 struct Declared {
     const char* name;
     uint32_t type;
@@ -90,8 +76,24 @@ const Declared kDeclared[] = {
     {"Overlay Image", kTypeFile, 0, 0}, {"Hue Shift", kTypeStandard, 0, 1},
 };
 
+TEST_F(GlobalQueries, PrototypeIsMadeOnDemandAndRemadeAfterDeinitialisation) {
+    EXPECT_EQ(Call(kGetParameterCount), std::size(kDeclared));
+    EXPECT_EQ(Call(kDeinitialise), kSuccess);
+    EXPECT_EQ(Call(kGetParameterCount), std::size(kDeclared));
+    EXPECT_STREQ(Text(Call(kGetParameterName, 10)), "Hue Shift");
+    EXPECT_EQ(Call(kInitialise), kSuccess);
+    EXPECT_EQ(Call(kInitialise), kSuccess);
+    EXPECT_EQ(Call(kDeinitialise), kSuccess);
+    EXPECT_EQ(Call(kDeinitialise), kSuccess);
+}
+
+TEST_F(GlobalQueries, Capabilities) {
+    for (uint32_t yes : {5u, 10u, 11u}) EXPECT_EQ(Call(kGetCapability, yes), 1u) << yes;
+    for (uint32_t no : {0u, 4u, 16u, 99u}) EXPECT_EQ(Call(kGetCapability, no), 0u) << no;
+}
+
 TEST_F(GlobalQueries, ParameterTable) {
-    for (uint32_t i = 0; i < 11; ++i) {
+    for (uint32_t i = 0; i < std::size(kDeclared); ++i) {
         SCOPED_TRACE(i);
         EXPECT_STREQ(Text(Call(kGetParameterName, i)), kDeclared[i].name);
         EXPECT_EQ(Call(kGetParameterType, i), kDeclared[i].type);

@@ -105,7 +105,7 @@ TEST(InstanceBase, KeepsItsOwnCopyOfTheHostIdentity) {
 TEST(EffectParameters, NumbersAndTheFilePathDoNotMix) {
     ZaqVigilomatronic effect;
     EXPECT_EQ(effect.ApplyParameterValue(kParamOverlayImage, 1.0f), kFailure32);
-    EXPECT_EQ(effect.ApplyParameterValue(11, 1.0f), kFailure32);
+    EXPECT_EQ(effect.ApplyParameterValue(kParameterCount, 1.0f), kFailure32);
     EXPECT_EQ(effect.ReadParameterValue(kParamOverlayImage), 0.0f);
     EXPECT_EQ(effect.ApplyParameterText(kParamNoise, "x"), kFailure32);
     EXPECT_EQ(effect.ReadParameterText(kParamColorMode), nullptr);

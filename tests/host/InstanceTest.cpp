@@ -29,7 +29,7 @@ TEST_F(Instance, ValuesAndTheirDisplayTexts) {
     ASSERT_EQ(SetValue(2, 2.6f), kSuccess);  // stored as sent, rounded only where used
     EXPECT_EQ(Call(kGetParameter, 2, instance), FloatBits(2.6f));
     EXPECT_EQ(Call(kGetParameterDisplay, 99, instance), 0u);
-    EXPECT_EQ(SetValue(11, 0.5f), kFailure);
+    EXPECT_EQ(SetValue(static_cast<uint32_t>(Call(kGetParameterCount)), 0.5f), kFailure);  // past the table
 }
 
 TEST_F(Instance, OverlayPathTravelsAsText) {

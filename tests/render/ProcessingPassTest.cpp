@@ -9,6 +9,7 @@
 #include "ShaderReference.h"
 #include "effect/ProcessingPass.h"
 #include "tests/support/EffectRender.h"
+#include "tests/support/Settings.h"
 
 namespace render_test {
 namespace {
@@ -91,12 +92,13 @@ TEST_F(ProcessingPass, EveryVariantDrawsExactlyWhatTheFullProgramDraws) {
             if (variant.padded != (padding > 0)) continue;
             ASSERT_TRUE(programs.BuildNow(variant)) << "variant " << index;
             for (const Amounts& amounts : amountSets) {
-                const ProcessingParameters parameters{
-                    static_cast<float>(variant.colorMode ? variant.colorMode : amounts.otherMode),
-                    variant.scanGlow ? 1.0f : 0.0f, variant.noise ? amounts.noise : 0.0f,
-                    variant.glitch ? amounts.glitch : 0.0f};
+                const EffectParameters parameters = Settings(
+                    {{kParamColorMode, static_cast<float>(variant.colorMode ? variant.colorMode : amounts.otherMode)},
+                     {kParamScanLine, variant.scanGlow ? 1.0f : 0.0f},
+                     {kParamNoise, variant.noise ? amounts.noise : 0.0f},
+                     {kParamGlitch, variant.glitch ? amounts.glitch : 0.0f}});
                 ProcessingUniforms uniforms = ComputeProcessingUniforms(
-                    ComputeFrameValues(amounts.frame, parameters.scanLineMode), record, parameters);
+                    ComputeFrameValues(amounts.frame, parameters.Read(kParamScanLine)), record, parameters);
                 uniforms.viewportHeight = static_cast<float>(target.height);
                 ASSERT_EQ(VariantFor(uniforms), variant);
                 Pass().DrawWith(programs.Full(variant.padded), input.texture, target.framebuffer, uniforms);
@@ -104,6 +106,17 @@ TEST_F(ProcessingPass, EveryVariantDrawsExactlyWhatTheFullProgramDraws) {
                 Pass().DrawWith(*programs.Built(variant), input.texture, target.framebuffer, uniforms);
                 ASSERT_EQ(Read().bytes, full.bytes) << "variant " << index << ", frame " << amounts.frame;
             }
+        }
+    }
+}
+
+// A uniform the program lacks has location -1, which GL ignores without an error: a row
+// whose uniform is misnamed, or unused by the shader, would reach no pixel.
+TEST_F(ProcessingPass, EveryParameterRoutedToAUniformFindsIt) {
+    for (bool padded : {false, true}) {
+        for (const ParameterRow& row : kEffectParameters) {
+            if (row.route != ParameterRoute::Uniform) continue;
+            EXPECT_GE(Pass().Programs().Full(padded).at.parameters[row.index], 0) << row.name;
         }
     }
 }

@@ -8,6 +8,7 @@
 
 #include "effect/ProcessingValues.h"
 #include "effect/ProcessingVariant.h"
+#include "tests/support/Settings.h"
 
 namespace {
 
@@ -31,13 +32,17 @@ TEST(ProcessingValues, MaxUvIsTheUsedShareOfThePaddedTexture) {
 
 TEST(ProcessingValues, OptionsRoundHalfUpAndAmountsPassUnchanged) {
     const FrameValues frame = ComputeFrameValues(30, 0.0f);
-    const ProcessingUniforms u = ComputeProcessingUniforms(frame, Texture(4, 4, 4, 4), {2.6f, 0.0f, 0.37f, 0.05f});
+    const ProcessingUniforms u = ComputeProcessingUniforms(
+        frame, Texture(4, 4, 4, 4), Settings({{kParamColorMode, 2.6f}, {kParamNoise, 0.37f}, {kParamGlitch, 0.05f}}));
     EXPECT_EQ(u.inputTexture, 0);
-    EXPECT_EQ(u.colorMode, 3);
-    EXPECT_EQ(u.noiseAmount, 0.37f);
-    EXPECT_EQ(u.glitchAmount, 0.05f);
+    EXPECT_EQ(u.parameters[kParamColorMode].whole, 3);
+    EXPECT_EQ(u.parameters[kParamNoise].level, 0.37f);
+    EXPECT_EQ(u.parameters[kParamGlitch].level, 0.05f);
     EXPECT_EQ(u.time, 0.5f);
-    EXPECT_EQ(ComputeProcessingUniforms(frame, Texture(4, 4, 4, 4), {0.49f, 0, 0, 0}).colorMode, 0);
+    EXPECT_EQ(ComputeProcessingUniforms(frame, Texture(4, 4, 4, 4), Settings({{kParamColorMode, 0.49f}}))
+                  .parameters[kParamColorMode]
+                  .whole,
+              0);
 }
 
 // Each feature's variant switch follows the shader's own test of its uniform.
@@ -50,15 +55,18 @@ TEST(ProcessingVariant, EachFeatureSwitchesAtTheShadersThreshold) {
         change(uniforms);
         return VariantFor(uniforms);
     };
-    for (int mode : {1, 2, 3}) EXPECT_EQ(with([&](ProcessingUniforms& u) { u.colorMode = mode; }).colorMode, mode);
-    for (int mode : {-1, 4, INT_MAX}) EXPECT_EQ(with([&](ProcessingUniforms& u) { u.colorMode = mode; }), none);
-    EXPECT_FALSE(with([](ProcessingUniforms& u) { u.glitchAmount = 0.001f; }).glitch);
-    EXPECT_TRUE(with([](ProcessingUniforms& u) { u.glitchAmount = 0.0011f; }).glitch);
-    EXPECT_FALSE(with([](ProcessingUniforms& u) { u.noiseAmount = 0.001f; }).noise);
-    EXPECT_TRUE(with([](ProcessingUniforms& u) { u.noiseAmount = 0.5f; }).noise);
+    const auto mode = [](ProcessingUniforms& u) -> int32_t& { return u.parameters[kParamColorMode].whole; };
+    const auto glitch = [](ProcessingUniforms& u) -> float& { return u.parameters[kParamGlitch].level; };
+    const auto noise = [](ProcessingUniforms& u) -> float& { return u.parameters[kParamNoise].level; };
+    for (int m : {1, 2, 3}) EXPECT_EQ(with([&](ProcessingUniforms& u) { mode(u) = m; }).colorMode, m);
+    for (int m : {-1, 4, INT_MAX}) EXPECT_EQ(with([&](ProcessingUniforms& u) { mode(u) = m; }), none);
+    EXPECT_FALSE(with([&](ProcessingUniforms& u) { glitch(u) = 0.001f; }).glitch);
+    EXPECT_TRUE(with([&](ProcessingUniforms& u) { glitch(u) = 0.0011f; }).glitch);
+    EXPECT_FALSE(with([&](ProcessingUniforms& u) { noise(u) = 0.001f; }).noise);
+    EXPECT_TRUE(with([&](ProcessingUniforms& u) { noise(u) = 0.5f; }).noise);
     EXPECT_FALSE(with([](ProcessingUniforms& u) { u.scanIntensity = 0.001f; }).scanGlow);
     EXPECT_TRUE(with([](ProcessingUniforms& u) { u.scanIntensity = 0.5f; }).scanGlow);
-    EXPECT_EQ(with([](ProcessingUniforms& u) { u.glitchAmount = std::nanf(""); }), none);
+    EXPECT_EQ(with([&](ProcessingUniforms& u) { glitch(u) = std::nanf(""); }), none);
     EXPECT_TRUE(with([](ProcessingUniforms& u) { u.readArea.maxV = 0.9f; }).padded);
     EXPECT_FALSE(IsPadded(plain.readArea));
     EXPECT_TRUE(IsPadded({0.0f, 0.0f, 1.0f, 0.9f}));

@@ -10,6 +10,7 @@
 #include "effect/Shaders.h"
 #include "gl/ContextLimits.h"
 #include "tests/support/EffectRender.h"
+#include "tests/support/Settings.h"
 
 namespace render_test {
 namespace {
@@ -33,8 +34,10 @@ protected:
     // The uniforms of a frame over the whole target, the viewport the pass finds.
     ProcessingUniforms Uniforms(float colorMode, float glitch) const {
         const ffgl::TextureRecord record{16, 16, 16, 16, input.texture};
-        ProcessingUniforms uniforms =
-            ComputeProcessingUniforms(ComputeFrameValues(40, 1.0f), record, {colorMode, 1.0f, 0.3f, glitch});
+        ProcessingUniforms uniforms = ComputeProcessingUniforms(
+            ComputeFrameValues(40, 1.0f), record,
+            Settings(
+                {{kParamColorMode, colorMode}, {kParamScanLine, 1.0f}, {kParamNoise, 0.3f}, {kParamGlitch, glitch}}));
         uniforms.viewportHeight = static_cast<float>(target.height);
         return uniforms;
     }
