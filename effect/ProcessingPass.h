@@ -21,15 +21,12 @@ public:
     // frames go on, on the driver's own threads where the context offers them. A failed
     // build sends its one message to the host's log; hosts know the programs as one pass.
     bool Create(const ShaderSource& source);
-    bool Create(const ShaderSource& source, bool parallelCompile);
     void Release();
 
     // Binds the host's framebuffer and draws with the program the uniforms want, the
     // full program while their variant is being built; program, texture unit and texture
     // binding are back at their defaults afterwards.
     void Draw(uint32_t inputTexture, uint32_t hostFramebuffer, const ProcessingUniforms& uniforms);
-    void DrawWith(const ProcessingProgram& program, uint32_t inputTexture, uint32_t hostFramebuffer,
-                  const ProcessingUniforms& uniforms) const;
 
     // At set-up, out of sight: draws each full program once into `framebuffer`, from a
     // picture and from a padded picture, so that the driver finishes building them now,
@@ -42,11 +39,13 @@ public:
 
     // The full program, the one the first frames' log line names.
     uint32_t ProgramHandle() const { return programs.Full(false).shader.ProgramHandle(); }
-    ProcessingPrograms& Programs() { return programs; }
-    const ProcessingPrograms& Programs() const { return programs; }
-    const ScreenQuad& Quad() const { return screenQuad; }
 
 private:
+    // `parallelCompile`: the context compiles on threads of its own (ProcessingPrograms).
+    bool Create(const ShaderSource& source, bool parallelCompile);
+    void DrawWith(const ProcessingProgram& program, uint32_t inputTexture, uint32_t hostFramebuffer,
+                  const ProcessingUniforms& uniforms) const;
+
     ProcessingPrograms programs;
     ScreenQuad screenQuad;
 };

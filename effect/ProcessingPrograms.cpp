@@ -57,14 +57,6 @@ const ProcessingProgram* ProcessingPrograms::Built(const ProcessingVariant& vari
     return states[index] == State::Built ? &variants[index] : nullptr;
 }
 
-bool ProcessingPrograms::BuildNow(const ProcessingVariant& variant) {
-    const int index = VariantIndex(variant);
-    if (states[index] == State::Missing && building >= 0) Finish(building);  // one in the making at a time
-    if (states[index] == State::Missing) Start(index);
-    if (states[index] == State::Building) Finish(index);
-    return states[index] == State::Built;
-}
-
 bool ProcessingPrograms::Start(int index) {
     WriteVariantSource(fragmentSource, VariantAt(index), &variantText);
     if (!variants[index].shader.StartBuild(vertexSource, variantText.c_str())) {

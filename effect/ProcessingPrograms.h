@@ -58,17 +58,12 @@ public:
     // Whether frames start building variants they want (on after Create). Off, they
     // draw with the variants built so far and the full program.
     void SetBuildingInFrames(bool on) { buildInFrames = on; }
-    bool BuildingInFrames() const { return buildInFrames; }
 
     const ProcessingProgram& Full(bool padded) const { return padded ? paddedFull : full; }
-    // The variant's program, with no names until it is built.
-    const ProcessingProgram& Variant(const ProcessingVariant& variant) const { return variants[VariantIndex(variant)]; }
     // The variant when it is built, otherwise null.
     const ProcessingProgram* Built(const ProcessingVariant& variant) const;
     // Whether a variant is in the making.
     bool Building() const { return building >= 0; }
-    // Builds the variant now, waiting for the driver; true when it is built.
-    bool BuildNow(const ProcessingVariant& variant);
 
 private:
     enum class State : uint8_t { Missing, Building, Built, Failed };

@@ -51,9 +51,6 @@ public:
     void DrawText(const char* text, float x, float y, float size) { hud.DrawText(text, x, y, size); }
 
 private:
-    // Tests reach the components and the frame counter through this; nothing else does.
-    friend struct EffectTestAccess;
-
     // Creates the pass, the HUD and the overlay in that order; the first failure ends it.
     bool CreateGraphics(const EffectShaderSources& sources);
     // The longer side of what frames are drawn into, as far as it is known: what overlay

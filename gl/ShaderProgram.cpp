@@ -130,5 +130,3 @@ int32_t ShaderProgram::UniformLocation(const char* name) const { return glGetUni
 void ShaderProgram::SetInt(const char* name, int32_t value) const { glUniform1i(UniformLocation(name), value); }
 
 void ShaderProgram::SetFloat(const char* name, float value) const { glUniform1f(UniformLocation(name), value); }
-
-void ShaderProgram::SetVec2(const char* name, float x, float y) const { glUniform2f(UniformLocation(name), x, y); }

@@ -35,13 +35,10 @@ public:
     bool FinishBuild();
 
     uint32_t ProgramHandle() const { return program; }
-    uint32_t VertexShaderHandle() const { return vertexShader; }
-    uint32_t FragmentShaderHandle() const { return fragmentShader; }
 
     int32_t UniformLocation(const char* name) const;
     void SetInt(const char* name, int32_t value) const;
     void SetFloat(const char* name, float value) const;
-    void SetVec2(const char* name, float x, float y) const;
 
 private:
     void StartStage(uint32_t kind, const char* source);

@@ -4,5 +4,5 @@
 # as a host drives it.
 vigil_test(hud_geometry_tests hud/HudGeometryTest.cpp hud/InfoTextTest.cpp hud/HudBatchingTest.cpp LINKS vigil_core)
 vigil_test(hud_drawing_tests hud/HudDrawingTest.cpp hud/InfoBlockDrawingTest.cpp hud/HudIdentityTest.cpp
-  LINKS vigil_core vigil_hostkit)
+  LINKS vigil_test_access vigil_hostkit)
 vigil_test(hud_frame_tests hud/HudFrameTest.cpp LINKS vigil_hostkit PLUGIN)

@@ -14,5 +14,5 @@ target_compile_definitions(overlay_decode_tests PRIVATE
 # (VIGIL_TSAN, ./dev.sh test-tsan).
 vigil_test(overlay_loader_tests overlay/OverlayLoaderTest.cpp LINKS vigil_overlay_loading overlay_test_files)
 vigil_test(overlay_gl_tests overlay/OverlayDrawingTest.cpp overlay/OverlayLoadingTest.cpp overlay/OverlayQualityTest.cpp
-  LINKS vigil_core vigil_hostkit overlay_test_files)
+  LINKS vigil_test_access vigil_hostkit overlay_test_files)
 vigil_test(overlay_boundary_tests overlay/OverlayBoundaryTest.cpp LINKS vigil_hostkit overlay_test_files PLUGIN)

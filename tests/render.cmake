@@ -5,7 +5,7 @@ vigil_test(render_values_tests render/ProcessingValuesTest.cpp render/MotionCloc
   LINKS vigil_core)
 vigil_test(render_gl_tests render/ShaderProgramTest.cpp render/ScopedBindingTest.cpp
   render/GraphicsLifecycleTest.cpp render/ProcessingPassTest.cpp render/VariantBuildingTest.cpp
-  render/FrameCompositionTest.cpp LINKS vigil_core vigil_hostkit)
+  render/FrameCompositionTest.cpp LINKS vigil_test_access vigil_hostkit)
 # Once more where the context lacks parallel compiling: Mesa offers it on every driver.
 add_test(NAME ParallelCompile.WithoutTheExtension
   COMMAND render_gl_tests --gtest_filter=ParallelCompile.*:Compiling/VariantBuilding.*)

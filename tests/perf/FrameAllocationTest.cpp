@@ -60,7 +60,7 @@ protected:
 
     // Renders until the processing program for these settings is built.
     void RenderUntilBuilt(const ProcessingVariant& variant) {
-        ProcessingPrograms& programs = EffectTestAccess::Pass(*effect).Programs();
+        ProcessingPrograms& programs = EffectTestAccess::Programs(EffectTestAccess::Pass(*effect));
         programs.SetBuildingInFrames(true);  // whatever set-up found the driver's cache to be
         for (int frame = 0; frame < 1000 && !programs.Built(variant); ++frame) ASSERT_EQ(RenderFrame(), 0u);
         ASSERT_NE(programs.Built(variant), nullptr);

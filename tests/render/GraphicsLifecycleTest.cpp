@@ -18,19 +18,21 @@ struct HeldNames {
 };
 
 HeldNames NamesOf(ZaqVigilomatronic& effect) {
-    const ProcessingPass& pass = EffectTestAccess::Pass(effect);
+    ProcessingPass& pass = EffectTestAccess::Pass(effect);
     const HudRenderer& hud = EffectTestAccess::Hud(effect);
     const OverlayPicture& overlay = EffectTestAccess::Overlay(effect);
     HeldNames names;
-    const ProcessingPrograms& programs = pass.Programs();
-    for (const ShaderProgram* p : {&programs.Full(false).shader, &hud.Program(), &overlay.Program(),
-                                   &programs.Variant(ProcessingVariant{}).shader, &programs.Full(true).shader}) {
-        names.shaders.push_back(p->VertexShaderHandle());
-        names.shaders.push_back(p->FragmentShaderHandle());
+    const ProcessingPrograms& programs = EffectTestAccess::Programs(pass);
+    const ProcessingProgram& plain = EffectTestAccess::Variant(programs, ProcessingVariant{});
+    for (const ShaderProgram* p : {&programs.Full(false).shader, &hud.Program(), &overlay.Program(), &plain.shader,
+                                   &programs.Full(true).shader}) {
+        names.shaders.push_back(EffectTestAccess::VertexShader(*p));
+        names.shaders.push_back(EffectTestAccess::FragmentShader(*p));
         names.programs.push_back(p->ProgramHandle());
     }
-    names.buffers = {pass.Quad().VertexBuffer(), hud.Buffer().VertexBuffer(), overlay.Buffer().VertexBuffer()};
-    names.arrays = {pass.Quad().VertexArray(), hud.Buffer().VertexArray(), overlay.Buffer().VertexArray()};
+    const ScreenQuad& quad = EffectTestAccess::Quad(pass);
+    names.buffers = {quad.VertexBuffer(), hud.Buffer().VertexBuffer(), overlay.Buffer().VertexBuffer()};
+    names.arrays = {quad.VertexArray(), hud.Buffer().VertexArray(), overlay.Buffer().VertexArray()};
     return names;
 }
 
@@ -91,7 +93,7 @@ TEST_F(GraphicsLifecycle, TeardownDeletesTheVariantsBuiltDuringFrames) {
     const int before = LiveShaderObjects();
     const ffgl::ViewportRecord viewport{0, 0, static_cast<uint32_t>(targetWidth), static_cast<uint32_t>(targetHeight)};
     ASSERT_EQ(effect->SetUpGraphics(&viewport), 0u);
-    Pass().Programs().SetBuildingInFrames(true);  // whatever set-up found the driver's cache to be
+    EffectTestAccess::Programs(Pass()).SetBuildingInFrames(true);  // whatever set-up found the driver's cache to be
     UploadSolid(200, 100, 50);
     for (float mode : {1.0f, 2.0f, 3.0f}) {
         Set(kParamColorMode, mode);

@@ -81,7 +81,7 @@ TEST_F(ProcessingPass, EveryVariantDrawsExactlyWhatTheFullProgramDraws) {
         int32_t otherMode;  // the colour mode a Normal variant gets: any value outside 1..3
     };
     const Amounts amountSets[] = {{50, 1.0f, 0.4f, 0}, {7777, 0.05f, 1.0f, 9}};
-    ProcessingPrograms& programs = Pass().Programs();
+    ProcessingPrograms& programs = EffectTestAccess::Programs(Pass());
     for (int padding : {0, 24}) {
         input.Release();
         ASSERT_TRUE(input.Create(width, height, width + padding, height + padding, picture.data()));
@@ -90,7 +90,7 @@ TEST_F(ProcessingPass, EveryVariantDrawsExactlyWhatTheFullProgramDraws) {
         for (int index = 0; index < kProcessingVariantCount; ++index) {
             const ProcessingVariant variant = VariantAt(index);
             if (variant.padded != (padding > 0)) continue;
-            ASSERT_TRUE(programs.BuildNow(variant)) << "variant " << index;
+            ASSERT_TRUE(EffectTestAccess::BuildNow(programs, variant)) << "variant " << index;
             for (const Amounts& amounts : amountSets) {
                 const EffectParameters parameters = Settings(
                     {{kParamColorMode, static_cast<float>(variant.colorMode ? variant.colorMode : amounts.otherMode)},
@@ -101,9 +101,11 @@ TEST_F(ProcessingPass, EveryVariantDrawsExactlyWhatTheFullProgramDraws) {
                     ComputeFrameValues(amounts.frame, parameters.Read(kParamScanLine)), record, parameters);
                 uniforms.viewportHeight = static_cast<float>(target.height);
                 ASSERT_EQ(VariantFor(uniforms), variant);
-                Pass().DrawWith(programs.Full(variant.padded), input.texture, target.framebuffer, uniforms);
+                EffectTestAccess::DrawWith(Pass(), programs.Full(variant.padded), input.texture, target.framebuffer,
+                                           uniforms);
                 const Pixels full = Read();
-                Pass().DrawWith(*programs.Built(variant), input.texture, target.framebuffer, uniforms);
+                EffectTestAccess::DrawWith(Pass(), *programs.Built(variant), input.texture, target.framebuffer,
+                                           uniforms);
                 ASSERT_EQ(Read().bytes, full.bytes) << "variant " << index << ", frame " << amounts.frame;
             }
         }
@@ -116,7 +118,7 @@ TEST_F(ProcessingPass, EveryParameterRoutedToAUniformFindsIt) {
     for (bool padded : {false, true}) {
         for (const ParameterRow& row : kEffectParameters) {
             if (row.route != ParameterRoute::Uniform) continue;
-            EXPECT_GE(Pass().Programs().Full(padded).at.parameters[row.index], 0) << row.name;
+            EXPECT_GE(EffectTestAccess::Programs(Pass()).Full(padded).at.parameters[row.index], 0) << row.name;
         }
     }
 }

@@ -34,8 +34,8 @@ protected:
         liveBefore = LiveShaderObjects();
     }
     void ExpectEmpty(const ShaderProgram& program) {
-        EXPECT_EQ(program.VertexShaderHandle(), 0u);
-        EXPECT_EQ(program.FragmentShaderHandle(), 0u);
+        EXPECT_EQ(EffectTestAccess::VertexShader(program), 0u);
+        EXPECT_EQ(EffectTestAccess::FragmentShader(program), 0u);
         EXPECT_EQ(program.ProgramHandle(), 0u);
         EXPECT_EQ(LiveShaderObjects(), liveBefore) << "objects leaked or deleted twice";
     }
@@ -56,8 +56,8 @@ TEST_F(ShaderProgramTest, MissingSourcesFailWithoutGlObjectsOrOutput) {
 TEST_F(ShaderProgramTest, CompiledProgramHoldsThreeLiveNamesUntilReleasedOnce) {
     ShaderProgram program;
     ASSERT_TRUE(program.Compile(kVertex, kFragment));
-    EXPECT_TRUE(glIsShader(program.VertexShaderHandle()));
-    EXPECT_TRUE(glIsShader(program.FragmentShaderHandle()));
+    EXPECT_TRUE(glIsShader(EffectTestAccess::VertexShader(program)));
+    EXPECT_TRUE(glIsShader(EffectTestAccess::FragmentShader(program)));
     EXPECT_TRUE(glIsProgram(program.ProgramHandle()));
     EXPECT_EQ(LiveShaderObjects(), liveBefore + 3);
 
@@ -78,7 +78,6 @@ TEST_F(ShaderProgramTest, SettersReachTheCurrentProgramAndIgnoreUnknownNames) {
     program.SetFloat("Level", 0.25f);
     program.SetFloat("NoSuchUniform", 1.0f);
     program.SetInt("NoSuchUniform", 3);
-    program.SetVec2("NoSuchUniform", 1.0f, 2.0f);
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
     EXPECT_EQ(program.UniformLocation("NoSuchUniform"), -1);
     GLfloat level = 0.0f;

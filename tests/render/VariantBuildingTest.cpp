@@ -25,7 +25,7 @@ protected:
         if (IsSkipped() || HasFatalFailure()) return;
         UploadSolid(90, 160, 40);
         glViewport(0, 0, target.width, target.height);
-        ASSERT_TRUE(pass.Create(BuiltInShaderSources().processing, GetParam()));
+        ASSERT_TRUE(EffectTestAccess::Create(pass, BuiltInShaderSources().processing, GetParam()));
     }
     void TearDown() override {
         if (SharedContext()) pass.Release();
@@ -43,32 +43,34 @@ protected:
     }
     // One frame of the pass; its pixels must be the full program's.
     void DrawFrame(const ProcessingUniforms& uniforms) {
-        pass.DrawWith(pass.Programs().Full(false), input.texture, target.framebuffer, uniforms);
+        EffectTestAccess::DrawWith(pass, Programs().Full(false), input.texture, target.framebuffer, uniforms);
         const Pixels full = Read();
         pass.Draw(input.texture, target.framebuffer, uniforms);
         ASSERT_EQ(Read().bytes, full.bytes);
     }
-    int BuiltCount() const {
+    int BuiltCount() {
         int count = 0;
         for (int index = 0; index < kProcessingVariantCount; ++index)
-            count += pass.Programs().Built(VariantAt(index)) ? 1 : 0;
+            count += Programs().Built(VariantAt(index)) ? 1 : 0;
         return count;
     }
+    // The pass under test, not the effect's.
+    ProcessingPrograms& Programs() { return EffectTestAccess::Programs(pass); }
     ProcessingPass pass;
 };
 
 TEST_P(VariantBuilding, FullProgramDrawsUntilTheVariantIsBuilt) {
     const ProcessingUniforms uniforms = Uniforms(2.0f, 0.5f);
     const ProcessingVariant variant = VariantFor(uniforms);
-    ASSERT_EQ(pass.Programs().Built(variant), nullptr);
+    ASSERT_EQ(Programs().Built(variant), nullptr);
     ASSERT_NO_FATAL_FAILURE(DrawFrame(uniforms));
-    EXPECT_EQ(pass.Programs().Built(variant), nullptr) << "built and used in the frame that asked for it";
+    EXPECT_EQ(Programs().Built(variant), nullptr) << "built and used in the frame that asked for it";
     int frames = 1;
-    while (!pass.Programs().Built(variant) && frames < kFramesToWait) {
+    while (!Programs().Built(variant) && frames < kFramesToWait) {
         ASSERT_NO_FATAL_FAILURE(DrawFrame(uniforms));
         ++frames;
     }
-    ASSERT_NE(pass.Programs().Built(variant), nullptr);
+    ASSERT_NE(Programs().Built(variant), nullptr);
     // Without parallel compiling: started in one frame, finished and drawn in the next.
     if (!GetParam()) {
         EXPECT_EQ(frames, 2);
@@ -89,8 +91,7 @@ TEST_P(VariantBuilding, OneBuildStepPerFrameAsSettingsChange) {
         ASSERT_LE(now, built + 1) << "frame " << frame;
         built = now;
         finished = 0;
-        for (const ProcessingUniforms& uniforms : settings)
-            finished += pass.Programs().Built(VariantFor(uniforms)) ? 1 : 0;
+        for (const ProcessingUniforms& uniforms : settings) finished += Programs().Built(VariantFor(uniforms)) ? 1 : 0;
     }
     EXPECT_EQ(finished, 4);
 }
@@ -99,15 +100,15 @@ TEST_P(VariantBuilding, OneBuildStepPerFrameAsSettingsChange) {
 // program draws, and the variants built before go on drawing.
 TEST_P(VariantBuilding, FramesBuildNothingWhenBuildingIsOff) {
     const ProcessingUniforms negative = Uniforms(3.0f, 0.0f);
-    ASSERT_TRUE(pass.Programs().BuildNow(VariantFor(negative)));
-    pass.Programs().SetBuildingInFrames(false);
+    ASSERT_TRUE(EffectTestAccess::BuildNow(Programs(), VariantFor(negative)));
+    Programs().SetBuildingInFrames(false);
     const ProcessingUniforms thermal = Uniforms(2.0f, 0.0f);
     for (int frame = 0; frame < 5; ++frame) {
         ASSERT_NO_FATAL_FAILURE(DrawFrame(thermal));
         ASSERT_NO_FATAL_FAILURE(DrawFrame(negative));
     }
-    EXPECT_EQ(pass.Programs().Built(VariantFor(thermal)), nullptr);
-    EXPECT_FALSE(pass.Programs().Building());
+    EXPECT_EQ(Programs().Built(VariantFor(thermal)), nullptr);
+    EXPECT_FALSE(Programs().Building());
     EXPECT_EQ(BuiltCount(), 1);
 }
 
@@ -136,7 +137,7 @@ TEST(ParallelCompile, TheEffectBuildsVariantsWithOrWithoutTheExtension) {
     const ffgl::ProcessingRecord record{1, 0, inputs, target.framebuffer, 0};
     ASSERT_EQ(effect.ApplyParameterValue(kParamColorMode, 3.0f), 0u);
     const ProcessingVariant negative{3, false, false, false, false};
-    ProcessingPrograms& programs = EffectTestAccess::Pass(effect).Programs();
+    ProcessingPrograms& programs = EffectTestAccess::Programs(EffectTestAccess::Pass(effect));
     programs.SetBuildingInFrames(true);  // whatever set-up found the driver's cache to be
     for (int frame = 0; frame < kFramesToWait && !programs.Built(negative); ++frame)
         ASSERT_EQ(effect.RenderFrame(&record), 0u);
@@ -158,8 +159,8 @@ TEST(BuildProbe, SetUpKeepsTheFullProgramWhereBuildingIsUncachedOnTheRenderThrea
     ZaqVigilomatronic effect;
     const ffgl::ViewportRecord viewport{0, 0, 16, 16};
     ASSERT_EQ(effect.SetUpGraphics(&viewport), 0u);
-    const ProcessingPrograms& programs = EffectTestAccess::Pass(effect).Programs();
-    EXPECT_FALSE(programs.BuildingInFrames());
+    const ProcessingPrograms& programs = EffectTestAccess::Programs(EffectTestAccess::Pass(effect));
+    EXPECT_FALSE(EffectTestAccess::BuildingInFrames(programs));
     EXPECT_NE(programs.Built(ProcessingVariant{}), nullptr) << "the plain variant is built all the same";
     effect.TearDownGraphics();
 }

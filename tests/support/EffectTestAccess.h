@@ -1,5 +1,6 @@
-// What tests may reach inside the effect: its components and its frame counter. The
-// effect names this struct its friend; only tests define it.
+// What tests may reach inside the plug-in's objects, and nothing else does: members no
+// host and no other part of the plug-in needs. Product headers declare nothing for
+// tests; EffectTestAccess.cpp reaches these members from outside.
 #pragma once
 
 #include <cstdint>
@@ -8,11 +9,26 @@
 #include "effect/ZaqVigilomatronic.h"
 
 struct EffectTestAccess {
-    static ProcessingPass& Pass(ZaqVigilomatronic& effect) { return effect.pass; }
-    static HudRenderer& Hud(ZaqVigilomatronic& effect) { return effect.hud; }
-    static OverlayPicture& Overlay(ZaqVigilomatronic& effect) { return effect.overlay; }
-    static int32_t& FrameCounter(ZaqVigilomatronic& effect) { return effect.frameCounter; }
-    static bool CreateGraphics(ZaqVigilomatronic& effect, const EffectShaderSources& sources) {
-        return effect.CreateGraphics(sources);
-    }
+    // The effect: its components, its frame counter, its set-up from other sources.
+    static ProcessingPass& Pass(ZaqVigilomatronic& effect);
+    static HudRenderer& Hud(ZaqVigilomatronic& effect);
+    static OverlayPicture& Overlay(ZaqVigilomatronic& effect);
+    static int32_t& FrameCounter(ZaqVigilomatronic& effect);
+    static bool CreateGraphics(ZaqVigilomatronic& effect, const EffectShaderSources& sources);
+
+    // The processing pass: its programs and quad; a set-up as for a context that does or
+    // does not compile in parallel; a draw with a program of the test's choosing.
+    static ProcessingPrograms& Programs(ProcessingPass& pass);
+    static const ScreenQuad& Quad(const ProcessingPass& pass);
+    static bool Create(ProcessingPass& pass, const ShaderSource& source, bool parallelCompile);
+    static void DrawWith(const ProcessingPass& pass, const ProcessingProgram& program, uint32_t inputTexture,
+                         uint32_t hostFramebuffer, const ProcessingUniforms& uniforms);
+    // The processing programs: a variant's program, built or not; whether frames build
+    // variants; a variant built at once, waiting for the driver (true when it is built).
+    static const ProcessingProgram& Variant(const ProcessingPrograms& programs, const ProcessingVariant& variant);
+    static bool BuildingInFrames(const ProcessingPrograms& programs);
+    static bool BuildNow(ProcessingPrograms& programs, const ProcessingVariant& variant);
+    // A program's shader objects, 0 when it holds none.
+    static uint32_t VertexShader(const ShaderProgram& program);
+    static uint32_t FragmentShader(const ShaderProgram& program);
 };

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "gl/ShaderProgram.h"
+#include "tests/support/EffectTestAccess.h"
 #include "tools/hostkit/GlContext.h"
 
 int main() {
@@ -19,7 +20,8 @@ int main() {
     ShaderProgram program;
     const bool compiled = program.Compile("#version 410 core\nvoid main() { gl_Position = nonsense; }\n",
                                           "#version 410 core\nout vec4 c;\nvoid main() { c = vec4(1.0); }\n");
-    std::printf("%s: a broken vertex shader fails without leaving GL names\n",
-                !compiled && program.ProgramHandle() == 0 && program.VertexShaderHandle() == 0 ? "ok" : "FAIL");
+    std::printf(
+        "%s: a broken vertex shader fails without leaving GL names\n",
+        !compiled && program.ProgramHandle() == 0 && EffectTestAccess::VertexShader(program) == 0 ? "ok" : "FAIL");
     return compiled ? 1 : 0;
 }

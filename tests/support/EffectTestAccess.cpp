@@ -1,0 +1,132 @@
+// The members EffectTestAccess.h reaches. An explicit instantiation may name private
+// members (access is not checked in its template arguments), so each one below defines
+// the friend its tag declares, which answers the member's pointer. Instantiated in this
+// file alone: the program holds each instantiation once.
+#include "tests/support/EffectTestAccess.h"
+
+#include <type_traits>
+
+namespace {
+
+template <typename Tag, auto Member>
+struct Reach {
+    friend constexpr auto MemberOf(Tag) { return Member; }
+};
+
+struct EffectPass {
+    friend constexpr auto MemberOf(EffectPass);
+};
+struct EffectHud {
+    friend constexpr auto MemberOf(EffectHud);
+};
+struct EffectOverlay {
+    friend constexpr auto MemberOf(EffectOverlay);
+};
+struct EffectFrameCounter {
+    friend constexpr auto MemberOf(EffectFrameCounter);
+};
+struct EffectCreateGraphics {
+    friend constexpr auto MemberOf(EffectCreateGraphics);
+};
+template struct Reach<EffectPass, &ZaqVigilomatronic::pass>;
+template struct Reach<EffectHud, &ZaqVigilomatronic::hud>;
+template struct Reach<EffectOverlay, &ZaqVigilomatronic::overlay>;
+template struct Reach<EffectFrameCounter, &ZaqVigilomatronic::frameCounter>;
+template struct Reach<EffectCreateGraphics, &ZaqVigilomatronic::CreateGraphics>;
+
+// The processing pass, its programs and shader programs.
+struct PassPrograms {
+    friend constexpr auto MemberOf(PassPrograms);
+};
+struct PassQuad {
+    friend constexpr auto MemberOf(PassQuad);
+};
+struct PassCreate {
+    friend constexpr auto MemberOf(PassCreate);
+};
+struct PassDrawWith {
+    friend constexpr auto MemberOf(PassDrawWith);
+};
+struct ProgramsVariants {
+    friend constexpr auto MemberOf(ProgramsVariants);
+};
+struct ProgramsBuildInFrames {
+    friend constexpr auto MemberOf(ProgramsBuildInFrames);
+};
+struct ProgramsStates {
+    friend constexpr auto MemberOf(ProgramsStates);
+};
+struct ProgramsBuilding {
+    friend constexpr auto MemberOf(ProgramsBuilding);
+};
+struct ProgramsStart {
+    friend constexpr auto MemberOf(ProgramsStart);
+};
+struct ProgramsFinish {
+    friend constexpr auto MemberOf(ProgramsFinish);
+};
+struct ShaderVertex {
+    friend constexpr auto MemberOf(ShaderVertex);
+};
+struct ShaderFragment {
+    friend constexpr auto MemberOf(ShaderFragment);
+};
+template struct Reach<PassPrograms, &ProcessingPass::programs>;
+template struct Reach<PassQuad, &ProcessingPass::screenQuad>;
+template struct Reach<PassCreate,
+                      static_cast<bool (ProcessingPass::*)(const ShaderSource&, bool)>(&ProcessingPass::Create)>;
+template struct Reach<PassDrawWith, &ProcessingPass::DrawWith>;
+template struct Reach<ProgramsVariants, &ProcessingPrograms::variants>;
+template struct Reach<ProgramsBuildInFrames, &ProcessingPrograms::buildInFrames>;
+template struct Reach<ProgramsStates, &ProcessingPrograms::states>;
+template struct Reach<ProgramsBuilding, &ProcessingPrograms::building>;
+template struct Reach<ProgramsStart, &ProcessingPrograms::Start>;
+template struct Reach<ProgramsFinish, &ProcessingPrograms::Finish>;
+template struct Reach<ShaderVertex, &ShaderProgram::vertexShader>;
+template struct Reach<ShaderFragment, &ShaderProgram::fragmentShader>;
+
+}  // namespace
+
+ProcessingPass& EffectTestAccess::Pass(ZaqVigilomatronic& effect) { return effect.*MemberOf(EffectPass{}); }
+HudRenderer& EffectTestAccess::Hud(ZaqVigilomatronic& effect) { return effect.*MemberOf(EffectHud{}); }
+OverlayPicture& EffectTestAccess::Overlay(ZaqVigilomatronic& effect) { return effect.*MemberOf(EffectOverlay{}); }
+int32_t& EffectTestAccess::FrameCounter(ZaqVigilomatronic& effect) { return effect.*MemberOf(EffectFrameCounter{}); }
+bool EffectTestAccess::CreateGraphics(ZaqVigilomatronic& effect, const EffectShaderSources& sources) {
+    return (effect.*MemberOf(EffectCreateGraphics{}))(sources);
+}
+
+ProcessingPrograms& EffectTestAccess::Programs(ProcessingPass& pass) { return pass.*MemberOf(PassPrograms{}); }
+const ScreenQuad& EffectTestAccess::Quad(const ProcessingPass& pass) { return pass.*MemberOf(PassQuad{}); }
+bool EffectTestAccess::Create(ProcessingPass& pass, const ShaderSource& source, bool parallelCompile) {
+    return (pass.*MemberOf(PassCreate{}))(source, parallelCompile);
+}
+void EffectTestAccess::DrawWith(const ProcessingPass& pass, const ProcessingProgram& program, uint32_t inputTexture,
+                                uint32_t hostFramebuffer, const ProcessingUniforms& uniforms) {
+    (pass.*MemberOf(PassDrawWith{}))(program, inputTexture, hostFramebuffer, uniforms);
+}
+
+const ProcessingProgram& EffectTestAccess::Variant(const ProcessingPrograms& programs,
+                                                   const ProcessingVariant& variant) {
+    return (programs.*MemberOf(ProgramsVariants{}))[VariantIndex(variant)];
+}
+bool EffectTestAccess::BuildingInFrames(const ProcessingPrograms& programs) {
+    return programs.*MemberOf(ProgramsBuildInFrames{});
+}
+
+// As a frame builds, in the steps ForFrame takes, but all at once: the variant in the
+// making finished first, since the programs build one at a time.
+bool EffectTestAccess::BuildNow(ProcessingPrograms& programs, const ProcessingVariant& variant) {
+    auto& states = programs.*MemberOf(ProgramsStates{});
+    const int& building = programs.*MemberOf(ProgramsBuilding{});
+    const auto start = MemberOf(ProgramsStart{});
+    const auto finish = MemberOf(ProgramsFinish{});
+    using State = std::remove_reference_t<decltype(states[0])>;
+    const int index = VariantIndex(variant);
+    if (states[index] == State::Missing && building >= 0) (programs.*finish)(building);
+    if (states[index] == State::Missing) (programs.*start)(index);
+    if (states[index] == State::Building) (programs.*finish)(index);
+    return states[index] == State::Built;
+}
+
+uint32_t EffectTestAccess::VertexShader(const ShaderProgram& program) { return program.*MemberOf(ShaderVertex{}); }
+uint32_t EffectTestAccess::FragmentShader(const ShaderProgram& program) { return program.*MemberOf(ShaderFragment{}); }
