@@ -44,13 +44,13 @@ enum class ParameterRoute : uint8_t {
 using ParameterTexts = std::array<const char*, 6>;
 
 struct ParameterRow {
-    uint32_t index;  // its ParameterIndex where code reads it by name
-    const char* name;
-    uint32_t type;              // an option, a standard value, an on/off value or a file (ffgl::kType...)
+    uint32_t index = 0;  // its ParameterIndex where code reads it by name
+    const char* name = nullptr;
+    uint32_t type = 0;          // an option, a standard value, an on/off value or a file (ffgl::kType...)
     float defaultValue = 0.0f;  // a file's default is the empty text
     ParameterTexts options{};
     ParameterTexts extensions{};
-    ParameterRoute route;
+    ParameterRoute route{};
     const char* uniform = nullptr;  // for ParameterRoute::Uniform
 };
 
