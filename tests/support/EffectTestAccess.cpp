@@ -1,7 +1,7 @@
 // The members EffectTestAccess.h reaches. An explicit instantiation may name private
-// members (access is not checked in its template arguments), so each one below defines
-// the friend its tag declares, which answers the member's pointer. Instantiated in this
-// file alone: the program holds each instantiation once.
+// members (access is not checked in its template arguments): each one below defines the
+// function declared for its tag, which answers the member's pointer. Instantiated in this
+// file alone, so that the program holds each instantiation once.
 #include "tests/support/EffectTestAccess.h"
 
 #include <type_traits>
@@ -13,64 +13,47 @@ struct Reach {
     friend constexpr auto MemberOf(Tag) { return Member; }
 };
 
-struct EffectPass {
-    friend constexpr auto MemberOf(EffectPass);
-};
-struct EffectHud {
-    friend constexpr auto MemberOf(EffectHud);
-};
-struct EffectOverlay {
-    friend constexpr auto MemberOf(EffectOverlay);
-};
-struct EffectFrameCounter {
-    friend constexpr auto MemberOf(EffectFrameCounter);
-};
-struct EffectCreateGraphics {
-    friend constexpr auto MemberOf(EffectCreateGraphics);
-};
+// One tag per member, and the function its instantiation defines.
+struct EffectPass {};
+struct EffectHud {};
+struct EffectOverlay {};
+struct EffectFrameCounter {};
+struct EffectCreateGraphics {};
+struct PassPrograms {};
+struct PassQuad {};
+struct PassCreate {};
+struct PassDrawWith {};
+struct ProgramsVariants {};
+struct ProgramsBuildInFrames {};
+struct ProgramsStates {};
+struct ProgramsBuilding {};
+struct ProgramsStart {};
+struct ProgramsFinish {};
+struct ShaderVertex {};
+struct ShaderFragment {};
+constexpr auto MemberOf(EffectPass);
+constexpr auto MemberOf(EffectHud);
+constexpr auto MemberOf(EffectOverlay);
+constexpr auto MemberOf(EffectFrameCounter);
+constexpr auto MemberOf(EffectCreateGraphics);
+constexpr auto MemberOf(PassPrograms);
+constexpr auto MemberOf(PassQuad);
+constexpr auto MemberOf(PassCreate);
+constexpr auto MemberOf(PassDrawWith);
+constexpr auto MemberOf(ProgramsVariants);
+constexpr auto MemberOf(ProgramsBuildInFrames);
+constexpr auto MemberOf(ProgramsStates);
+constexpr auto MemberOf(ProgramsBuilding);
+constexpr auto MemberOf(ProgramsStart);
+constexpr auto MemberOf(ProgramsFinish);
+constexpr auto MemberOf(ShaderVertex);
+constexpr auto MemberOf(ShaderFragment);
+
 template struct Reach<EffectPass, &ZaqVigilomatronic::pass>;
 template struct Reach<EffectHud, &ZaqVigilomatronic::hud>;
 template struct Reach<EffectOverlay, &ZaqVigilomatronic::overlay>;
 template struct Reach<EffectFrameCounter, &ZaqVigilomatronic::frameCounter>;
 template struct Reach<EffectCreateGraphics, &ZaqVigilomatronic::CreateGraphics>;
-
-// The processing pass, its programs and shader programs.
-struct PassPrograms {
-    friend constexpr auto MemberOf(PassPrograms);
-};
-struct PassQuad {
-    friend constexpr auto MemberOf(PassQuad);
-};
-struct PassCreate {
-    friend constexpr auto MemberOf(PassCreate);
-};
-struct PassDrawWith {
-    friend constexpr auto MemberOf(PassDrawWith);
-};
-struct ProgramsVariants {
-    friend constexpr auto MemberOf(ProgramsVariants);
-};
-struct ProgramsBuildInFrames {
-    friend constexpr auto MemberOf(ProgramsBuildInFrames);
-};
-struct ProgramsStates {
-    friend constexpr auto MemberOf(ProgramsStates);
-};
-struct ProgramsBuilding {
-    friend constexpr auto MemberOf(ProgramsBuilding);
-};
-struct ProgramsStart {
-    friend constexpr auto MemberOf(ProgramsStart);
-};
-struct ProgramsFinish {
-    friend constexpr auto MemberOf(ProgramsFinish);
-};
-struct ShaderVertex {
-    friend constexpr auto MemberOf(ShaderVertex);
-};
-struct ShaderFragment {
-    friend constexpr auto MemberOf(ShaderFragment);
-};
 template struct Reach<PassPrograms, &ProcessingPass::programs>;
 template struct Reach<PassQuad, &ProcessingPass::screenQuad>;
 template struct Reach<PassCreate,
