@@ -54,7 +54,7 @@ protected:
             count += Programs().Built(VariantAt(index)) ? 1 : 0;
         return count;
     }
-    // The pass under test, not the effect's.
+    // The programs of the pass under test, not of the effect's.
     ProcessingPrograms& Programs() { return EffectTestAccess::Programs(pass); }
     ProcessingPass pass;
 };

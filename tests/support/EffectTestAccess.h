@@ -1,6 +1,6 @@
-// What tests may reach inside the plug-in's objects, and nothing else does: members no
-// host and no other part of the plug-in needs. Product headers declare nothing for
-// tests; EffectTestAccess.cpp reaches these members from outside.
+// What tests reach inside the plug-in's objects: private members, and operations only
+// tests call. Product headers declare nothing for tests; EffectTestAccess.cpp reaches
+// these members from outside.
 #pragma once
 
 #include <cstdint>
