@@ -11,7 +11,7 @@
 #include "effect/ProcessingPass.h"
 #include "effect/hud/HudRenderer.h"
 #include "host/Plugin.h"
-#include "overlay/OverlayPicture.h"
+#include "overlay/drawing/OverlayPicture.h"
 
 struct EffectShaderSources;
 

@@ -10,6 +10,7 @@
 #include "effect/font/GlyphTable.h"
 #include "effect/hud/GlyphEdges.h"
 #include "effect/hud/HudCapacity.h"
+#include "effect/hud/HudVertexLayout.h"
 #include "gl/ContextLimits.h"
 #include "host/Log.h"
 
@@ -31,7 +32,7 @@ bool HudRenderer::Create(const ShaderSource& line) {
     }
     hudColorLocation = lineShader.UniformLocation("Color");
     wideLines = ContextDrawsWideLines();
-    lineBuffer.Create(VertexLayout::Line, HudLineBufferBytes(!wideLines));
+    lineBuffer.Create(kHudVertexLayout, HudLineBufferBytes(!wideLines));
     batch.Allocate(kHudLineVertexCapacity, HudTriangleVertexCapacity(!wideLines));
     open = false;
     return true;

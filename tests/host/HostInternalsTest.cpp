@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "effect/Rounding.h"
+#include "effect/ThumbnailArt.h"
 #include "host/Log.h"
 #include "host/Plugin.h"
 #include "host/Registration.h"

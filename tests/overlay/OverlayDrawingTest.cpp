@@ -7,7 +7,7 @@
 
 #include "gl/PixelStore.h"
 #include "gl/ReleaseName.h"
-#include "overlay/OverlayTexture.h"
+#include "overlay/drawing/OverlayTexture.h"
 #include "tests/overlay/OverlayGlFixture.h"
 
 using namespace overlay_test;

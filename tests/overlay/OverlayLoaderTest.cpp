@@ -12,11 +12,11 @@
 #include <memory>
 #include <thread>
 
-#include "overlay/DecodeBudget.h"
-#include "overlay/GuardedDecode.h"
-#include "overlay/OverlayFile.h"
-#include "overlay/OverlayLoader.h"
-#include "overlay/UploadAllowance.h"
+#include "overlay/drawing/UploadAllowance.h"
+#include "overlay/loading/DecodeBudget.h"
+#include "overlay/loading/GuardedDecode.h"
+#include "overlay/loading/OverlayFile.h"
+#include "overlay/loading/OverlayLoader.h"
 #include "tests/overlay/PictureFiles.h"
 
 using namespace overlay_test;

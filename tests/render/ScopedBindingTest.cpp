@@ -2,9 +2,11 @@
 // view of its state.
 #include <gtest/gtest.h>
 
+#include "effect/hud/HudVertexLayout.h"
 #include "gl/DynamicBuffer.h"
 #include "gl/Scoped.h"
 #include "gl/ScreenQuad.h"
+#include "overlay/drawing/OverlayQuad.h"
 #include "tests/support/EffectRender.h"
 
 namespace render_test {
@@ -69,8 +71,8 @@ TEST_F(GlSupportTest, ProgramScopeEndsWithNoProgramInUse) {
 
 TEST_F(GlSupportTest, DynamicBuffersHaveTheirSizeUsageAndLayout) {
     DynamicBuffer line, quad;
-    line.Create(VertexLayout::Line, kLineBufferBytes);
-    quad.Create(VertexLayout::Quad, kQuadBufferBytes);
+    line.Create(kHudVertexLayout, kLineBufferBytes);
+    quad.Create(kOverlayQuadLayout, kQuadBufferBytes);
     const uint32_t lineArray = line.VertexArray(), lineBuffer = line.VertexBuffer();
     const uint32_t quadArray = quad.VertexArray(), quadBuffer = quad.VertexBuffer();
     ASSERT_NE(lineArray * lineBuffer * quadArray * quadBuffer, 0u);

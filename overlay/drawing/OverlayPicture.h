@@ -13,9 +13,9 @@
 
 #include "gl/DynamicBuffer.h"
 #include "gl/ShaderProgram.h"
-#include "overlay/IncomingPicture.h"
-#include "overlay/OverlayLoader.h"
-#include "overlay/OverlayTexture.h"
+#include "overlay/drawing/IncomingPicture.h"
+#include "overlay/drawing/OverlayTexture.h"
+#include "overlay/loading/OverlayLoader.h"
 
 class OverlayPicture {
 public:

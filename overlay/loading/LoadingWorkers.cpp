@@ -1,4 +1,4 @@
-#include "overlay/LoadingWorkers.h"
+#include "overlay/loading/LoadingWorkers.h"
 
 #include <algorithm>
 #include <chrono>

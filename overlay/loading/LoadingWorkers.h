@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "overlay/OverlayPreparation.h"
+#include "overlay/loading/OverlayPreparation.h"
 
 // One instance's load, shared by the instance and the threads.
 struct LoadJob {
