@@ -7,8 +7,8 @@
 
 #include "effect/Rounding.h"
 #include "effect/Shaders.h"
-#include "effect/hud/InfoBlock.h"
-#include "effect/hud/RotateHue.h"
+#include "effect/hud/Clock.h"
+#include "effect/hud/HudStages.h"
 #include "gl/ContextLimits.h"
 #include "gl/ScratchTarget.h"
 #include "host/Log.h"
@@ -35,7 +35,7 @@ void BeginBlending() {
 
 }  // namespace
 
-ZaqVigilomatronic::ZaqVigilomatronic(HudBatching hudBatching) : CFFGLPlugin(false), hud(hudBatching) {
+ZaqVigilomatronic::ZaqVigilomatronic() : CFFGLPlugin(false) {
     DeclareEffectParameters(*this);
     SetMinimumInputCount(1);
     SetMaximumInputCount(1);
@@ -142,30 +142,12 @@ void ZaqVigilomatronic::NoteDrawnSize(const ffgl::TextureRecord& input) {
     drawnSide = static_cast<int>(std::min<uint32_t>(longest, 1u << 16));
 }
 
-// Each stage sets its own colour and alpha; a skipped stage sets nothing.
+// The clock is read only for a frame that shows it.
 void ZaqVigilomatronic::DrawHud(const FrameValues& frame) {
     HudFrameScope scope(hud);
     const EffectParameters& p = parameters;
-    const float opacity = UnitLevel(p.hudOpacity);
-    const float hueShift = UnitLevel(p.hueShift);
-    const HudColor color = RotateHue(kHudBaseColor, hueShift);
-    if (IsOn(p.cornersOn)) {
-        hud.SetColor(color, opacity * 1.0f);
-        hud.SetLineWidth(2.0f);
-        DrawCornerBrackets();
-    }
-    if (const int grid = RoundOption(p.gridStyle); grid > 0) {
-        hud.SetColor(color, opacity * 0.3f);
-        DrawGrid(grid - 1);
-    }
-    if (frame.scanMode > 0) {
-        hud.SetColor(color, opacity * 0.8f);
-        hud.SetLineWidth(1.5f);
-        DrawScanSweep(frame.scanMode, frame.scanPosition, frameCounter);
-    }
-    if (const int crosshair = RoundOption(p.crosshairStyle); crosshair > 0) {
-        hud.SetColor(color, opacity * 1.0f);
-        DrawCrosshair(crosshair - 1);
-    }
-    if (IsOn(p.showInfo)) DrawInfoBlock(hud, color, opacity, hueShift, frameCounter);
+    const bool info = IsOn(p.showInfo);
+    DrawHudStages(hud, {UnitLevel(p.hudOpacity), UnitLevel(p.hueShift), IsOn(p.cornersOn), RoundOption(p.gridStyle),
+                        frame.scanMode, frame.scanPosition, RoundOption(p.crosshairStyle), info, frameCounter,
+                        info ? SystemLocalTime() : std::nullopt});
 }

@@ -17,8 +17,7 @@ struct EffectShaderSources;
 
 class ZaqVigilomatronic : public CFFGLPlugin {
 public:
-    // Per-primitive HUD drawing is the reference the batched frame is held against.
-    explicit ZaqVigilomatronic(HudBatching hudBatching = HudBatching::Batched);
+    ZaqVigilomatronic();
     ~ZaqVigilomatronic() override;
     ZaqVigilomatronic(const ZaqVigilomatronic&) = delete;
     ZaqVigilomatronic& operator=(const ZaqVigilomatronic&) = delete;

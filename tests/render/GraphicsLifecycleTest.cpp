@@ -19,8 +19,8 @@ struct HeldNames {
 
 HeldNames NamesOf(ZaqVigilomatronic& effect) {
     const ProcessingPass& pass = EffectTestAccess::Pass(effect);
-    const HudRenderer& hud = EffectTestAccess::Hud(effect);
-    const OverlayPicture& overlay = EffectTestAccess::Overlay(effect);
+    const HudInside hud{EffectTestAccess::Hud(effect)};
+    const OverlayInside overlay{EffectTestAccess::Overlay(effect)};
     HeldNames names;
     const ProcessingPrograms& programs = pass.Programs();
     for (const ShaderProgram* p : {&programs.Full(false).shader, &hud.Program(), &overlay.Program(),
@@ -135,8 +135,8 @@ protected:
         return log.lines();
     }
     uint32_t Processing() { return Pass().ProgramHandle(); }
-    uint32_t Line() { return Hud().Program().ProgramHandle(); }
-    uint32_t Quad() { return Overlay().Program().ProgramHandle(); }
+    uint32_t Line() { return HudInside{Hud()}.Program().ProgramHandle(); }
+    uint32_t Quad() { return OverlayState().Program().ProgramHandle(); }
     void ReleaseAll() { effect->TearDownGraphics(); }
     std::string diagnostics;
     int liveBefore = 0;
