@@ -136,12 +136,6 @@ bool LoadingWorkers::AllEnded() const {
     return std::all_of(workers.begin(), workers.end(), [](const auto& worker) { return worker->finished; });
 }
 
-size_t LoadingWorkers::ThreadCount() {
-    std::lock_guard<std::mutex> lock(mutex);
-    return static_cast<size_t>(
-        std::count_if(workers.begin(), workers.end(), [](const auto& worker) { return !worker->finished; }));
-}
-
 void LoadingWorkers::EnsureWorker() {
     if (waiting.empty() || ending) return;
     wake.notify_all();

@@ -9,6 +9,7 @@
 #include "effect/hud/Clock.h"
 #include "effect/hud/ClockText.h"
 #include "effect/hud/InfoBlockLayout.h"
+#include "tests/support/GlyphReference.h"
 
 namespace {
 

@@ -13,6 +13,7 @@
 #include "effect/font/GlyphTable.h"
 #include "effect/hud/HudRenderer.h"
 #include "tests/support/EffectTestAccess.h"
+#include "tests/support/GlyphReference.h"
 
 class PerPrimitiveHud {
 public:
