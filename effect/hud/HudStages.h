@@ -14,15 +14,15 @@
 
 // What a frame's HUD shows, as the frame has worked it out from the parameters.
 struct HudStageValues {
-    float opacity;   // within 0..1
-    float hueShift;  // turns, within 0..1
-    bool corners;
-    int grid;      // rounded option: 0 off, n > 0 style n - 1
-    int scanMode;  // 0 off, 1 horizontal, 2 vertical, 3 radar
-    float scanPosition;
-    int crosshair;  // rounded option: 0 off, n > 0 style n - 1
-    bool info;
-    int32_t frameCounter;
+    float opacity = 0.0f;   // within 0..1
+    float hueShift = 0.0f;  // turns, within 0..1
+    bool corners = false;
+    int grid = 0;      // rounded option: 0 off, n > 0 style n - 1
+    int scanMode = 0;  // 0 off, 1 horizontal, 2 vertical, 3 radar
+    float scanPosition = 0.0f;
+    int crosshair = 0;  // rounded option: 0 off, n > 0 style n - 1
+    bool info = false;
+    int32_t frameCounter = 0;
     std::optional<ClockTime> clock;  // the local time the info block shows
 };
 
