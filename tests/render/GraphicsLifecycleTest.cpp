@@ -29,8 +29,10 @@ HeldNames NamesOf(ZaqVigilomatronic& effect) {
         names.shaders.push_back(p->FragmentShaderHandle());
         names.programs.push_back(p->ProgramHandle());
     }
-    names.buffers = {pass.Quad().VertexBuffer(), hud.Buffer().VertexBuffer(), overlay.Buffer().VertexBuffer()};
-    names.arrays = {pass.Quad().VertexArray(), hud.Buffer().VertexArray(), overlay.Buffer().VertexArray()};
+    names.buffers = {ScreenQuadInside{pass.Quad()}.VertexBuffer(), hud.Buffer().VertexBuffer(),
+                     overlay.Buffer().VertexBuffer()};
+    names.arrays = {ScreenQuadInside{pass.Quad()}.VertexArray(), hud.Buffer().VertexArray(),
+                    overlay.Buffer().VertexArray()};
     return names;
 }
 

@@ -122,13 +122,14 @@ TEST_F(GlSupportTest, QuadDrawsNothingOnceReleased) {
     ScreenQuad quad;
     quad.Draw();  // never created
     ASSERT_TRUE(quad.Create());
-    const GLuint array = quad.VertexArray(), buffer = quad.VertexBuffer();
+    const ScreenQuadInside names{quad};
+    const GLuint array = names.VertexArray(), buffer = names.VertexBuffer();
     EXPECT_TRUE(glIsVertexArray(array));
     EXPECT_TRUE(glIsBuffer(buffer));
     EXPECT_EQ(Integer(GL_VERTEX_ARRAY_BINDING), 0);
     EXPECT_EQ(Integer(GL_ARRAY_BUFFER_BINDING), 0);
     quad.Release();
-    EXPECT_EQ(quad.VertexArray() + quad.VertexBuffer(), 0u);
+    EXPECT_EQ(names.VertexArray() + names.VertexBuffer(), 0u);
     EXPECT_FALSE(glIsVertexArray(array));
     EXPECT_FALSE(glIsBuffer(buffer));
     while (glGetError() != GL_NO_ERROR) {

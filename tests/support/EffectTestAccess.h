@@ -7,6 +7,9 @@
 
 #include "effect/Shaders.h"
 #include "effect/ZaqVigilomatronic.h"
+#include "effect/hud/HudRenderer.h"
+#include "gl/ScreenQuad.h"
+#include "overlay/drawing/OverlayPicture.h"
 
 struct EffectTestAccess {
     static ProcessingPass& Pass(ZaqVigilomatronic& effect) { return effect.pass; }
@@ -18,7 +21,7 @@ struct EffectTestAccess {
     }
 };
 
-// ---- The HUD renderer and the overlay picture ----------------------------------------
+// ---- The HUD renderer, the overlay picture and the screen quad -----------------------
 // Their headers carry nothing for tests. Their private members are named here in explicit
 // instantiations, where the language checks no access; everything in this section has
 // internal linkage, so each test file has its own.
@@ -65,6 +68,13 @@ struct OverlayFrameDelaysMember : PrivateMember<OverlayPicture, std::vector<int3
     friend Type PointerTo(OverlayFrameDelaysMember);
 };
 
+struct QuadArrayMember : PrivateMember<ScreenQuad, uint32_t> {
+    friend Type PointerTo(QuadArrayMember);
+};
+struct QuadBufferMember : PrivateMember<ScreenQuad, uint32_t> {
+    friend Type PointerTo(QuadBufferMember);
+};
+
 template struct MemberOpening<HudProgramMember, &HudRenderer::lineShader>;
 template struct MemberOpening<HudBufferMember, &HudRenderer::lineBuffer>;
 template struct MemberOpening<OverlayProgramMember, &OverlayPicture::texturedQuadShader>;
@@ -75,12 +85,21 @@ template struct MemberOpening<OverlayFrameCountMember, &OverlayPicture::overlayF
 template struct MemberOpening<OverlayFrameIndexMember, &OverlayPicture::overlayFrameIndex>;
 template struct MemberOpening<OverlayFrameTexturesMember, &OverlayPicture::overlayFrameTextures>;
 template struct MemberOpening<OverlayFrameDelaysMember, &OverlayPicture::overlayFrameDelays>;
+template struct MemberOpening<QuadArrayMember, &ScreenQuad::vertexArray>;
+template struct MemberOpening<QuadBufferMember, &ScreenQuad::vertexBuffer>;
 
 // The line program and buffer, for drawing the HUD outside a frame.
 struct HudInside {
     const HudRenderer& hud;
     const ShaderProgram& Program() const { return hud.*PointerTo(HudProgramMember{}); }
     const DynamicBuffer& Buffer() const { return hud.*PointerTo(HudBufferMember{}); }
+};
+
+// The screen quad's GL names.
+struct ScreenQuadInside {
+    const ScreenQuad& quad;
+    uint32_t VertexArray() const { return quad.*PointerTo(QuadArrayMember{}); }
+    uint32_t VertexBuffer() const { return quad.*PointerTo(QuadBufferMember{}); }
 };
 
 // What the overlay picture shows and holds.
