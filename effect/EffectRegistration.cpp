@@ -2,9 +2,11 @@
 
 #include "VigilVersion.h"
 
+#include "effect/ThumbnailArt.h"
 #include "effect/ZaqVigilomatronic.h"
 #include "host/Registration.h"
-#include "overlay/OverlayLoader.h"
+#include "host/Thumbnail.h"
+#include "overlay/loading/OverlayLoader.h"
 
 namespace {
 
@@ -24,6 +26,9 @@ const bool registered = [] {
                     ffgl::kPluginTypeEffect, kDescription, kAbout, nullptr, StopOverlayLoaders});
     return true;
 }();
+
+// The preview picture, handed over at library load as well; the exit handler destroys it at unload.
+const ThumbnailImage thumbnail(kThumbnailWidth, kThumbnailHeight, BuildThumbnail());
 
 }  // namespace
 

@@ -1,5 +1,5 @@
-// How the host knows this plug-in: its registration, made at library load, and the
-// factory that makes the parameter prototype and every instance.
+// How the host knows this plug-in: its registration and its preview picture, both handed
+// over at library load, and the factory that makes the parameter prototype and every instance.
 #pragma once
 
 #include <cstdint>

@@ -4,11 +4,12 @@
 // runs within a period of 600 s, after which every motion goes on seamlessly: the scan
 // line's 1 / (0.9 x 0.3) s, the glitch's 1/8 s steps and the interlace's 3/20 s scroll all
 // divide it, and the noise is random anyway. The radar's turn and the REC sign's blink
-// divide no such period, so their angles are taken modulo a whole turn, in double
-// precision. Frames of the first period get exactly frameCounter / 60 in single precision:
-// what a composition draws in its first ten minutes does not depend on how long shows
-// run. The counter is read as unsigned, so the motion runs on through its signed wrap;
-// only after 2^32 frames (828 days) does it jump once.
+// divide no such period, so their angles are taken modulo a whole turn, in double precision.
+// Within the first period every value is exactly frameCounter / 60 (times its speed) in
+// single precision, as the frame's formulas state, so a recorded show or a stored
+// composition draws the same frames on every build. The counter is read as unsigned, so
+// the motion runs on through its signed wrap; only after 2^32 frames (828 days) does it
+// jump once.
 #pragma once
 
 #include <cstdint>

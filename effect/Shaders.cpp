@@ -1,5 +1,7 @@
 #include "effect/Shaders.h"
 
+#include "overlay/drawing/OverlayShader.h"
+
 const char* const kProcessingVertexSource = R"(#version 410 core
 layout(location = 0) in vec4 vPosition;
 layout(location = 1) in vec2 vUV;
@@ -155,29 +157,8 @@ void main() {
 }
 )";
 
-const char* const kQuadVertexSource = R"(#version 410 core
-layout(location = 0) in vec2 vPosition;
-layout(location = 1) in vec2 vTexCoord;
-out vec2 tc;
-void main() {
-    gl_Position = vec4(vPosition * 2.0 - 1.0, 0.0, 1.0);
-    tc = vTexCoord;
-}
-)";
-
-const char* const kQuadFragmentSource = R"(#version 410 core
-in vec2 tc;
-out vec4 fragColor;
-uniform sampler2D OverlayTexture;
-uniform float Alpha;
-void main() {
-    vec4 texel = texture(OverlayTexture, tc);
-    fragColor = vec4(texel.rgb, texel.a * Alpha);
-}
-)";
-
 EffectShaderSources BuiltInShaderSources() {
     return {{kProcessingVertexSource, kProcessingFragmentSource},
             {kLineVertexSource, kLineFragmentSource},
-            {kQuadVertexSource, kQuadFragmentSource}};
+            OverlayShaderSource()};
 }

@@ -12,11 +12,9 @@ extern const char* const kProcessingFragmentSource;
 // HUD geometry in one flat colour, uniform "Color".
 extern const char* const kLineVertexSource;
 extern const char* const kLineFragmentSource;
-// The overlay picture, uniforms "OverlayTexture" and "Alpha".
-extern const char* const kQuadVertexSource;
-extern const char* const kQuadFragmentSource;
 
-// Every program of the effect, by the component that compiles it.
+// Every program of the effect, by the component that compiles it; the overlay's comes
+// from the overlay (OverlayShader.h).
 struct EffectShaderSources {
     ShaderSource processing;
     ShaderSource line;

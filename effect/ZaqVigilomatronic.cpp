@@ -7,8 +7,8 @@
 
 #include "effect/Rounding.h"
 #include "effect/Shaders.h"
-#include "effect/hud/InfoBlock.h"
-#include "effect/hud/RotateHue.h"
+#include "effect/hud/Clock.h"
+#include "effect/hud/HudStages.h"
 #include "gl/ContextLimits.h"
 #include "gl/ScratchTarget.h"
 #include "host/Log.h"
@@ -41,7 +41,7 @@ void BeginBlending() {
 
 }  // namespace
 
-ZaqVigilomatronic::ZaqVigilomatronic(HudBatching hudBatching) : CFFGLPlugin(false), hud(hudBatching) {
+ZaqVigilomatronic::ZaqVigilomatronic() : CFFGLPlugin(false) {
     DeclareEffectParameters(*this);
     SetMinimumInputCount(1);
     SetMaximumInputCount(1);
@@ -148,30 +148,13 @@ void ZaqVigilomatronic::NoteDrawnSize(const ffgl::TextureRecord& input) {
     drawnSide = static_cast<int>(std::min<uint32_t>(longest, 1u << 16));
 }
 
-// Each stage sets its own colour and alpha; a skipped stage sets nothing.
+// The clock is read only for a frame that shows it.
 void ZaqVigilomatronic::DrawHud(const FrameValues& frame) {
     HudFrameScope scope(hud);
     const EffectParameters& p = parameters;
-    const float opacity = UnitLevel(p.Read(kParamHudOpacity));
-    const float hueShift = UnitLevel(p.Read(kParamHueShift));
-    const HudColor color = RotateHue(kHudBaseColor, hueShift);
-    if (IsOn(p.Read(kParamCorners))) {
-        hud.SetColor(color, opacity * 1.0f);
-        hud.SetLineWidth(2.0f);
-        DrawCornerBrackets();
-    }
-    if (const int grid = RoundOption(p.Read(kParamGrid)); grid > 0) {
-        hud.SetColor(color, opacity * 0.3f);
-        DrawGrid(grid - 1);
-    }
-    if (frame.scanMode > 0) {
-        hud.SetColor(color, opacity * 0.8f);
-        hud.SetLineWidth(1.5f);
-        DrawScanSweep(frame.scanMode, frame.scanPosition, frameCounter);
-    }
-    if (const int crosshair = RoundOption(p.Read(kParamCrosshair)); crosshair > 0) {
-        hud.SetColor(color, opacity * 1.0f);
-        DrawCrosshair(crosshair - 1);
-    }
-    if (IsOn(p.Read(kParamShowInfo))) DrawInfoBlock(hud, color, opacity, hueShift, frameCounter);
+    const bool info = IsOn(p.Read(kParamShowInfo));
+    DrawHudStages(
+        hud, {UnitLevel(p.Read(kParamHudOpacity)), UnitLevel(p.Read(kParamHueShift)), IsOn(p.Read(kParamCorners)),
+              RoundOption(p.Read(kParamGrid)), frame.scanMode, frame.scanPosition, RoundOption(p.Read(kParamCrosshair)),
+              info, frameCounter, info ? SystemLocalTime() : std::nullopt});
 }

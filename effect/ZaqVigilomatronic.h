@@ -11,14 +11,13 @@
 #include "effect/ProcessingPass.h"
 #include "effect/hud/HudRenderer.h"
 #include "host/Plugin.h"
-#include "overlay/OverlayPicture.h"
+#include "overlay/drawing/OverlayPicture.h"
 
 struct EffectShaderSources;
 
 class ZaqVigilomatronic : public CFFGLPlugin {
 public:
-    // Per-primitive HUD drawing is the reference the batched frame is held against.
-    explicit ZaqVigilomatronic(HudBatching hudBatching = HudBatching::Batched);
+    ZaqVigilomatronic();
     ~ZaqVigilomatronic() override;
     ZaqVigilomatronic(const ZaqVigilomatronic&) = delete;
     ZaqVigilomatronic& operator=(const ZaqVigilomatronic&) = delete;

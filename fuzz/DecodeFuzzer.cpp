@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "overlay/GuardedDecode.h"
 #include "overlay/PictureScale.h"
+#include "overlay/loading/GuardedDecode.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::vector<uint8_t> bytes(data, data + size);

@@ -10,8 +10,8 @@ OUT=${1:?build folder}/fuzz
 SECONDS_TO_RUN=${2:-60}
 mkdir -p "$OUT/corpus" "$OUT/seeds" "$OUT/findings"
 
-DECODE_SOURCES=(overlay/GuardedDecode.cpp overlay/GifStructure.cpp overlay/JpegCheck.cpp
-  overlay/StbImage.cpp overlay/DecodeBudget.cpp overlay/PictureScale.cpp)
+DECODE_SOURCES=(overlay/loading/GuardedDecode.cpp overlay/loading/GifStructure.cpp
+  overlay/loading/JpegCheck.cpp overlay/loading/StbImage.cpp overlay/loading/DecodeBudget.cpp overlay/PictureScale.cpp)
 FLAGS=(-std=c++20 -g -O1 -I"$ROOT" -isystem /usr/include/stb)
 
 cd "$ROOT"

@@ -6,20 +6,17 @@
 #include "gl/ReleaseName.h"
 #include "gl/Scoped.h"
 
-void DynamicBuffer::Create(VertexLayout layout, uint32_t bytes) {
+void DynamicBuffer::Create(const VertexLayout& layout, uint32_t bytes) {
     Release();
     glGenVertexArrays(1, &vertexArray);
     glGenBuffers(1, &vertexBuffer);
     glBindVertexArray(vertexArray);
     glBindBuffer(GL_ARRAY_BUFFER, vertexBuffer);
     glBufferData(GL_ARRAY_BUFFER, bytes, nullptr, GL_DYNAMIC_DRAW);
-    glEnableVertexAttribArray(0);
-    if (layout == VertexLayout::Line) {
-        glVertexAttribPointer(0, 2, GL_FLOAT, GL_FALSE, 0, ByteOffset(0));
-    } else {
-        glVertexAttribPointer(0, 2, GL_FLOAT, GL_FALSE, 16, ByteOffset(0));
-        glEnableVertexAttribArray(1);
-        glVertexAttribPointer(1, 2, GL_FLOAT, GL_FALSE, 16, ByteOffset(8));
+    for (const VertexAttribute& attribute : layout.attributes) {
+        glEnableVertexAttribArray(attribute.location);
+        glVertexAttribPointer(attribute.location, attribute.components, GL_FLOAT, GL_FALSE, layout.stride,
+                              ByteOffset(attribute.offset));
     }
     glBindVertexArray(0);
     // A host that uploads to the array-buffer binding without binding its own buffer

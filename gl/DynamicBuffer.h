@@ -1,19 +1,23 @@
-// A vertex array with one buffer that is filled anew for every draw. The effect has two:
-// the line buffer (x, y per vertex, all HUD geometry) and the quad buffer (x, y, s, t per
-// vertex, the overlay picture). Positions are in HUD space, 0..1 from the bottom left.
+// A vertex array with one buffer that is filled anew for every draw, its vertices laid
+// out as its owner says: float attributes at fixed offsets in each vertex.
 #pragma once
 
 #include <cstdint>
-
-constexpr uint32_t kLineBufferBytes = 4096;  // the least: one HudShape, 512 vertices of 8 bytes
-constexpr uint32_t kQuadBufferBytes = 96;    // 6 vertices of 16 bytes
+#include <span>
 
 // The draw mode, as GL numbers it, for callers that do not include GL themselves.
 constexpr uint32_t kModeTriangles = 0x0004;  // GL_TRIANGLES
 
-enum class VertexLayout {
-    Line,  // attribute 0: x, y, tightly packed
-    Quad,  // attribute 0: x, y; attribute 1: s, t; 16 bytes a vertex
+// `components` floats, `offset` bytes into each vertex, fed to attribute `location`.
+struct VertexAttribute {
+    uint32_t location;
+    int32_t components;
+    uint32_t offset;
+};
+
+struct VertexLayout {
+    int32_t stride;  // bytes from one vertex to the next; 0: the attributes tightly packed
+    std::span<const VertexAttribute> attributes;
 };
 
 class DynamicBuffer {
@@ -25,9 +29,9 @@ public:
     DynamicBuffer& operator=(const DynamicBuffer&) = delete;
 
     // Releases a buffer held from before, then makes the vertex array and a buffer of
-    // `bytes` with the layout's attributes. The names are not tested; both the array and
-    // the array-buffer binding are back at 0 afterwards.
-    void Create(VertexLayout layout, uint32_t bytes);
+    // `bytes` with the layout's attributes, each enabled. The names are not tested; both
+    // the array and the array-buffer binding are back at 0 afterwards.
+    void Create(const VertexLayout& layout, uint32_t bytes);
     // Deletes the array, then the buffer.
     void Release();
 

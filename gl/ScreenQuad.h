@@ -17,9 +17,6 @@ public:
     void Draw() const;
     void Release();
 
-    uint32_t VertexArray() const { return vertexArray; }
-    uint32_t VertexBuffer() const { return vertexBuffer; }
-
 private:
     uint32_t vertexArray = 0;
     uint32_t vertexBuffer = 0;

@@ -1,34 +1,14 @@
-// The plug-in's 160 x 120 preview picture, drawn once at library load with a few
-// integer routines and handed to the host on request.
+// The preview picture the host may ask for (code 42): packed 32-bit pixels, row 0 first.
+// The plug-in hands its picture over at library load; nothing here knows what it shows.
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
 #include <vector>
 
-constexpr int kThumbnailWidth = 160;
-constexpr int kThumbnailHeight = 120;
-constexpr size_t kThumbnailPixels = size_t{kThumbnailWidth} * kThumbnailHeight;
-
-// (r << 24) | (g << 16) | (b << 8) | a, stored in native byte order.
+// (r << 24) | (g << 16) | (b << 8) | a, stored in native byte order: the words the host copies.
 constexpr uint32_t PackRGBA(uint8_t r, uint8_t g, uint8_t b, uint8_t a) {
     return (uint32_t{r} << 24) | (uint32_t{g} << 16) | (uint32_t{b} << 8) | uint32_t{a};
 }
-
-struct GridPoint {
-    int32_t x, y;
-};
-
-struct GridRect {
-    int32_t x, y, width, height;
-};
-
-// Bresenham line on the 160 x 120 grid, both ends drawn; points off the grid are skipped.
-void PlotLine(uint32_t* pixels, GridPoint from, GridPoint to, uint32_t colour);
-// Four L-shaped marks at the corners of the rectangle, each arm length + 1 pixels.
-void PlotCornerBrackets(uint32_t* pixels, const GridRect& rect, int32_t length, uint32_t colour);
-// The picture: row 0 first, 19200 words.
-std::vector<uint32_t> BuildThumbnail();
 
 class ThumbnailImage {
 public:

@@ -8,13 +8,6 @@ constexpr int kGlyphRows = 24;
 constexpr int kGlyphColumns = 16;
 constexpr int kGlyphCount = 95;  // character codes 32 ' ' to 126 '~'
 
-struct CellRect {
-    float x;
-    float y;
-    float width;
-    float height;
-};
-
 // The table entry for a character; every code outside 32..126 gets the blank glyph 0.
 inline int GlyphIndex(unsigned char code) {
     const unsigned char index = static_cast<unsigned char>(code - 32);
@@ -37,20 +30,6 @@ struct GlyphBox {
     float w;   // cell width
     float ch;  // cell height
 };
-
-// Calls emit(CellRect) for each lit cell, top row first, leftmost column first; bit 15
-// of a row word is the leftmost column.
-template <typename Emit>
-void ForEachGlyphCell(const uint16_t* rows, float x, float y, float size, Emit&& emit) {
-    const GlyphBox box(x, y, size);
-    for (int r = 0; r < kGlyphRows; ++r) {
-        const uint16_t word = rows[r];
-        if (word == 0) continue;
-        const float yr = box.RowBottom(r);
-        for (int c = 0; c < kGlyphColumns; ++c)
-            if (word & (0x8000u >> c)) emit(CellRect{box.Left(c), yr, box.w, box.ch});
-    }
-}
 
 // Whether columns first..last of a row word are lit and the columns beside them dark.
 inline bool HasRun(uint16_t word, int first, int last) {

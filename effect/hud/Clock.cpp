@@ -2,8 +2,6 @@
 
 #include <ctime>
 
-LocalTimeSource localTimeSource = SystemLocalTime;
-
 std::optional<ClockTime> SystemLocalTime() {
     const std::time_t now = std::time(nullptr);
     if (now == static_cast<std::time_t>(-1)) return std::nullopt;

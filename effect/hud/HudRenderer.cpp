@@ -7,9 +7,9 @@
 
 #include "effect/font/GlyphCells.h"
 #include "effect/font/GlyphRuns.h"
-#include "effect/font/GlyphTable.h"
 #include "effect/hud/GlyphEdges.h"
 #include "effect/hud/HudCapacity.h"
+#include "effect/hud/HudVertexLayout.h"
 #include "gl/ContextLimits.h"
 #include "host/Log.h"
 
@@ -31,7 +31,7 @@ bool HudRenderer::Create(const ShaderSource& line) {
     }
     hudColorLocation = lineShader.UniformLocation("Color");
     wideLines = ContextDrawsWideLines();
-    lineBuffer.Create(VertexLayout::Line, HudLineBufferBytes(!wideLines));
+    lineBuffer.Create(kHudVertexLayout, HudLineBufferBytes(!wideLines));
     batch.Allocate(kHudLineVertexCapacity, HudTriangleVertexCapacity(!wideLines));
     open = false;
     return true;
@@ -47,7 +47,7 @@ void HudRenderer::Release() {
 
 // A frame begins at the line width the one before it left behind: 1.
 void HudRenderer::Open() {
-    open = batching;
+    open = true;
     lineWidth = 1.0f;
     viewportRead = false;
 }
@@ -59,12 +59,12 @@ void HudRenderer::Close() {
 }
 
 void HudRenderer::SetColor(const HudColor& c, float alpha) {
-    if (!open) return glUniform4f(hudColorLocation, c.r, c.g, c.b, alpha);
     // A full list goes out first; an empty one always takes the change.
     if (!batch.AddColor(hudColorLocation, c.r, c.g, c.b, alpha)) {
         Flush();
         batch.AddColor(hudColorLocation, c.r, c.g, c.b, alpha);
     }
+    FlushOutsideFrame();
 }
 
 void HudRenderer::SetLineWidth(float width) {
@@ -72,16 +72,16 @@ void HudRenderer::SetLineWidth(float width) {
     // Where GL draws no line wider than a pixel, such lines become triangles instead, and
     // GL never hears of their width.
     if (!wideLines && width > 1.0f) return;
-    if (!open) return glLineWidth(width);
     if (!batch.AddLineWidth(width)) {
         Flush();
         batch.AddLineWidth(width);
     }
+    FlushOutsideFrame();
 }
 
 const ViewportSize& HudRenderer::PixelSize() {
     if (!viewportRead) viewport = CurrentViewportSize();
-    viewportRead = open;  // within a batched frame the viewport holds still
+    viewportRead = open;  // within a frame the viewport holds still
     return viewport;
 }
 
@@ -99,17 +99,15 @@ void HudRenderer::Add(HudMode mode, const HudVertex* vertices, int count) {
 }
 
 void HudRenderer::AddAsGiven(HudMode mode, const HudVertex* vertices, int count) {
-    HudVertex* room = open ? batch.Reserve(mode, count) : nullptr;
-    if (open && !room) {
+    HudVertex* room = batch.Reserve(mode, count);
+    if (!room) {
         // Full: what is recorded goes out first, so the order of drawing holds.
         Flush();
         room = batch.Reserve(mode, count);
     }
-    if (room)
-        std::memcpy(room, vertices, sizeof(HudVertex) * static_cast<size_t>(count));
-    else
-        lineBuffer.UploadAndDraw(vertices, static_cast<uint32_t>(count * sizeof(HudVertex)),
-                                 static_cast<uint32_t>(mode), count);
+    // A primitive larger than the whole list is dropped whole, never drawn in part.
+    if (room) std::memcpy(room, vertices, sizeof(HudVertex) * static_cast<size_t>(count));
+    FlushOutsideFrame();
 }
 
 void HudRenderer::AddWideLines(const HudVertex* vertices, int count) {
@@ -196,17 +194,11 @@ void HudRenderer::DrawScanSweep(int mode, float scanPosition, int32_t frameCount
     AddShape(shape);
 }
 
+// Each run of lit cells is one rectangle over the same pixels as its cells.
 void HudRenderer::DrawGlyph(unsigned char code, float x, float y, float size) {
-    const int glyph = GlyphIndex(code);
-    // A batch takes each run of lit cells as one rectangle over the same pixels.
-    if (open) {
-        const GlyphBox box(x, y, size);
-        const GlyphRuns& runs = BuiltInGlyphRuns(glyph);
-        for (int i = 0; i < runs.count; ++i) AddRect(RunEdges(box, runs.runs[i]));
-        return;
-    }
-    ForEachGlyphCell(GlyphTable[glyph], x, y, size,
-                     [this](const CellRect& cell) { DrawFilledRect(cell.x, cell.y, cell.width, cell.height); });
+    const GlyphBox box(x, y, size);
+    const GlyphRuns& runs = BuiltInGlyphRuns(GlyphIndex(code));
+    for (int i = 0; i < runs.count; ++i) AddRect(RunEdges(box, runs.runs[i]));
 }
 
 void HudRenderer::DrawText(const char* text, float x, float y, float size) {

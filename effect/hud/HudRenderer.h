@@ -1,12 +1,11 @@
 // The HUD on the GPU: the line program with its colour uniform, the line buffer, and the
-// list that batches a frame's HUD. Within a HudFrameScope a batched renderer records
-// primitives, colours and line widths and sends them at the scope's end with one upload
-// and one draw per run and mode. Outside one, or made to draw per primitive, it uploads
-// and draws every primitive at once, and colours and widths go straight to GL: the
-// drawing that the batched frame must match pixel for pixel. In a context that draws no
-// line wider than a pixel (forward-compatible ones), wider lines are drawn as thin
-// triangles of the same width, in the same batch. Lines along the frame's edge are drawn
-// on its edge pixels, which every GL implementation draws at every size.
+// list that batches the HUD. Primitives, colours and line widths are recorded and sent
+// with one upload and one draw per run and mode: within a HudFrameScope at the scope's
+// end, outside one at the end of each call. Glyphs go as one rectangle per run of lit
+// cells. In a context that draws no line wider than a pixel (forward-compatible ones),
+// wider lines are drawn as thin triangles of the same width, in the same batch. Lines
+// along the frame's edge are drawn on its edge pixels, which every GL implementation
+// draws at every size.
 #pragma once
 
 #include <cstdint>
@@ -19,11 +18,9 @@
 #include "gl/Scoped.h"
 #include "gl/ShaderProgram.h"
 
-enum class HudBatching { Batched, PerPrimitive };
-
 class HudRenderer {
 public:
-    explicit HudRenderer(HudBatching drawing = HudBatching::Batched) : batching(drawing == HudBatching::Batched) {}
+    HudRenderer() = default;
     // Makes no GL call: the names are freed by Release, while the context is current.
     ~HudRenderer() = default;
     HudRenderer(const HudRenderer&) = delete;
@@ -50,32 +47,32 @@ public:
     void DrawGlyph(unsigned char code, float x, float y, float size);
     void DrawText(const char* text, float x, float y, float size);
 
-    const ShaderProgram& Program() const { return lineShader; }
-    const DynamicBuffer& Buffer() const { return lineBuffer; }
-
 private:
     friend class HudFrameScope;
     void Open();
     void Close();
-    // The viewport's size in pixels: read once a batched frame, at its first need, and
-    // outside one at each.
+    // The viewport's size in pixels: read once a frame, at its first need, and outside one
+    // at each.
     const ViewportSize& PixelSize();
     // Lines on the frame's edge move onto its edge pixels, wide lines become triangles
     // where the context needs it, and the rest is recorded or drawn as given.
     void Add(HudMode mode, const HudVertex* vertices, int count);
-    // Records or draws the vertices as given; Add first turns wide lines into triangles.
+    // Records the vertices as given; Add first turns wide lines into triangles.
     void AddAsGiven(HudMode mode, const HudVertex* vertices, int count);
     void AddWideLines(const HudVertex* vertices, int count);
     void AddRect(const HudEdges& edges);
     void AddShape(const HudShape& shape);
     void Flush();
+    // Outside a frame, what a call recorded goes out at its end.
+    void FlushOutsideFrame() {
+        if (!open) Flush();
+    }
 
     ShaderProgram lineShader;
     int32_t hudColorLocation = -1;  // the line program's "Color", found at set-up
     DynamicBuffer lineBuffer;
     HudCommandList batch;
-    bool batching;
-    bool open = false;
+    bool open = false;       // within a HudFrameScope
     bool wideLines = true;   // whether GL draws lines wider than a pixel, found at set-up
     float lineWidth = 1.0f;  // the width last set, for lines drawn as triangles
     ViewportSize viewport;   // of the frame, for edge lines and lines drawn as triangles

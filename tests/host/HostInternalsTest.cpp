@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "effect/Rounding.h"
+#include "effect/ThumbnailArt.h"
 #include "host/Log.h"
 #include "host/Plugin.h"
 #include "host/Registration.h"
@@ -110,7 +111,7 @@ TEST(EffectParameters, NumbersAndTheFilePathDoNotMix) {
     EXPECT_EQ(effect.ApplyParameterText(kParamNoise, "x"), kFailure32);
     EXPECT_EQ(effect.ReadParameterText(kParamColorMode), nullptr);
     EXPECT_EQ(effect.ApplyParameterText(kParamOverlayImage, nullptr), 0u);
-    EXPECT_TRUE(EffectTestAccess::Overlay(effect).ReloadPending());
+    EXPECT_TRUE(OverlayInside{EffectTestAccess::Overlay(effect)}.ReloadPending());
     EXPECT_EQ(EffectTestAccess::Overlay(effect).Path(), "");
 }
 

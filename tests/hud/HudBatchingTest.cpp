@@ -16,6 +16,7 @@
 #include "effect/hud/HudCommandList.h"
 #include "effect/hud/HudGeometry.h"
 #include "effect/hud/InfoBlockLayout.h"
+#include "tests/support/GlyphReference.h"
 
 namespace {
 

@@ -1,12 +1,16 @@
-// The batched HUD against the per-primitive drawing it replaces: the same frame rendered
-// both ways must come out byte for byte the same, for every combination of elements and
-// styles, through the hue shifts and opacities, at several frame counts (REC blink,
-// radar angle, scan position, clock frames).
+// The batched HUD against the per-primitive reference of tests/support/PerPrimitiveHud.h:
+// a frame's HUD stages drawn both ways over the same processed picture must come out
+// byte for byte the same, for every combination of elements and styles, through the hue
+// shifts and opacities, at several frame counts (REC blink, radar angle, scan position,
+// clock frames).
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "effect/ProcessingValues.h"
+#include "effect/hud/HudStages.h"
 #include "tests/support/EffectRender.h"
+#include "tests/support/PerPrimitiveHud.h"
 
 namespace {
 
@@ -31,13 +35,12 @@ std::string Describe(const HudSettings& s) {
 constexpr float kHueShifts[] = {0.0f, 0.25f, 0.5f, 1.0f};
 constexpr float kOpacities[] = {0.0f, 0.5f, 1.0f};
 
-// The batched effect against a second instance that draws its HUD primitive by primitive.
+// The effect's HUD batched, as a frame draws it, against the per-primitive reference.
 class FrameIdentity : public EffectRender {
 protected:
     explicit FrameIdentity(int width = 640, int height = 360) {
         targetWidth = width;
         targetHeight = height;
-        withReference = true;
     }
 
     void SetUp() override {
@@ -45,20 +48,46 @@ protected:
         if (!IsSkipped() && !HasFatalFailure()) UploadSolid(70, 110, 90, 32, 18);
     }
 
-    std::vector<uint8_t> RenderAs(const HudSettings& s, ZaqVigilomatronic& instance) {
-        const std::pair<uint32_t, float> values[] = {
-            {kParamCrosshair, float(s.crosshair)}, {kParamGrid, float(s.grid)},         {kParamScanLine, float(s.scan)},
-            {kParamCorners, s.corners ? 1.0f : 0}, {kParamShowInfo, s.info ? 1.0f : 0}, {kParamHueShift, s.hue},
-            {kParamHudOpacity, s.opacity}};
-        for (const auto& [index, value] : values) EXPECT_EQ(instance.ApplyParameterValue(index, value), 0u);
-        EffectTestAccess::FrameCounter(instance) = s.frame - 1;  // the frame raises it to s.frame
-        EXPECT_EQ(RenderFrame(instance), 0u);
+    // Frame s.frame with its HUD hidden (alpha 0, no info block), then, blended over it as
+    // the frame blends, the HUD stages with the settings drawn by `draw`.
+    template <typename Draw>
+    std::vector<uint8_t> RenderAs(const HudSettings& s, Draw&& draw) {
+        const std::pair<uint32_t, float> values[] = {{kParamCrosshair, float(s.crosshair)},
+                                                     {kParamGrid, float(s.grid)},
+                                                     {kParamScanLine, float(s.scan)},
+                                                     {kParamCorners, s.corners ? 1.0f : 0},
+                                                     {kParamShowInfo, 0.0f},
+                                                     {kParamHueShift, s.hue},
+                                                     {kParamHudOpacity, 0.0f}};
+        for (const auto& [index, value] : values) Set(index, value);
+        FrameCounter() = s.frame - 1;  // the frame raises it to s.frame
+        EXPECT_EQ(RenderFrame(), 0u);
+        const FrameValues frame = ComputeFrameValues(s.frame, float(s.scan));
+        glEnable(GL_BLEND);
+        glBlendFuncSeparate(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA, GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
+        draw(HudStageValues{s.opacity, s.hue, s.corners, s.grid, frame.scanMode, frame.scanPosition, s.crosshair,
+                            s.info, s.frame, PinnedTime()});
+        glDisable(GL_BLEND);
+        glLineWidth(1.0f);
         return target.ReadPixels();
     }
 
+    // The same drawing both ways: through the renderer in a frame, and primitive by primitive.
+    template <typename Draw>
+    std::pair<std::vector<uint8_t>, std::vector<uint8_t>> BothWays(const HudSettings& s, Draw&& draw) {
+        std::vector<uint8_t> expected = RenderAs(s, [&](const HudStageValues& v) {
+            PerPrimitiveHud reference(Hud());
+            draw(reference, v);
+        });
+        std::vector<uint8_t> batched = RenderAs(s, [&](const HudStageValues& v) {
+            HudFrameScope frame(Hud());
+            draw(Hud(), v);
+        });
+        return {std::move(expected), std::move(batched)};
+    }
+
     void ExpectIdentical(const HudSettings& s) {
-        const std::vector<uint8_t> expected = RenderAs(s, *reference);
-        const std::vector<uint8_t> batched = RenderAs(s, *effect);
+        const auto [expected, batched] = BothWays(s, [](auto& hud, const HudStageValues& v) { DrawHudStages(hud, v); });
         ASSERT_EQ(expected.size(), batched.size());
         size_t differing = 0, first = 0;
         for (size_t i = 0; i < expected.size(); ++i)
@@ -66,8 +95,6 @@ protected:
         EXPECT_EQ(differing, 0u) << Describe(s) << ": first differing pixel (" << first % target.width << ", "
                                  << first / target.width << ")";
     }
-
-    PinnedClock pinned{&PinnedTime};
 };
 
 TEST_F(FrameIdentity, EveryCombinationOfElementsAndStylesDrawsTheSamePixels) {
@@ -108,29 +135,17 @@ TEST_F(FullHdIdentity, FramesThatMoveTheSweepAndBlinkTheSign) {
 // More colour and width changes than one batch holds: the batch must send what it has
 // and go on, drawing in the order given.
 TEST_F(FrameIdentity, ABatchThatFillsUpKeepsTheOrderOfDrawing) {
-    auto draw = [this](ZaqVigilomatronic& instance) {
-        glBindFramebuffer(GL_FRAMEBUFFER, target.framebuffer);
-        glViewport(0, 0, target.width, target.height);
-        glClearColor(0.1f, 0.2f, 0.3f, 1.0f);
-        glClear(GL_COLOR_BUFFER_BIT);
-        glEnable(GL_BLEND);
-        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-        HudRenderer& hud = EffectTestAccess::Hud(instance);
-        {
-            HudFrameScope frame(hud);
-            for (int i = 0; i < 3 * HudCommandList::kMaxCommands; ++i) {
-                const float t = static_cast<float>(i) / (3 * HudCommandList::kMaxCommands);
-                hud.SetColor({t, 1.0f - t, 0.5f}, 0.3f + 0.5f * t);
-                hud.SetLineWidth(i % 2 ? 1.0f : 2.0f);
-                hud.DrawLine(t, 0.0f, 1.0f - t, 1.0f);
-                hud.DrawFilledRect(t * 0.8f, 0.4f, 0.2f, 0.2f);
-            }
+    HudSettings nothing{0, 0, 0, false, false};
+    const auto [expected, batched] = BothWays(nothing, [](auto& hud, const HudStageValues&) {
+        for (int i = 0; i < 3 * HudCommandList::kMaxCommands; ++i) {
+            const float t = static_cast<float>(i) / (3 * HudCommandList::kMaxCommands);
+            hud.SetColor({t, 1.0f - t, 0.5f}, 0.3f + 0.5f * t);
+            hud.SetLineWidth(i % 2 ? 1.0f : 2.0f);
+            hud.DrawLine(t, 0.0f, 1.0f - t, 1.0f);
+            hud.DrawFilledRect(t * 0.8f, 0.4f, 0.2f, 0.2f);
         }
-        glDisable(GL_BLEND);
-        return target.ReadPixels();
-    };
-    const std::vector<uint8_t> expected = draw(*reference);
-    EXPECT_TRUE(expected == draw(*effect));
+    });
+    EXPECT_TRUE(expected == batched);
 }
 
 }  // namespace

@@ -7,8 +7,6 @@
 
 namespace {
 
-std::optional<ClockTime> NoTime() { return std::nullopt; }
-
 using GlyphDrawing = HudRender;
 
 }  // namespace
@@ -57,10 +55,11 @@ protected:
         targetHeight = 720;
     }
 
-    void DrawBlock(int32_t frame, float hueShift = 0.0f, float red = 0.0f, float green = 1.0f, float blue = 0.533f) {
+    void DrawBlock(int32_t frame, float hueShift = 0.0f, const HudColor& color = kHudBaseColor,
+                   const std::optional<ClockTime>& time = PinnedTime()) {
         glEnable(GL_BLEND);
         glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-        DrawInfoBlock(Hud(), {red, green, blue}, 1.0f, hueShift, frame);
+        DrawInfoBlock(Hud(), color, 1.0f, hueShift, frame, time);
         Capture();
     }
 
@@ -122,7 +121,7 @@ TEST_F(InfoBlockDrawing, CaptionsAndClockStandInPlaceWithTheirAlphas) {
 }
 
 TEST_F(InfoBlockDrawing, HueShiftTurnsBothColoursAlike) {
-    DrawBlock(1, 0.5f, 1.0f, 0.0f, 0.467f);
+    DrawBlock(1, 0.5f, {1.0f, 0.0f, 0.467f});
     const Rgba rec = pixels.CommonColor(0.875f, 0.945f, 0.935f, 0.97f);
     EXPECT_NEAR(rec.r, 25.5, 1.0);
     EXPECT_EQ(rec.g, 255);
@@ -133,16 +132,14 @@ TEST_F(InfoBlockDrawing, HueShiftTurnsBothColoursAlike) {
 }
 
 TEST_F(InfoBlockDrawing, ClockShowsThePinnedTimeAndTheFrameDigits) {
-    PinnedClock pinned(PinnedTime);
-    DrawBlock(125);
+    DrawBlock(125, 0.0f, kHudBaseColor, PinnedTime());
     const std::vector<uint8_t> block = ClockPixels();
     EXPECT_TRUE(block == ClockBoxWith("14:03:09:05"));
     EXPECT_FALSE(block == ClockBoxWith("14:03:09:06"));
 }
 
 TEST_F(InfoBlockDrawing, ClockWithoutLocalTimeShowsDashesAndKeepsTheFrames) {
-    PinnedClock pinned(NoTime);
-    DrawBlock(125);
+    DrawBlock(125, 0.0f, kHudBaseColor, std::nullopt);
     const std::vector<uint8_t> block = ClockPixels();
     EXPECT_TRUE(block == ClockBoxWith("--:--:--:05"));
     EXPECT_FALSE(block == ClockBoxWith("00:00:00:05"));

@@ -2,10 +2,10 @@
 // frames than the decoder makes, and the JPEG walk reaches every Huffman table.
 #include <gtest/gtest.h>
 
-#include "overlay/DecodeBudget.h"
-#include "overlay/GifStructure.h"
-#include "overlay/JpegCheck.h"
-#include "overlay/StbImage.h"
+#include "overlay/loading/DecodeBudget.h"
+#include "overlay/loading/GifStructure.h"
+#include "overlay/loading/JpegCheck.h"
+#include "overlay/loading/StbImage.h"
 #include "tests/overlay/PictureFiles.h"
 
 using namespace overlay_test;

@@ -7,10 +7,10 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "overlay/DecodeBudget.h"
-#include "overlay/GuardedDecode.h"
-#include "overlay/OverlayLimits.h"
-#include "overlay/StbImage.h"
+#include "overlay/loading/DecodeBudget.h"
+#include "overlay/loading/GuardedDecode.h"
+#include "overlay/loading/OverlayLimits.h"
+#include "overlay/loading/StbImage.h"
 #include "tests/overlay/PictureFiles.h"
 
 using namespace overlay_test;

@@ -7,7 +7,7 @@
 
 #include "gl/PixelStore.h"
 #include "gl/ReleaseName.h"
-#include "overlay/OverlayTexture.h"
+#include "overlay/drawing/OverlayTexture.h"
 #include "tests/overlay/OverlayGlFixture.h"
 
 using namespace overlay_test;
@@ -53,7 +53,7 @@ TEST_F(OverlayDrawing, ThePicturesOwnAlphaDecidesNotTheHudOpacity) {
 
 TEST_F(OverlayDrawing, HundredMillisecondGifAdvancesOnTheSixthProcessedFrame) {
     Show(folder.Write("clip.gif", SolidFramesGif(8, 8, {kRed, kBlue}, 2, 10)));
-    ASSERT_EQ(Overlay().FrameCount(), 2);
+    ASSERT_EQ(OverlayState().FrameCount(), 2);
     for (int frame = 1; frame <= 5; ++frame) {
         ASSERT_EQ(RenderFrame(), 0u);
         EXPECT_TRUE(SameColor(Centre(), kRed)) << frame;
@@ -67,13 +67,13 @@ TEST_F(OverlayDrawing, TenMillisecondGifSkipsFramesAndWraps) {
     const Rgba expected[] = {kGreen, kRed, kBlue, kRed, kBlue, kGreen};
     for (const Rgba& color : expected) {
         ASSERT_EQ(RenderFrame(), 0u);
-        EXPECT_TRUE(SameColor(Centre(), color)) << Overlay().FrameIndex();
+        EXPECT_TRUE(SameColor(Centre(), color)) << OverlayState().FrameIndex();
     }
 }
 
 TEST_F(OverlayDrawing, DelayZeroPlaysForAHundredMilliseconds) {
     Show(folder.Write("zero.gif", SolidFramesGif(8, 8, {kRed, kBlue}, 2, 0)));
-    EXPECT_EQ(Overlay().FrameDelays(), (std::vector<int32_t>{100, 100}));
+    EXPECT_EQ(OverlayState().FrameDelays(), (std::vector<int32_t>{100, 100}));
     for (int frame = 1; frame <= 5; ++frame) ASSERT_EQ(RenderFrame(), 0u);
     EXPECT_TRUE(SameColor(Centre(), kRed));
     ASSERT_EQ(RenderFrame(), 0u);
@@ -83,12 +83,12 @@ TEST_F(OverlayDrawing, DelayZeroPlaysForAHundredMilliseconds) {
 TEST_F(OverlayDrawing, SingleFrameGifIsShownAsAStill) {
     LogCapture log;
     Show(folder.Write("one.gif", SolidFramesGif(12, 6, {kGreen}, 1, 10)));
-    ASSERT_EQ(Overlay().FrameCount(), 1);
-    ASSERT_EQ(Overlay().FrameTextures().size(), 1u);
-    EXPECT_EQ(Overlay().Texture(), Overlay().FrameTextures()[0]);
+    ASSERT_EQ(OverlayState().FrameCount(), 1);
+    ASSERT_EQ(OverlayState().FrameTextures().size(), 1u);
+    EXPECT_EQ(OverlayState().Texture(), OverlayState().FrameTextures()[0]);
     EXPECT_EQ(log.lines().back(), "Loaded GIF: 12x6, 1 frames");
     for (int frame = 0; frame < 20; ++frame) ASSERT_EQ(RenderFrame(), 0u);
-    EXPECT_EQ(Overlay().FrameIndex(), 0);
+    EXPECT_EQ(OverlayState().FrameIndex(), 0);
     EXPECT_TRUE(SameColor(Centre(), kGreen));
     EXPECT_NEAR(LitBox().Height(), 20, 1);
 }

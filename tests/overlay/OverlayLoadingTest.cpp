@@ -34,7 +34,7 @@ protected:
     void ExpectFailed(const std::vector<std::string>& lines, const char* failure) {
         EXPECT_EQ(effect->CurrentOverlayTexture(), 0u);
         EXPECT_EQ(PathReadBack(), "");
-        EXPECT_FALSE(Overlay().ReloadPending());
+        EXPECT_FALSE(OverlayState().ReloadPending());
         EXPECT_EQ(LitBox().Width(), 0);
         ASSERT_FALSE(lines.empty());
         EXPECT_EQ(lines.back(), failure);
@@ -56,7 +56,7 @@ TEST_F(OverlayLoading, PathsTakeTheGifBranchOnlyForAFinalDotGif) {
         LogCapture log;
         Show(folder.Write(c.name, Gif()));  // a GIF's first frame also decodes as a still
         EXPECT_EQ(PathReadBack(), folder.Path(c.name));
-        EXPECT_EQ(Overlay().FrameCount(), c.gif ? 2 : 0);
+        EXPECT_EQ(OverlayState().FrameCount(), c.gif ? 2 : 0);
         EXPECT_EQ(log.lines().empty() ? "" : log.lines().back(),
                   c.gif ? "Loaded GIF: 8x8, 2 frames" : "Loaded overlay: 8x8");
         EXPECT_TRUE(SameColor(Centre(), kRed));
@@ -64,7 +64,7 @@ TEST_F(OverlayLoading, PathsTakeTheGifBranchOnlyForAFinalDotGif) {
     // A dot in a folder name is the last dot when the file name has none.
     ASSERT_EQ(mkdir(folder.Path("my.folder").c_str(), 0700), 0);
     Show(folder.Write("my.folder/clip", Png()));
-    EXPECT_EQ(Overlay().FrameCount(), 0);
+    EXPECT_EQ(OverlayState().FrameCount(), 0);
     EXPECT_TRUE(SameColor(Centre(), kGreen));
 }
 
@@ -143,13 +143,13 @@ TEST_F(OverlayLoading, LoadsAgainAfterAFailure) {
 TEST_F(OverlayLoading, EmptyPathKeepsTheOverlayAndTheFlagRaised) {
     Show(folder.Write("good.png", Png()));
     Show("");
-    EXPECT_TRUE(Overlay().ReloadPending());
+    EXPECT_TRUE(OverlayState().ReloadPending());
     EXPECT_TRUE(SameColor(Centre(), kGreen));
 }
 
 TEST_F(OverlayLoading, EveryTextureIsDeletedExactlyOnce) {
     Show(folder.Write("clip.gif", SolidFramesGif(8, 8, {kRed, kGreen, kBlue}, 3, 10)));
-    const std::vector<uint32_t> frames = Overlay().FrameTextures();
+    const std::vector<uint32_t> frames = OverlayState().FrameTextures();
     ASSERT_EQ(frames.size(), 3u);
     for (uint32_t name : frames) EXPECT_TRUE(glIsTexture(name));
 
@@ -158,15 +158,15 @@ TEST_F(OverlayLoading, EveryTextureIsDeletedExactlyOnce) {
     for (uint32_t name : frames) {
         EXPECT_EQ(Deletions()[name], 1) << name;
         // GL may hand a freed name to the new picture; no other texture keeps it.
-        EXPECT_TRUE(!glIsTexture(name) || name == Overlay().Texture()) << name;
+        EXPECT_TRUE(!glIsTexture(name) || name == OverlayState().Texture()) << name;
     }
-    const uint32_t still = Overlay().Texture();
+    const uint32_t still = OverlayState().Texture();
     ASSERT_TRUE(glIsTexture(still));
 
     Deletions().clear();
     Show(folder.Write("again.gif", Gif()));
     EXPECT_EQ(Deletions()[still], 1);
-    const std::vector<uint32_t> again = Overlay().FrameTextures();
+    const std::vector<uint32_t> again = OverlayState().FrameTextures();
 
     Deletions().clear();
     effect->TearDownGraphics();
@@ -174,9 +174,9 @@ TEST_F(OverlayLoading, EveryTextureIsDeletedExactlyOnce) {
         EXPECT_EQ(Deletions()[name], 1) << name;
         EXPECT_FALSE(glIsTexture(name));
     }
-    EXPECT_EQ(Overlay().Texture(), 0u);
-    EXPECT_EQ(Overlay().FrameCount(), 0);
-    EXPECT_TRUE(Overlay().FrameTextures().empty());
+    EXPECT_EQ(OverlayState().Texture(), 0u);
+    EXPECT_EQ(OverlayState().FrameCount(), 0);
+    EXPECT_TRUE(OverlayState().FrameTextures().empty());
     EXPECT_EQ(PathReadBack(), "");
 }
 

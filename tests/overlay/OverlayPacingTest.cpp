@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "overlay/OverlayAnimation.h"
-#include "overlay/OverlayPath.h"
-#include "overlay/OverlayQuad.h"
+#include "overlay/drawing/OverlayQuad.h"
+#include "overlay/loading/OverlayPath.h"
 
 namespace {
 

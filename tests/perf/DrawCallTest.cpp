@@ -1,11 +1,14 @@
 // What a batched frame costs the driver: draw calls and line-buffer uploads, against the
-// per-primitive drawing it replaces.
+// per-primitive reference of tests/support/PerPrimitiveHud.h.
 #include <memory>
 #include <utility>
 #include <vector>
 
+#include "effect/ProcessingValues.h"
+#include "effect/hud/HudStages.h"
 #include "tests/perf/DrawCounting.h"
 #include "tests/support/EffectRender.h"
+#include "tests/support/PerPrimitiveHud.h"
 
 namespace {
 
@@ -14,7 +17,6 @@ protected:
     DriverCalls() {
         targetWidth = 320;
         targetHeight = 180;
-        withReference = true;
     }
 
     void SetUp() override {
@@ -23,28 +25,50 @@ protected:
     }
 
     // Everything on: the tactical crosshair, the square grid, the radar and the info block.
-    FrameCalls CountFrame(ZaqVigilomatronic& instance) {
-        const std::pair<uint32_t, float> settings[] = {
-            {kParamCrosshair, 2.0f}, {kParamGrid, 1.0f}, {kParamScanLine, 3.0f}};
-        for (const auto& [index, value] : settings) EXPECT_EQ(instance.ApplyParameterValue(index, value), 0u);
-        EffectTestAccess::FrameCounter(instance) = 0;  // frame 1: the recording sign is shown
+    void SetEverythingOn(bool on) {
+        const std::pair<uint32_t, float> settings[] = {{kParamCrosshair, on ? 2.0f : 0.0f},
+                                                       {kParamGrid, on ? 1.0f : 0.0f},
+                                                       {kParamScanLine, on ? 3.0f : 0.0f},
+                                                       {kParamCorners, on ? 1.0f : 0.0f},
+                                                       {kParamShowInfo, on ? 1.0f : 0.0f}};
+        for (const auto& [index, value] : settings) Set(index, value);
+        FrameCounter() = 0;  // frame 1: the recording sign is shown
+    }
+
+    // The calls of one frame with everything on.
+    FrameCalls CountFrame() {
+        SetEverythingOn(true);
         const FrameCalls before = CountedCalls();
-        EXPECT_EQ(RenderFrame(instance), 0u);
+        EXPECT_EQ(RenderFrame(), 0u);
         const FrameCalls after = CountedCalls();
         return {after.draws - before.draws, after.uploads - before.uploads};
     }
 
-    PinnedClock pinned{&PinnedTime};
+    // The same frame with its HUD drawn by the per-primitive reference: the frame with no
+    // HUD stage, then the stages with everything on.
+    FrameCalls CountReferenceFrame() {
+        SetEverythingOn(false);
+        const FrameCalls before = CountedCalls();
+        EXPECT_EQ(RenderFrame(), 0u);
+        const FrameValues frame = ComputeFrameValues(1, 3.0f);
+        {
+            PerPrimitiveHud reference(Hud());
+            DrawHudStages(reference,
+                          {1.0f, 0.0f, true, 1, frame.scanMode, frame.scanPosition, 2, true, 1, PinnedTime()});
+        }
+        const FrameCalls after = CountedCalls();
+        return {after.draws - before.draws, after.uploads - before.uploads};
+    }
 };
 
 TEST_F(DriverCalls, ABatchedFrameWithEverythingOnMakesFewDrawsAndOneUpload) {
     CountBufferUploads();
-    const FrameCalls batched = CountFrame(*effect);
+    const FrameCalls batched = CountFrame();
     EXPECT_LE(batched.draws, 32u);
     EXPECT_GE(batched.draws, 9u);  // the pass, four line stages, sign, clock, two caption groups
     EXPECT_EQ(batched.uploads, 1u);
     // The reference really draws primitive by primitive: one upload per draw.
-    const FrameCalls perPrimitive = CountFrame(*reference);
+    const FrameCalls perPrimitive = CountReferenceFrame();
     EXPECT_GT(perPrimitive.draws, 5000u);
     EXPECT_EQ(perPrimitive.uploads, perPrimitive.draws - 1);
 }

@@ -81,7 +81,7 @@ TEST_F(Frame, LeavesBlendOffLineWidthOneAndNothingBound) {
     // Whatever the host left bound before the frame.
     GLuint otherArray = 0;
     glGenVertexArrays(1, &otherArray);
-    glUseProgram(Overlay().Program().ProgramHandle());
+    glUseProgram(OverlayState().Program().ProgramHandle());
     glBindVertexArray(otherArray);
     glActiveTexture(GL_TEXTURE3);
     glLineWidth(3.0f);

@@ -19,8 +19,8 @@ struct HeldNames {
 
 HeldNames NamesOf(ZaqVigilomatronic& effect) {
     ProcessingPass& pass = EffectTestAccess::Pass(effect);
-    const HudRenderer& hud = EffectTestAccess::Hud(effect);
-    const OverlayPicture& overlay = EffectTestAccess::Overlay(effect);
+    const HudInside hud{EffectTestAccess::Hud(effect)};
+    const OverlayInside overlay{EffectTestAccess::Overlay(effect)};
     HeldNames names;
     const ProcessingPrograms& programs = EffectTestAccess::Programs(pass);
     const ProcessingProgram& plain = EffectTestAccess::Variant(programs, ProcessingVariant{});
@@ -30,7 +30,7 @@ HeldNames NamesOf(ZaqVigilomatronic& effect) {
         names.shaders.push_back(EffectTestAccess::FragmentShader(*p));
         names.programs.push_back(p->ProgramHandle());
     }
-    const ScreenQuad& quad = EffectTestAccess::Quad(pass);
+    const ScreenQuadInside quad{EffectTestAccess::Quad(pass)};
     names.buffers = {quad.VertexBuffer(), hud.Buffer().VertexBuffer(), overlay.Buffer().VertexBuffer()};
     names.arrays = {quad.VertexArray(), hud.Buffer().VertexArray(), overlay.Buffer().VertexArray()};
     return names;
@@ -137,8 +137,8 @@ protected:
         return log.lines();
     }
     uint32_t Processing() { return Pass().ProgramHandle(); }
-    uint32_t Line() { return Hud().Program().ProgramHandle(); }
-    uint32_t Quad() { return Overlay().Program().ProgramHandle(); }
+    uint32_t Line() { return HudInside{Hud()}.Program().ProgramHandle(); }
+    uint32_t Quad() { return OverlayState().Program().ProgramHandle(); }
     void ReleaseAll() { effect->TearDownGraphics(); }
     std::string diagnostics;
     int liveBefore = 0;

@@ -10,7 +10,7 @@
 #include "gl/ScratchTarget.h"
 #include "gl/ScreenQuad.h"
 #include "gl/ShaderProgram.h"
-#include "overlay/OverlayPicture.h"
+#include "overlay/drawing/OverlayPicture.h"
 
 namespace {
 

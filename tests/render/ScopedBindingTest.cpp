@@ -2,9 +2,11 @@
 // view of its state.
 #include <gtest/gtest.h>
 
+#include "effect/hud/HudVertexLayout.h"
 #include "gl/DynamicBuffer.h"
 #include "gl/Scoped.h"
 #include "gl/ScreenQuad.h"
+#include "overlay/drawing/OverlayQuad.h"
 #include "tests/support/EffectRender.h"
 
 namespace render_test {
@@ -69,8 +71,8 @@ TEST_F(GlSupportTest, ProgramScopeEndsWithNoProgramInUse) {
 
 TEST_F(GlSupportTest, DynamicBuffersHaveTheirSizeUsageAndLayout) {
     DynamicBuffer line, quad;
-    line.Create(VertexLayout::Line, kLineBufferBytes);
-    quad.Create(VertexLayout::Quad, kQuadBufferBytes);
+    line.Create(kHudVertexLayout, kLineBufferBytes);
+    quad.Create(kOverlayQuadLayout, kQuadBufferBytes);
     const uint32_t lineArray = line.VertexArray(), lineBuffer = line.VertexBuffer();
     const uint32_t quadArray = quad.VertexArray(), quadBuffer = quad.VertexBuffer();
     ASSERT_NE(lineArray * lineBuffer * quadArray * quadBuffer, 0u);
@@ -120,13 +122,14 @@ TEST_F(GlSupportTest, QuadDrawsNothingOnceReleased) {
     ScreenQuad quad;
     quad.Draw();  // never created
     ASSERT_TRUE(quad.Create());
-    const GLuint array = quad.VertexArray(), buffer = quad.VertexBuffer();
+    const ScreenQuadInside names{quad};
+    const GLuint array = names.VertexArray(), buffer = names.VertexBuffer();
     EXPECT_TRUE(glIsVertexArray(array));
     EXPECT_TRUE(glIsBuffer(buffer));
     EXPECT_EQ(Integer(GL_VERTEX_ARRAY_BINDING), 0);
     EXPECT_EQ(Integer(GL_ARRAY_BUFFER_BINDING), 0);
     quad.Release();
-    EXPECT_EQ(quad.VertexArray() + quad.VertexBuffer(), 0u);
+    EXPECT_EQ(names.VertexArray() + names.VertexBuffer(), 0u);
     EXPECT_FALSE(glIsVertexArray(array));
     EXPECT_FALSE(glIsBuffer(buffer));
     while (glGetError() != GL_NO_ERROR) {

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "effect/ZaqVigilomatronic.h"
-#include "effect/hud/Clock.h"
+#include "effect/hud/ClockText.h"
 #include "tests/support/EffectTestAccess.h"
 #include "tests/support/LogCapture.h"
 #include "tests/support/Pixels.h"
@@ -22,19 +22,7 @@
 #include "tools/hostkit/InputTexture.h"
 #include "tools/hostkit/RenderTarget.h"
 
-// Sets the clock the info block reads for the object's life, then gives the last one back.
-class PinnedClock {
-public:
-    explicit PinnedClock(LocalTimeSource source) : saved(localTimeSource) { localTimeSource = source; }
-    ~PinnedClock() { localTimeSource = saved; }
-    PinnedClock(const PinnedClock&) = delete;
-    PinnedClock& operator=(const PinnedClock&) = delete;
-
-private:
-    LocalTimeSource saved;
-};
-
-// 14:03:09, the time the clock tests read.
+// 14:03:09, the time the clock tests show.
 inline std::optional<ClockTime> PinnedTime() { return ClockTime{14, 3, 9}; }
 
 // The one context of a test program, ended after the last test rather than among the
@@ -84,10 +72,6 @@ protected:
         ASSERT_TRUE(target.Create(targetWidth, targetHeight));
         effect = MakeEffect();
         ASSERT_NE(effect, nullptr);
-        if (withReference) {
-            reference = MakeEffect(HudBatching::PerPrimitive);
-            ASSERT_NE(reference, nullptr);
-        }
     }
 
     void TearDown() override {
@@ -96,15 +80,14 @@ protected:
         glUseProgram(0);
         glDisable(GL_BLEND);
         glLineWidth(1.0f);
-        for (ZaqVigilomatronic* made : {effect.get(), reference.get()})
-            if (made) made->TearDownGraphics();
+        if (effect) effect->TearDownGraphics();
         input.Release();
         target.Release();
     }
 
     // An effect with its GL set up over the target's viewport; null when that fails.
-    std::unique_ptr<ZaqVigilomatronic> MakeEffect(HudBatching hud = HudBatching::Batched) {
-        auto made = std::make_unique<ZaqVigilomatronic>(hud);
+    std::unique_ptr<ZaqVigilomatronic> MakeEffect() {
+        auto made = std::make_unique<ZaqVigilomatronic>();
         const ffgl::ViewportRecord viewport{0, 0, static_cast<uint32_t>(targetWidth),
                                             static_cast<uint32_t>(targetHeight)};
         if (made->SetUpGraphics(&viewport) != 0) return nullptr;
@@ -138,13 +121,14 @@ protected:
     float U(int x) const { return (static_cast<float>(x) + 0.5f) / static_cast<float>(target.width); }
     float V(int y) const { return (static_cast<float>(y) + 0.5f) / static_cast<float>(target.height); }
 
-    // The HUD outside a frame, drawing each primitive at once: the line program in use,
+    // The HUD outside a frame, where each call goes out at once: the line program in use,
     // the line vertex array bound, the colour white, the target cleared.
     void BeginHudDrawing() {
-        glUseProgram(Hud().Program().ProgramHandle());
-        colorLocation = Hud().Program().UniformLocation("Color");
+        const HudInside inside{Hud()};
+        glUseProgram(inside.Program().ProgramHandle());
+        colorLocation = inside.Program().UniformLocation("Color");
         ASSERT_GE(colorLocation, 0);
-        glBindVertexArray(Hud().Buffer().VertexArray());
+        glBindVertexArray(inside.Buffer().VertexArray());
         SetColor(1.0f, 1.0f, 1.0f, 1.0f);
         Clear();
     }
@@ -166,16 +150,13 @@ protected:
     ProcessingPass& Pass() { return EffectTestAccess::Pass(*effect); }
     HudRenderer& Hud() { return EffectTestAccess::Hud(*effect); }
     OverlayPicture& Overlay() { return EffectTestAccess::Overlay(*effect); }
+    OverlayInside OverlayState() { return {Overlay()}; }
     int32_t& FrameCounter() { return EffectTestAccess::FrameCounter(*effect); }
 
-    // Fixtures that need another size, or the reference, set these in their constructor.
+    // Fixtures that need another size set these in their constructor.
     int targetWidth = 64;
     int targetHeight = 64;
-    bool withReference = false;
     std::unique_ptr<ZaqVigilomatronic> effect;
-    // A second instance that draws its HUD primitive by primitive: what the batched HUD of
-    // `effect` must match pixel for pixel.
-    std::unique_ptr<ZaqVigilomatronic> reference;
     RenderTarget target;
     InputTexture input;
     Pixels pixels;

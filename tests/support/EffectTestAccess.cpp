@@ -31,6 +31,18 @@ struct ProgramsStart {};
 struct ProgramsFinish {};
 struct ShaderVertex {};
 struct ShaderFragment {};
+struct HudLineProgram {};
+struct HudLineBuffer {};
+struct QuadVertexArray {};
+struct QuadVertexBuffer {};
+struct OverlayQuadProgram {};
+struct OverlayQuadBuffer {};
+struct OverlayTexture {};
+struct OverlayReloadPending {};
+struct OverlayFrameCount {};
+struct OverlayFrameIndex {};
+struct OverlayFrameTextures {};
+struct OverlayFrameDelays {};
 constexpr auto MemberOf(EffectPass);
 constexpr auto MemberOf(EffectHud);
 constexpr auto MemberOf(EffectOverlay);
@@ -48,6 +60,18 @@ constexpr auto MemberOf(ProgramsStart);
 constexpr auto MemberOf(ProgramsFinish);
 constexpr auto MemberOf(ShaderVertex);
 constexpr auto MemberOf(ShaderFragment);
+constexpr auto MemberOf(HudLineProgram);
+constexpr auto MemberOf(HudLineBuffer);
+constexpr auto MemberOf(QuadVertexArray);
+constexpr auto MemberOf(QuadVertexBuffer);
+constexpr auto MemberOf(OverlayQuadProgram);
+constexpr auto MemberOf(OverlayQuadBuffer);
+constexpr auto MemberOf(OverlayTexture);
+constexpr auto MemberOf(OverlayReloadPending);
+constexpr auto MemberOf(OverlayFrameCount);
+constexpr auto MemberOf(OverlayFrameIndex);
+constexpr auto MemberOf(OverlayFrameTextures);
+constexpr auto MemberOf(OverlayFrameDelays);
 
 template struct Reach<EffectPass, &ZaqVigilomatronic::pass>;
 template struct Reach<EffectHud, &ZaqVigilomatronic::hud>;
@@ -67,6 +91,18 @@ template struct Reach<ProgramsStart, &ProcessingPrograms::Start>;
 template struct Reach<ProgramsFinish, &ProcessingPrograms::Finish>;
 template struct Reach<ShaderVertex, &ShaderProgram::vertexShader>;
 template struct Reach<ShaderFragment, &ShaderProgram::fragmentShader>;
+template struct Reach<HudLineProgram, &HudRenderer::lineShader>;
+template struct Reach<HudLineBuffer, &HudRenderer::lineBuffer>;
+template struct Reach<QuadVertexArray, &ScreenQuad::vertexArray>;
+template struct Reach<QuadVertexBuffer, &ScreenQuad::vertexBuffer>;
+template struct Reach<OverlayQuadProgram, &OverlayPicture::texturedQuadShader>;
+template struct Reach<OverlayQuadBuffer, &OverlayPicture::quadBuffer>;
+template struct Reach<OverlayTexture, &OverlayPicture::overlayTexture>;
+template struct Reach<OverlayReloadPending, &OverlayPicture::overlayReloadPending>;
+template struct Reach<OverlayFrameCount, &OverlayPicture::overlayFrameCount>;
+template struct Reach<OverlayFrameIndex, &OverlayPicture::overlayFrameIndex>;
+template struct Reach<OverlayFrameTextures, &OverlayPicture::overlayFrameTextures>;
+template struct Reach<OverlayFrameDelays, &OverlayPicture::overlayFrameDelays>;
 
 }  // namespace
 
@@ -113,3 +149,26 @@ bool EffectTestAccess::BuildNow(ProcessingPrograms& programs, const ProcessingVa
 
 uint32_t EffectTestAccess::VertexShader(const ShaderProgram& program) { return program.*MemberOf(ShaderVertex{}); }
 uint32_t EffectTestAccess::FragmentShader(const ShaderProgram& program) { return program.*MemberOf(ShaderFragment{}); }
+
+const ShaderProgram& EffectTestAccess::LineProgram(const HudRenderer& hud) { return hud.*MemberOf(HudLineProgram{}); }
+const DynamicBuffer& EffectTestAccess::LineBuffer(const HudRenderer& hud) { return hud.*MemberOf(HudLineBuffer{}); }
+uint32_t EffectTestAccess::VertexArray(const ScreenQuad& quad) { return quad.*MemberOf(QuadVertexArray{}); }
+uint32_t EffectTestAccess::VertexBuffer(const ScreenQuad& quad) { return quad.*MemberOf(QuadVertexBuffer{}); }
+const ShaderProgram& EffectTestAccess::QuadProgram(const OverlayPicture& overlay) {
+    return overlay.*MemberOf(OverlayQuadProgram{});
+}
+const DynamicBuffer& EffectTestAccess::QuadBuffer(const OverlayPicture& overlay) {
+    return overlay.*MemberOf(OverlayQuadBuffer{});
+}
+uint32_t EffectTestAccess::Texture(const OverlayPicture& overlay) { return overlay.*MemberOf(OverlayTexture{}); }
+bool EffectTestAccess::ReloadPending(const OverlayPicture& overlay) {
+    return overlay.*MemberOf(OverlayReloadPending{});
+}
+int32_t EffectTestAccess::FrameCount(const OverlayPicture& overlay) { return overlay.*MemberOf(OverlayFrameCount{}); }
+int32_t EffectTestAccess::FrameIndex(const OverlayPicture& overlay) { return overlay.*MemberOf(OverlayFrameIndex{}); }
+const std::vector<uint32_t>& EffectTestAccess::FrameTextures(const OverlayPicture& overlay) {
+    return overlay.*MemberOf(OverlayFrameTextures{});
+}
+const std::vector<int32_t>& EffectTestAccess::FrameDelays(const OverlayPicture& overlay) {
+    return overlay.*MemberOf(OverlayFrameDelays{});
+}

@@ -1,4 +1,4 @@
-#include "overlay/LoadingWorkers.h"
+#include "overlay/loading/LoadingWorkers.h"
 
 #include <algorithm>
 #include <chrono>
@@ -134,12 +134,6 @@ void LoadingWorkers::BeginEnding() {
 
 bool LoadingWorkers::AllEnded() const {
     return std::all_of(workers.begin(), workers.end(), [](const auto& worker) { return worker->finished; });
-}
-
-size_t LoadingWorkers::ThreadCount() {
-    std::lock_guard<std::mutex> lock(mutex);
-    return static_cast<size_t>(
-        std::count_if(workers.begin(), workers.end(), [](const auto& worker) { return !worker->finished; }));
 }
 
 void LoadingWorkers::EnsureWorker() {

@@ -1,4 +1,4 @@
-#include "overlay/DecodeBudget.h"
+#include "overlay/loading/DecodeBudget.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -8,8 +8,8 @@
 #include <deque>
 #include <vector>
 
-#include "overlay/OverlayPreparation.h"
-#include "overlay/OverlayTexture.h"
+#include "overlay/drawing/OverlayTexture.h"
+#include "overlay/loading/OverlayPreparation.h"
 
 struct UploadProgress {
     size_t spent = 0;     // the bytes' worth of work done, texture creation counted in

@@ -1,4 +1,4 @@
-#include "overlay/GifStructure.h"
+#include "overlay/loading/GifStructure.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include "overlay/OverlayFile.h"
+#include "overlay/loading/OverlayFile.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <memory>
 
-#include "overlay/GuardedDecode.h"
+#include "overlay/loading/GuardedDecode.h"
 #include "platform/FileOpen.h"
 
 namespace {

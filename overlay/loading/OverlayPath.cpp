@@ -1,4 +1,4 @@
-#include "overlay/OverlayPath.h"
+#include "overlay/loading/OverlayPath.h"
 
 #include <cctype>
 

@@ -1,12 +1,12 @@
-#include "overlay/OverlayPreparation.h"
+#include "overlay/loading/OverlayPreparation.h"
 
 #include <cstdio>
 #include <exception>
 
-#include "overlay/GuardedDecode.h"
 #include "overlay/OverlayAnimation.h"
-#include "overlay/OverlayFile.h"
-#include "overlay/OverlayPath.h"
+#include "overlay/loading/GuardedDecode.h"
+#include "overlay/loading/OverlayFile.h"
+#include "overlay/loading/OverlayPath.h"
 
 namespace {
 

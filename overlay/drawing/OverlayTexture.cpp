@@ -1,4 +1,4 @@
-#include "overlay/OverlayTexture.h"
+#include "overlay/drawing/OverlayTexture.h"
 
 #include <GL/glew.h>
 

@@ -1,10 +1,10 @@
-#include "overlay/StbImage.h"
+#include "overlay/loading/StbImage.h"
 
 #include <cassert>
 #include <memory>
 
-#include "overlay/DecodeBudget.h"
-#include "overlay/OverlayLimits.h"
+#include "overlay/loading/DecodeBudget.h"
+#include "overlay/loading/OverlayLimits.h"
 
 namespace {
 

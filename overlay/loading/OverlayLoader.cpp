@@ -1,4 +1,4 @@
-#include "overlay/OverlayLoader.h"
+#include "overlay/loading/OverlayLoader.h"
 
 void OverlayLoader::Request(const std::string& path, int maxSide) {
     CallOff();

@@ -1,9 +1,9 @@
-#include "overlay/IncomingPicture.h"
+#include "overlay/drawing/IncomingPicture.h"
 
 #include <algorithm>
 
 #include "gl/ReleaseName.h"
-#include "overlay/OverlayTexture.h"
+#include "overlay/drawing/OverlayTexture.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "overlay/UploadAllowance.h"
+#include "overlay/drawing/UploadAllowance.h"
 
 #include <algorithm>
 

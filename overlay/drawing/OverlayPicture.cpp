@@ -1,4 +1,4 @@
-#include "overlay/OverlayPicture.h"
+#include "overlay/drawing/OverlayPicture.h"
 
 #include <GL/glew.h>
 
@@ -11,9 +11,9 @@
 #include "gl/Scoped.h"
 #include "host/Log.h"
 #include "overlay/OverlayAnimation.h"
-#include "overlay/OverlayQuad.h"
-#include "overlay/OverlayTexture.h"
-#include "overlay/UploadAllowance.h"
+#include "overlay/drawing/OverlayQuad.h"
+#include "overlay/drawing/OverlayTexture.h"
+#include "overlay/drawing/UploadAllowance.h"
 
 namespace {
 
@@ -35,7 +35,7 @@ bool OverlayPicture::Create(const ShaderSource& texturedQuad) {
         // The overlay keeps its own alpha: the HUD opacity does not reach it.
         texturedQuadShader.SetFloat("Alpha", 1.0f);
     }
-    quadBuffer.Create(VertexLayout::Quad, kQuadBufferBytes);
+    quadBuffer.Create(kOverlayQuadLayout, kQuadBufferBytes);
     storage = ContextHasTextureStorage() ? TextureStorage::Immutable : TextureStorage::LevelByLevel;
     return true;
 }

@@ -1,4 +1,4 @@
-#include "overlay/JpegCheck.h"
+#include "overlay/loading/JpegCheck.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "overlay/DecodeBudget.h"
 #include "overlay/PictureScale.h"
+#include "overlay/loading/DecodeBudget.h"
 
 class AnimationDecode;
 

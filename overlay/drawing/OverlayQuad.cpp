@@ -1,4 +1,4 @@
-#include "overlay/OverlayQuad.h"
+#include "overlay/drawing/OverlayQuad.h"
 
 std::array<float, 24> OverlayQuadVertices(int32_t pictureWidth, int32_t pictureHeight) {
     float w = kOverlaySize, h = kOverlaySize;

@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "overlay/OverlayPreparation.h"
+#include "overlay/loading/OverlayPreparation.h"
 
 // One instance's load, shared by the instance and the threads.
 struct LoadJob {
@@ -68,8 +68,6 @@ public:
     // The same when no load is wanted any more, waiting a few tens of milliseconds at
     // most: an instance's teardown then leaves no thread behind.
     void EndThreadsIfIdle();
-    // The threads alive now.
-    size_t ThreadCount();
 
     LoadingWorkers(const LoadingWorkers&) = delete;
     LoadingWorkers& operator=(const LoadingWorkers&) = delete;

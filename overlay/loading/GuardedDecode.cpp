@@ -1,16 +1,16 @@
-#include "overlay/GuardedDecode.h"
+#include "overlay/loading/GuardedDecode.h"
 
 #include <algorithm>
 #include <cstdarg>
 #include <cstdio>
 #include <span>
 
-#include "overlay/DecodeBudget.h"
-#include "overlay/GifStructure.h"
-#include "overlay/JpegCheck.h"
-#include "overlay/OverlayLimits.h"
 #include "overlay/PictureScale.h"
-#include "overlay/StbImage.h"
+#include "overlay/loading/DecodeBudget.h"
+#include "overlay/loading/GifStructure.h"
+#include "overlay/loading/JpegCheck.h"
+#include "overlay/loading/OverlayLimits.h"
+#include "overlay/loading/StbImage.h"
 #include "platform/PrintfFormat.h"
 
 namespace {

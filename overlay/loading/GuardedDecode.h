@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "overlay/DecodeBudget.h"
-#include "overlay/GifStructure.h"
+#include "overlay/loading/DecodeBudget.h"
+#include "overlay/loading/GifStructure.h"
 
 class StbGifDecoder;
 

@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "overlay/LoadingWorkers.h"
+#include "overlay/loading/LoadingWorkers.h"
 
 class OverlayLoader {
 public:

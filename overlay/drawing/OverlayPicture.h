@@ -2,8 +2,9 @@
 // texture or one texture per GIF frame, played at a nominal 60 frames a second and drawn
 // small in the centre of the output. Files are read and decoded by the loading threads
 // every instance shares; the render thread only uploads, a band at a time, and swaps the
-// new picture in at the start of a frame once all of it is there. Until then the old picture stays. It
-// owns the textured-quad program, the quad buffer and every texture of the picture.
+// new picture in at the start of a frame once all of it is there; until then the picture
+// on screen stays. It owns the textured-quad program, the quad buffer and every texture of
+// the picture.
 #pragma once
 
 #include <cstdint>
@@ -13,9 +14,9 @@
 
 #include "gl/DynamicBuffer.h"
 #include "gl/ShaderProgram.h"
-#include "overlay/IncomingPicture.h"
-#include "overlay/OverlayLoader.h"
-#include "overlay/OverlayTexture.h"
+#include "overlay/drawing/IncomingPicture.h"
+#include "overlay/drawing/OverlayTexture.h"
+#include "overlay/loading/OverlayLoader.h"
 
 class OverlayPicture {
 public:
@@ -36,7 +37,6 @@ public:
     // next frame that finds it not empty. An empty text keeps the picture on screen.
     void SetPath(const char* text);
     const std::string& Path() const { return overlayPath; }
-    bool ReloadPending() const { return overlayReloadPending; }
 
     // Once per processed frame, in this order.
     void Advance();
@@ -59,14 +59,6 @@ public:
     void ReleasePicture();
     // The texture to show now; 0 when there is nothing to show.
     uint32_t CurrentTexture() const;
-
-    uint32_t Texture() const { return overlayTexture; }
-    int32_t FrameCount() const { return overlayFrameCount; }
-    int32_t FrameIndex() const { return overlayFrameIndex; }
-    const std::vector<uint32_t>& FrameTextures() const { return overlayFrameTextures; }
-    const std::vector<int32_t>& FrameDelays() const { return overlayFrameDelays; }
-    const ShaderProgram& Program() const { return texturedQuadShader; }
-    const DynamicBuffer& Buffer() const { return quadBuffer; }
 
 private:
     void DrawPicture(uint32_t texture, int32_t width, int32_t height) const;
