@@ -2,9 +2,6 @@
 
 #include <GL/glew.h>
 
-#include <algorithm>
-#include <chrono>
-
 int PaddedSide(int size) {
     int side = 1;
     while (side <= size) side *= 2;
@@ -68,72 +65,13 @@ bool RenderSession::RenderFrame(std::string* error) {
     return false;
 }
 
-namespace {
-
-bool StartsWith(const std::string& line, const char* start) { return line.rfind(start, 0) == 0; }
-
-// How many lines since `first` report a finished load.
-size_t FinishedLoads(size_t first, const FileLoadLines& report) {
-    const std::vector<std::string>& lines = PluginClient::LoggedLines();
-    return static_cast<size_t>(std::count_if(
-        lines.begin() + static_cast<std::ptrdiff_t>(first), lines.end(),
-        [&](const std::string& line) { return StartsWith(line, report.loaded) || StartsWith(line, report.failed); }));
-}
-
-// The first line since `first` that reports a failed load, or "".
-std::string FirstFailure(size_t first, const FileLoadLines& report) {
-    const std::vector<std::string>& lines = PluginClient::LoggedLines();
-    for (size_t i = first; i < lines.size(); ++i)
-        if (StartsWith(lines[i], report.failed)) return lines[i];
-    return "";
-}
-
-// A line start as a message quotes it: "Loaded", without the space that follows.
-std::string Quoted(const char* start) {
-    std::string text(start);
-    while (!text.empty() && text.back() == ' ') text.pop_back();
-    return "\"" + text + "\"";
-}
-
-}  // namespace
-
 bool RenderSession::AwaitFiles(const std::vector<ParameterSetting>& settings, double limitSeconds,
                                const FileLoadLines& lines, std::string* error) {
-    std::vector<const ParameterSetting*> files;
+    std::vector<FileParameter> files;
     for (const ParameterSetting& setting : settings)
-        if (setting.isFile && !setting.text.empty()) files.push_back(&setting);
-    const auto start = std::chrono::steady_clock::now();
-    auto settled = [&] {
-        if (FinishedLoads(linesAtStart, lines) >= files.size()) return true;
-        return std::any_of(files.begin(), files.end(), [&](const ParameterSetting* file) {
-            return client.ParameterText(instance, file->index) != file->text;
-        });
-    };
-    while (!files.empty() && !settled()) {
-        if (std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() > limitSeconds) {
-            *error = client.FileName() + ": \"" + files.front()->text + "\" had not finished loading after " +
-                     std::to_string(static_cast<int>(limitSeconds)) + " s (no " + Quoted(lines.loaded) + " or " +
-                     Quoted(lines.failed) + " line in the plug-in's log)";
-            return false;
-        }
-        if (!RenderFrame(error)) return false;
-    }
-    return FilesLoaded(files, lines, error);
-}
-
-bool RenderSession::FilesLoaded(const std::vector<const ParameterSetting*>& files, const FileLoadLines& lines,
-                                std::string* error) {
-    // A file the plug-in gave up on reads back empty; with one file, a failure line is its.
-    if (files.empty()) return true;
-    const std::string failure = FirstFailure(linesAtStart, lines);
-    std::string failed;
-    for (const ParameterSetting* file : files)
-        if (client.ParameterText(instance, file->index).empty() || (files.size() == 1 && !failure.empty()))
-            failed += (failed.empty() ? "\"" : ", \"") + file->text + "\"";
-    if (failed.empty() && failure.empty()) return true;
-    *error = client.FileName() + ": cannot load " + (failed.empty() ? "a file the settings name" : failed) +
-             (failure.empty() ? ": the plug-in could not use it" : ": the plug-in logged \"" + failure + "\"");
-    return false;
+        if (setting.isFile && !setting.text.empty()) files.push_back({setting.index, setting.text});
+    const FileLoadWait wait{client, instance, linesAtStart, [this](std::string* why) { return RenderFrame(why); }};
+    return AwaitFileLoads(wait, files, lines, limitSeconds, error);
 }
 
 bool RenderSession::SetText(uint32_t index, const std::string& text, std::string* error) {

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "tools/hostcli/FileLoadLines.h"
 #include "tools/hostcli/ParameterSettings.h"
 #include "tools/hostcli/Picture.h"
+#include "tools/hostkit/FileLoadWait.h"
 #include "tools/hostkit/HostFrame.h"
 #include "tools/hostkit/PluginClient.h"
 
@@ -33,9 +33,7 @@ public:
     // One frame through code 17.
     bool RenderFrame(std::string* error);
     // Renders frames, counted nowhere, until every file the settings name has finished
-    // loading: the plug-in logs one of the lines `lines` names for each, or reads a path
-    // back changed. Fails with a message once `limitSeconds` have passed, and with one
-    // naming the file when the plug-in could not load it.
+    // loading (tools/hostkit/FileLoadWait.h), the plug-in telling it by `lines`.
     bool AwaitFiles(const std::vector<ParameterSetting>& settings, double limitSeconds, const FileLoadLines& lines,
                     std::string* error);
     // Sets a text or file parameter by code 8.
@@ -54,7 +52,6 @@ public:
 private:
     bool Apply(const std::vector<ParameterSetting>& settings, std::string* error);
     std::string Refused(uint32_t index) const;
-    bool FilesLoaded(const std::vector<const ParameterSetting*>& files, const FileLoadLines& lines, std::string* error);
 
     PluginClient& client;
     HostFrame textures;

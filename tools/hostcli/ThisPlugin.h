@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "tools/hostcli/FileLoadLines.h"
+#include "tools/hostkit/FileLoadWait.h"
 
 // It logs "Loaded ..." once a file parameter's picture is in, "Failed ..." when it is not.
 inline constexpr FileLoadLines kThisPluginFileLoadLines{"Loaded ", "Failed "};

@@ -14,9 +14,12 @@ std::vector<uint8_t> TexturePixels(int width, int height, const FrameShape& shap
     std::vector<uint8_t> pixels(static_cast<size_t>(width) * height * 4);
     for (size_t i = 0; i < pixels.size(); i += 4) std::copy(padding.begin(), padding.end(), pixels.begin() + i);
     const size_t rowBytes = static_cast<size_t>(shape.inputWidth) * 4;
-    for (int row = 0; row < shape.inputHeight; ++row)
+    const size_t textureRowBytes = static_cast<size_t>(width) * 4;
+    for (int row = 0; row < shape.inputHeight; ++row) {
+        const int textureRow = height - shape.inputHeight + row;
         std::copy_n(picture.begin() + static_cast<ptrdiff_t>(row * rowBytes), rowBytes,
-                    pixels.begin() + static_cast<ptrdiff_t>((height - shape.inputHeight + row) * width * 4));
+                    pixels.begin() + static_cast<ptrdiff_t>(static_cast<size_t>(textureRow) * textureRowBytes));
+    }
     return pixels;
 }
 
