@@ -50,9 +50,8 @@ protected:
         context = GlContext::Create(&error, contextOptions);
         if (!context) GTEST_SKIP() << error << " (run under xvfb-run -a)";
         // The picture fills the lower left of the allocation; the padding has its own colour.
-        FrameShape shape{
-            width,       height, inputWidth, inputHeight, inputWidth + inputPadding, inputHeight + inputPadding,
-            targetFormat};
+        const int paddedWidth = inputWidth + inputPadding, paddedHeight = inputHeight + inputPadding;
+        const FrameShape shape{width, height, inputWidth, inputHeight, paddedWidth, paddedHeight, targetFormat};
         ASSERT_TRUE(frame.Create(shape, SolidPixels(inputWidth, inputHeight, inputColor), &error,
                                  {paddingColor.r, paddingColor.g, paddingColor.b, paddingColor.a}))
             << error;
