@@ -9,7 +9,7 @@ vigil_test(vigil_host_unit_tests vigil_host/CommandLineTest.cpp vigil_host/Param
   vigil_host/GalleryTest.cpp LINKS vigil_hostcommands)
 vigil_test(vigil_host_process_tests vigil_host/InfoCommandTest.cpp vigil_host/ThumbnailCommandTest.cpp
   vigil_host/BadLibraryTest.cpp vigil_host/RenderCommandTest.cpp vigil_host/GalleryCommandTest.cpp
-  LINKS vigil_hostcli vigil_version HOST)
+  vigil_host/ChildProcessTest.cpp LINKS vigil_hostcli vigil_version HOST)
 vigil_test(vigil_host_video_tests vigil_host/VideoRenderTest.cpp vigil_host/FootageTest.cpp vigil_host/PlayWindowTest.cpp
   LINKS vigil_hostcli HOST)
 target_compile_definitions(vigil_host_process_tests PRIVATE

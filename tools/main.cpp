@@ -6,9 +6,8 @@
 #include <vector>
 
 #include "VigilVersion.h"
-#include "tools/commands/Commands.h"
+#include "tools/commands/CommandTable.h"
 #include "tools/hostcli/CommandLine.h"
-#include "tools/hostcli/CommandTable.h"
 #include "tools/hostcli/ExitStatus.h"
 #include "tools/hostkit/HostPlatform.h"
 #include "tools/hostkit/OwnDisplay.h"
@@ -26,13 +25,13 @@ int main(int argc, char** argv) {
     }
     HostOptions options;
     std::string error;
-    if (!ParseCommandLine(arguments, &options, &error)) return UsageError(error);
+    if (!ParseCommandLine(arguments, Commands(), &options, &error)) return CommandLineError(error);
     IgnoreWriteSignals();
     int status = kExitFailure;
     {
         // Declared before the command runs, so that its Xvfb outlives every GL context.
         OwnDisplay display;
-        if (NeedsDisplay(options.command) && !display.Ensure(&error)) return Fail(error);
+        if (NeedsDisplay(Commands(), options.command) && !display.Ensure(&error)) return Fail(error);
         try {
             status = RunCommand(options);
         } catch (const std::exception& exception) {

@@ -9,9 +9,9 @@
 
 namespace {
 
-class HostFrame : public HostedInstance {
+class BoundaryFrame : public HostedInstance {
 protected:
-    HostFrame() {
+    BoundaryFrame() {
         width = height = inputWidth = inputHeight = kSize;
         inputColor = {200, 100, 50, 255};
     }
@@ -34,7 +34,7 @@ protected:
     static constexpr int kBracketX = 9, kBracketY = 4, kCentre = 100;
 };
 
-TEST_F(HostFrame, DefaultsShowThePictureWithGreenCyanBracketsAndLogThreeFrames) {
+TEST_F(BoundaryFrame, DefaultsShowThePictureWithGreenCyanBracketsAndLogThreeFrames) {
     ASSERT_NE(library->setLogCallback, nullptr);
     for (int i = 0; i < 4; ++i) ASSERT_EQ(Frame(), ffgl::kSuccess);
     ExpectNear(Pixel(kCentre, kCentre), {200 / 255.0f, 100 / 255.0f, 50 / 255.0f}, "picture");
@@ -48,7 +48,7 @@ TEST_F(HostFrame, DefaultsShowThePictureWithGreenCyanBracketsAndLogThreeFrames) 
     }
 }
 
-TEST_F(HostFrame, ParametersFromTheHostReachThePassAndTheHud) {
+TEST_F(BoundaryFrame, ParametersFromTheHostReachThePassAndTheHud) {
     ASSERT_EQ(SetValue(0, 3.0f), ffgl::kSuccess);   // "Color Mode": Negative
     ASSERT_EQ(SetValue(10, 0.5f), ffgl::kSuccess);  // "Hue Shift": half a turn
     ASSERT_EQ(Frame(), ffgl::kSuccess);
@@ -56,7 +56,7 @@ TEST_F(HostFrame, ParametersFromTheHostReachThePassAndTheHud) {
     ExpectNear(Pixel(kBracketX, kBracketY), {1.0f, 0.0f, 0.467f}, "bracket turned half way");
 }
 
-TEST_F(HostFrame, FrameWithoutInputFailsAndDrawsNothing) {
+TEST_F(BoundaryFrame, FrameWithoutInputFailsAndDrawsNothing) {
     ASSERT_EQ(Frame(), ffgl::kSuccess);
     const std::vector<uint8_t> before = Read().bytes;
     log->Clear();

@@ -1,6 +1,7 @@
-// The built library as a host drives it, through plugMain alone: loaded once per test
-// suite, and an instance made with a GL context current, drawing into a framebuffer of
-// the host's, with the log received through the host's callback.
+// The built library as a host drives it, through plugMain alone and the host kit's own
+// instance calls and frame (tools/hostkit): loaded once per test suite, and an instance
+// made with a GL context current, drawing into a framebuffer of the host's, with the log
+// received through the host's callback.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -14,9 +15,9 @@
 #include "tests/support/LogCapture.h"
 #include "tests/support/Pixels.h"
 #include "tools/hostkit/GlContext.h"
-#include "tools/hostkit/InputTexture.h"
+#include "tools/hostkit/HostFrame.h"
+#include "tools/hostkit/InstanceCalls.h"
 #include "tools/hostkit/PluginLibrary.h"
-#include "tools/hostkit/RenderTarget.h"
 
 class LoadedPlugin : public ::testing::Test {
 protected:
@@ -48,14 +49,12 @@ protected:
         std::string error;
         context = GlContext::Create(&error, contextOptions);
         if (!context) GTEST_SKIP() << error << " (run under xvfb-run -a)";
-        ASSERT_TRUE(target.Create(width, height, targetFormat));
         // The picture fills the lower left of the allocation; the padding has its own colour.
-        const int hardwareWidth = inputWidth + inputPadding, hardwareHeight = inputHeight + inputPadding;
-        std::vector<uint8_t> picture = SolidPixels(hardwareWidth, hardwareHeight, paddingColor);
-        const std::vector<uint8_t> row = SolidPixels(inputWidth, 1, inputColor);
-        for (int y = inputPadding; y < hardwareHeight; ++y)
-            std::copy(row.begin(), row.end(), picture.begin() + static_cast<ptrdiff_t>(y) * hardwareWidth * 4);
-        ASSERT_TRUE(input.Create(hardwareWidth, hardwareHeight, hardwareWidth, hardwareHeight, picture.data()));
+        const int paddedWidth = inputWidth + inputPadding, paddedHeight = inputHeight + inputPadding;
+        const FrameShape shape{width, height, inputWidth, inputHeight, paddedWidth, paddedHeight, targetFormat};
+        ASSERT_TRUE(frame.Create(shape, SolidPixels(inputWidth, inputHeight, inputColor), &error,
+                                 {paddingColor.r, paddingColor.g, paddingColor.b, paddingColor.a}))
+            << error;
         log = std::make_unique<LogCapture>(library->setLogCallback);
         instance =
             Instantiate(viewportRecord.width ? viewportRecord : ffgl::ViewportRecord{0, 0, Side(width), Side(height)});
@@ -64,39 +63,28 @@ protected:
 
     static uint32_t Side(int pixels) { return static_cast<uint32_t>(pixels); }
     // Another instance, made as the host makes one; null when the plug-in refuses.
-    static void* Instantiate(ffgl::ViewportRecord viewport) {
-        const uint64_t handle = CallWith(ffgl::kInstantiate, &viewport);
-        return handle == ffgl::kFailure ? nullptr : ffgl::BitsPointer<void>(handle);
-    }
+    static void* Instantiate(ffgl::ViewportRecord viewport) { return ::Instantiate(*library, viewport); }
 
     void TearDown() override {
         if (instance) {
-            EXPECT_EQ(Call(ffgl::kDeinstantiate, 0, instance), ffgl::kSuccess);
+            EXPECT_EQ(Deinstantiate(*library, instance), ffgl::kSuccess);
         }
         log.reset();
         if (!context) return;
-        input.Release();
-        target.Release();
+        frame.Release();
     }
 
-    uint64_t SetValue(uint32_t index, float value) {
-        ffgl::SetParameterRecord record{index, 0, ffgl::FloatBits(value)};
-        return CallWith(ffgl::kSetParameter, &record, instance);
-    }
+    uint64_t SetValue(uint32_t index, float value) { return SetParameterValue(*library, instance, index, value); }
     uint64_t SetText(uint32_t index, const char* text, void* on = nullptr) {
-        ffgl::SetParameterRecord record{index, 0, ffgl::PointerBits(text)};
-        return CallWith(ffgl::kSetParameter, &record, on ? on : instance);
+        return SetParameterText(*library, on ? on : instance, index, text);
     }
 
     // One frame through code 17, the input texture as input 0 of `inputCount`, drawn by
-    // the fixture's instance or another.
+    // the fixture's instance or another, with the GL state the test left (no binding first).
     uint64_t Frame(uint32_t inputCount = 1, void* on = nullptr) {
-        ffgl::TextureRecord texture{static_cast<uint32_t>(inputWidth), static_cast<uint32_t>(inputHeight),
-                                    static_cast<uint32_t>(input.hardwareWidth),
-                                    static_cast<uint32_t>(input.hardwareHeight), input.texture};
-        ffgl::TextureRecord* inputs[1] = {&texture};
-        ffgl::ProcessingRecord record{inputCount, 0, inputs, target.framebuffer, 0};
-        return CallWith(ffgl::kProcessFrame, &record, on ? on : instance);
+        ffgl::ProcessingRecord record = frame.record;
+        record.inputCount = inputCount;
+        return ProcessFrame(*library, on ? on : instance, &record);
     }
 
     Pixels Read() const { return {target.width, target.height, target.ReadPixels()}; }
@@ -114,8 +102,9 @@ protected:
     Rgba paddingColor{255, 0, 255, 255};
 
     std::unique_ptr<GlContext> context;
-    RenderTarget target;
-    InputTexture input;
+    HostFrame frame;
+    RenderTarget& target = frame.target;
+    InputTexture& input = frame.input;
     std::unique_ptr<LogCapture> log;
     void* instance = nullptr;
 };

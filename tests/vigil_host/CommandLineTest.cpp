@@ -2,16 +2,15 @@
 
 #include <filesystem>
 
-#include "tools/commands/Commands.h"
+#include "tools/commands/CommandTable.h"
 #include "tools/hostcli/CommandLine.h"
-#include "tools/hostcli/CommandTable.h"
 #include "tools/hostcli/ExitStatus.h"
 #include "tools/hostcli/FramePath.h"
 
 namespace {
 
 bool Parse(const std::vector<std::string>& arguments, HostOptions* options, std::string* error) {
-    return ParseCommandLine(arguments, options, error);
+    return ParseCommandLine(arguments, Commands(), options, error);
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include "tools/hostcli/InputPicture.h"
 #include "tools/hostcli/RenderSession.h"
 #include "tools/hostcli/TextureCopy.h"
+#include "tools/hostcli/ThisPlugin.h"
 #include "tools/hostkit/GlContext.h"
 #include "tools/hostkit/HostPlatform.h"
 
@@ -59,7 +60,7 @@ bool MeasureInterleaved(const HostOptions& options, const std::vector<FrameCall>
 bool StartSession(RenderSession& session, const HostOptions& options, const Picture& input,
                   const std::vector<ParameterSetting>& settings, std::string* error) {
     return session.Start(input, options.width, options.height, options.pad, settings, error) &&
-           session.AwaitFiles(settings, kFileLoadSeconds, error);
+           session.AwaitFiles(settings, kFileLoadSeconds, kThisPluginFileLoadLines, error);
 }
 
 void PrintRow(const char* label, double value, const double* baseline) {

@@ -8,6 +8,7 @@
 #include "tools/hostcli/InputPicture.h"
 #include "tools/hostcli/PictureWrite.h"
 #include "tools/hostcli/RenderSession.h"
+#include "tools/hostcli/ThisPlugin.h"
 #include "tools/hostkit/GlContext.h"
 #include "tools/render/FrameSource.h"
 #include "tools/render/RenderPlan.h"
@@ -53,7 +54,7 @@ bool RenderFrame(PluginClient& client, const GalleryJob& job, const GalleryFrame
     settings.push_back({frame.index, false, false, frame.value, {}});
     RenderSession session(client);
     if (!session.Start(job.input, job.options.width, job.options.height, false, settings, error) ||
-        !session.AwaitFiles(settings, kFileLoadSeconds, error))
+        !session.AwaitFiles(settings, kFileLoadSeconds, kThisPluginFileLoadLines, error))
         return false;
     for (int i = 0; i < job.options.frames; ++i)
         if (!session.RenderFrame(error)) return false;

@@ -13,6 +13,7 @@
 #include "tools/hostcli/FrameStatistics.h"
 #include "tools/hostcli/InputPicture.h"
 #include "tools/hostcli/RenderSession.h"
+#include "tools/hostcli/ThisPlugin.h"
 #include "tools/hostkit/GlContext.h"
 #include "tools/hostkit/HostPlatform.h"
 
@@ -76,7 +77,7 @@ bool StartSessions(const Setup& setup, Sessions* sessions, std::string* error) {
     for (size_t i = 0; i < options.loadOverlays.size(); ++i) {
         auto session = std::make_unique<RenderSession>(setup.client);
         if (!session->Start(setup.input, options.width, options.height, options.pad, setup.settings, error) ||
-            !session->AwaitFiles(setup.settings, kFileLoadSeconds, error))
+            !session->AwaitFiles(setup.settings, kFileLoadSeconds, kThisPluginFileLoadLines, error))
             return false;
         sessions->push_back(std::move(session));
     }

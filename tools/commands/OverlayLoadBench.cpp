@@ -11,6 +11,7 @@
 #include "tools/hostcli/FrameStatistics.h"
 #include "tools/hostcli/InputPicture.h"
 #include "tools/hostcli/RenderSession.h"
+#include "tools/hostcli/ThisPlugin.h"
 #include "tools/hostkit/GlContext.h"
 
 namespace {
@@ -101,7 +102,7 @@ bool MeasureTeardown(const TeardownSetup& setup, int frames, LoadFigures* figure
     RenderSession session(setup.client);
     std::vector<double> wall, cpu;
     if (!session.Start(setup.input, options.width, options.height, options.pad, setup.settings, error) ||
-        !session.AwaitFiles(setup.settings, kFileLoadSeconds, error) ||
+        !session.AwaitFiles(setup.settings, kFileLoadSeconds, kThisPluginFileLoadLines, error) ||
         !session.SetText(setup.fileIndex, options.loadOverlays.front(), error))
         return false;
     for (int i = 0; i < frames; ++i)
@@ -156,7 +157,7 @@ int RunOverlayLoadBench(const HostOptions& options) {
     {
         RenderSession session(client);
         if (!session.Start(input, options.width, options.height, options.pad, settings, &error) ||
-            !session.AwaitFiles(settings, kFileLoadSeconds, &error) ||
+            !session.AwaitFiles(settings, kFileLoadSeconds, kThisPluginFileLoadLines, &error) ||
             !MeasureLoad(session, options, file->index, &figures, &error))
             return Fail(error);
     }

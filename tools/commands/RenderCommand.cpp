@@ -8,6 +8,7 @@
 #include "tools/hostcli/InputPicture.h"
 #include "tools/hostcli/Progress.h"
 #include "tools/hostcli/RenderSession.h"
+#include "tools/hostcli/ThisPlugin.h"
 #include "tools/hostkit/GlContext.h"
 #include "tools/hostkit/StopSignals.h"
 #include "tools/render/FrameSink.h"
@@ -83,7 +84,7 @@ int Render(PluginClient& client, const RenderJob& job, FrameSource& source, Fram
     if (!session.Start(source.FirstPicture(), job.plan.width, job.plan.height, job.options.pad, job.texts, &error))
         return Fail(error);
     // A user rendering a frame expects the overlay picture in it, however long it loads.
-    if (!session.AwaitFiles(job.texts, kFileLoadSeconds, &error)) return Fail(error);
+    if (!session.AwaitFiles(job.texts, kFileLoadSeconds, kThisPluginFileLoadLines, &error)) return Fail(error);
     ProgressReport progress(job.plan.frames, job.options.quiet);
     std::vector<ParameterValue> sent;
     long done = 0;

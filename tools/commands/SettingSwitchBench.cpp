@@ -13,6 +13,7 @@
 #include "tools/hostcli/FrameStatistics.h"
 #include "tools/hostcli/InputPicture.h"
 #include "tools/hostcli/RenderSession.h"
+#include "tools/hostcli/ThisPlugin.h"
 #include "tools/hostkit/GlContext.h"
 #include "tools/hostkit/HostPlatform.h"
 
@@ -92,7 +93,7 @@ int RunSettingSwitchBench(const HostOptions& options) {
         RenderSession session(client);
         if (!MeasureCreation(client, options, &creation, &error) ||
             !session.Start(input, options.width, options.height, options.pad, settings, &error) ||
-            !session.AwaitFiles(settings, kFileLoadSeconds, &error) ||
+            !session.AwaitFiles(settings, kFileLoadSeconds, kThisPluginFileLoadLines, &error) ||
             !MeasureSwitches(session, options, switches, &normal, &worst, &error))
             return Fail(error);
     }

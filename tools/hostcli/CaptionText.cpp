@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "tools/hostcli/BuiltInFont.h"
+#include "tools/hostcli/ThisPlugin.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "tools/hostcli/CommandTable.h"
+#include "tools/hostcli/CommandSpec.h"
 
 namespace {
 
@@ -159,15 +159,16 @@ bool CheckCombinations(HostOptions* options, std::string* error) {
 
 }  // namespace
 
-bool NeedsDisplay(const std::string& command) {
-    const CommandSpec* spec = FindCommand(command);
+bool NeedsDisplay(CommandList commands, const std::string& command) {
+    const CommandSpec* spec = FindCommand(commands, command);
     return spec && spec->needsDisplay;
 }
 
-bool ParseCommandLine(const std::vector<std::string>& arguments, HostOptions* options, std::string* error) {
+bool ParseCommandLine(const std::vector<std::string>& arguments, CommandList commands, HostOptions* options,
+                      std::string* error) {
     if (arguments.empty()) return Refuse("no command given", error);
     options->command = arguments[0];
-    const CommandSpec* command = FindCommand(options->command);
+    const CommandSpec* command = FindCommand(commands, options->command);
     if (!command) return Refuse("unknown command \"" + options->command + "\"", error);
     // "COMMAND --help" anywhere asks for that command's help.
     for (const std::string& argument : arguments) {

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "tools/hostcli/CommandSpec.h"
 #include "tools/video/VideoInfo.h"
 
 struct HostOptions {
@@ -40,7 +41,8 @@ struct HostOptions {
 };
 
 // False with a message for anything the commands cannot run with.
-bool ParseCommandLine(const std::vector<std::string>& arguments, HostOptions* options, std::string* error);
+bool ParseCommandLine(const std::vector<std::string>& arguments, CommandList commands, HostOptions* options,
+                      std::string* error);
 
 // True when the command draws and so needs an X display.
-bool NeedsDisplay(const std::string& command);
+bool NeedsDisplay(CommandList commands, const std::string& command);

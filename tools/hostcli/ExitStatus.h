@@ -13,5 +13,6 @@ constexpr int kExitDamagedInput = 3;
 // Prints "vigil-host: message" on standard error and answers kExitFailure.
 int Fail(const std::string& message);
 
-// Prints "vigil-host: message" and the usage text on standard error and answers kExitUsage.
+// Prints "vigil-host: message" on standard error and answers kExitUsage; the command table,
+// which runs the commands, follows it with the usage text.
 int UsageError(const std::string& message);

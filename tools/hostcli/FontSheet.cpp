@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <exception>
 
-#include "tools/hostcli/BuiltInFont.h"
 #include "tools/hostcli/PictureDrawing.h"
 #include "tools/hostcli/PictureWrite.h"
+#include "tools/hostcli/ThisPlugin.h"
 
 namespace {
 

@@ -2,35 +2,6 @@
 
 #include <GL/glew.h>
 
-#include <algorithm>
-#include <chrono>
-
-namespace {
-
-// Loud colour for the padding, so a plug-in that samples past the picture shows it.
-constexpr uint8_t kPaddingColour[4] = {255, 0, 255, 255};
-
-void FillPadding(const InputTexture& texture) {
-    const int rightWidth = texture.hardwareWidth - texture.width;
-    const int topHeight = texture.hardwareHeight - texture.height;
-    const size_t rightPixels = static_cast<size_t>(rightWidth) * texture.hardwareHeight;
-    const size_t topPixels = static_cast<size_t>(texture.width) * topHeight;
-    std::vector<uint8_t> fill(std::max(rightPixels, topPixels) * 4);
-    for (size_t i = 0; i < fill.size(); i += 4)
-        for (int c = 0; c < 4; ++c) fill[i + c] = kPaddingColour[c];
-    glBindTexture(GL_TEXTURE_2D, texture.texture);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    if (rightWidth > 0)
-        glTexSubImage2D(GL_TEXTURE_2D, 0, texture.width, 0, rightWidth, texture.hardwareHeight, GL_RGBA,
-                        GL_UNSIGNED_BYTE, fill.data());
-    if (topHeight > 0)
-        glTexSubImage2D(GL_TEXTURE_2D, 0, 0, texture.height, texture.width, topHeight, GL_RGBA, GL_UNSIGNED_BYTE,
-                        fill.data());
-    glBindTexture(GL_TEXTURE_2D, 0);
-}
-
-}  // namespace
-
 int PaddedSide(int size) {
     int side = 1;
     while (side <= size) side *= 2;
@@ -39,10 +10,14 @@ int PaddedSide(int size) {
 
 bool RenderSession::Start(const Picture& picture, int width, int height, bool pad,
                           const std::vector<ParameterSetting>& settings, std::string* error) {
-    const int hardwareWidth = pad ? PaddedSide(picture.width) : picture.width;
-    const int hardwareHeight = pad ? PaddedSide(picture.height) : picture.height;
-    if (!textures.Create(picture, hardwareWidth, hardwareHeight, width, height, error)) return false;
-    if (pad) FillPadding(textures.input);
+    FrameShape shape;
+    shape.width = width;
+    shape.height = height;
+    shape.inputWidth = picture.width;
+    shape.inputHeight = picture.height;
+    shape.hardwareWidth = pad ? PaddedSide(picture.width) : picture.width;
+    shape.hardwareHeight = pad ? PaddedSide(picture.height) : picture.height;
+    if (!textures.Create(shape, picture.rgba, error)) return false;
     linesAtStart = PluginClient::LoggedLines().size();
     instance = client.Instantiate(width, height, error);
     return instance && Apply(settings, error);
@@ -71,13 +46,9 @@ bool RenderSession::SetValue(uint32_t index, float value, std::string* error) {
     return false;
 }
 
-void RenderSession::UploadInput(const uint8_t* rgbaBottomUp) {
-    const InputTexture& input = textures.input;
-    glBindTexture(GL_TEXTURE_2D, input.texture);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, input.width, input.height, GL_RGBA, GL_UNSIGNED_BYTE, rgbaBottomUp);
-    glBindTexture(GL_TEXTURE_2D, 0);
-}
+void RenderSession::UploadInput(const uint8_t* rgbaBottomUp) { textures.UploadPicture(rgbaBottomUp); }
+
+uint32_t RenderSession::OutputFramebuffer() const { return textures.target.framebuffer; }
 
 void RenderSession::ReadOutputRows(std::vector<uint8_t>* rows) const {
     const RenderTarget& target = textures.target;
@@ -88,75 +59,19 @@ void RenderSession::ReadOutputRows(std::vector<uint8_t>* rows) const {
 }
 
 bool RenderSession::RenderFrame(std::string* error) {
-    const InputTexture& input = textures.input;
-    ffgl::TextureRecord texture{static_cast<uint32_t>(input.width), static_cast<uint32_t>(input.height),
-                                static_cast<uint32_t>(input.hardwareWidth), static_cast<uint32_t>(input.hardwareHeight),
-                                input.texture};
-    ffgl::TextureRecord* inputs[] = {&texture};
-    const ffgl::ProcessingRecord record{1, 0, inputs, textures.target.framebuffer, 0};
     ++frameNumber;
-    textures.Bind();
-    if (client.ProcessFrame(instance, record)) return true;
+    if (textures.Render(client, instance) == ffgl::kSuccess) return true;
     *error = client.FileName() + ": frame " + std::to_string(frameNumber) + " failed (function code 17)";
     return false;
 }
 
-namespace {
-
-bool ReportsLoad(const std::string& line) { return line.rfind("Loaded ", 0) == 0 || line.rfind("Failed ", 0) == 0; }
-
-// How many lines since `first` report a finished load.
-size_t FinishedLoads(size_t first) {
-    const std::vector<std::string>& lines = PluginClient::LoggedLines();
-    return static_cast<size_t>(
-        std::count_if(lines.begin() + static_cast<std::ptrdiff_t>(first), lines.end(), ReportsLoad));
-}
-
-// The first line since `first` that reports a failed load, or "".
-std::string FirstFailure(size_t first) {
-    const std::vector<std::string>& lines = PluginClient::LoggedLines();
-    for (size_t i = first; i < lines.size(); ++i)
-        if (lines[i].rfind("Failed ", 0) == 0) return lines[i];
-    return "";
-}
-
-}  // namespace
-
-bool RenderSession::AwaitFiles(const std::vector<ParameterSetting>& settings, double limitSeconds, std::string* error) {
-    std::vector<const ParameterSetting*> files;
+bool RenderSession::AwaitFiles(const std::vector<ParameterSetting>& settings, double limitSeconds,
+                               const FileLoadLines& lines, std::string* error) {
+    std::vector<FileParameter> files;
     for (const ParameterSetting& setting : settings)
-        if (setting.isFile && !setting.text.empty()) files.push_back(&setting);
-    const auto start = std::chrono::steady_clock::now();
-    auto settled = [&] {
-        if (FinishedLoads(linesAtStart) >= files.size()) return true;
-        return std::any_of(files.begin(), files.end(), [&](const ParameterSetting* file) {
-            return client.ParameterText(instance, file->index) != file->text;
-        });
-    };
-    while (!files.empty() && !settled()) {
-        if (std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() > limitSeconds) {
-            *error = client.FileName() + ": \"" + files.front()->text + "\" had not finished loading after " +
-                     std::to_string(static_cast<int>(limitSeconds)) +
-                     " s (no \"Loaded\" or \"Failed\" line in the plug-in's log)";
-            return false;
-        }
-        if (!RenderFrame(error)) return false;
-    }
-    return FilesLoaded(files, error);
-}
-
-bool RenderSession::FilesLoaded(const std::vector<const ParameterSetting*>& files, std::string* error) {
-    // A file the plug-in gave up on reads back empty; with one file, a "Failed" line is its.
-    if (files.empty()) return true;
-    const std::string failure = FirstFailure(linesAtStart);
-    std::string failed;
-    for (const ParameterSetting* file : files)
-        if (client.ParameterText(instance, file->index).empty() || (files.size() == 1 && !failure.empty()))
-            failed += (failed.empty() ? "\"" : ", \"") + file->text + "\"";
-    if (failed.empty() && failure.empty()) return true;
-    *error = client.FileName() + ": cannot load " + (failed.empty() ? "a file the settings name" : failed) +
-             (failure.empty() ? ": the plug-in could not use it" : ": the plug-in logged \"" + failure + "\"");
-    return false;
+        if (setting.isFile && !setting.text.empty()) files.push_back({setting.index, setting.text});
+    const FileLoadWait wait{client, instance, linesAtStart, [this](std::string* why) { return RenderFrame(why); }};
+    return AwaitFileLoads(wait, files, lines, limitSeconds, error);
 }
 
 bool RenderSession::SetText(uint32_t index, const std::string& text, std::string* error) {

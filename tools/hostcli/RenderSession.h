@@ -1,14 +1,15 @@
-// One plug-in instance drawing into an offscreen target, the way a host drives it:
-// instance over a viewport, parameters by code 8, one code-17 call per frame.
+// One plug-in instance drawing into an offscreen target, the way a host drives it
+// (tools/hostkit/InstanceCalls.h, HostFrame.h), with the errors a command reports.
 // Needs a current GL context for its whole life.
 #pragma once
 
 #include <string>
 #include <vector>
 
-#include "tools/hostcli/FrameTextures.h"
 #include "tools/hostcli/ParameterSettings.h"
 #include "tools/hostcli/Picture.h"
+#include "tools/hostkit/FileLoadWait.h"
+#include "tools/hostkit/HostFrame.h"
 #include "tools/hostkit/PluginClient.h"
 
 // How long a render or bench waits for the files its settings name.
@@ -32,10 +33,9 @@ public:
     // One frame through code 17.
     bool RenderFrame(std::string* error);
     // Renders frames, counted nowhere, until every file the settings name has finished
-    // loading: the plug-in logs a line starting "Loaded " or "Failed ", or reads the path
-    // back changed. Fails with a message once `limitSeconds` have passed, and with one
-    // naming the file when the plug-in could not load it.
-    bool AwaitFiles(const std::vector<ParameterSetting>& settings, double limitSeconds, std::string* error);
+    // loading (tools/hostkit/FileLoadWait.h), the plug-in telling it by `lines`.
+    bool AwaitFiles(const std::vector<ParameterSetting>& settings, double limitSeconds, const FileLoadLines& lines,
+                    std::string* error);
     // Sets a text or file parameter by code 8.
     bool SetText(uint32_t index, const std::string& text, std::string* error);
     // A text or file parameter as the plug-in reads it back (code 9).
@@ -43,7 +43,7 @@ public:
     Picture ReadOutput() const;
     // The RGBA bytes of the side x side pixels at the output's centre.
     std::vector<uint8_t> ReadCentre(int side) const;
-    uint32_t OutputFramebuffer() const { return textures.target.framebuffer; }
+    uint32_t OutputFramebuffer() const;
     // The output as GL stores it, bottom row first, into a buffer of the right size.
     void ReadOutputRows(std::vector<uint8_t>* rows) const;
     // Destroys the instance (code 19) and the GL objects.
@@ -52,10 +52,9 @@ public:
 private:
     bool Apply(const std::vector<ParameterSetting>& settings, std::string* error);
     std::string Refused(uint32_t index) const;
-    bool FilesLoaded(const std::vector<const ParameterSetting*>& files, std::string* error);
 
     PluginClient& client;
-    FrameTextures textures;
+    HostFrame textures;
     void* instance = nullptr;
     int frameNumber = 0;
     size_t linesAtStart = 0;  // of the plug-in's log, when the instance was made

@@ -56,7 +56,12 @@ GLuint LinkCopyProgram() {
 }  // namespace
 
 bool TextureCopy::Start(const Picture& picture, int width, int height, std::string* error) {
-    if (!textures.Create(picture, picture.width, picture.height, width, height, error)) return false;
+    FrameShape shape;
+    shape.width = width;
+    shape.height = height;
+    shape.inputWidth = picture.width;
+    shape.inputHeight = picture.height;
+    if (!textures.Create(shape, picture.rgba, error)) return false;
     program = LinkCopyProgram();
     if (!program) {
         *error = "cannot build the texture-copy shader";

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <string>
 
-#include "tools/hostcli/FrameTextures.h"
 #include "tools/hostcli/Picture.h"
+#include "tools/hostkit/HostFrame.h"
 
 class TextureCopy {
 public:
@@ -22,7 +22,7 @@ public:
     void Stop();
 
 private:
-    FrameTextures textures;
+    HostFrame textures;
     uint32_t program = 0;
     uint32_t vertexArray = 0;
 };

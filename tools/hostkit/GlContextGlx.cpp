@@ -6,6 +6,7 @@
 #include <memory>
 #include <thread>
 
+#include "tools/hostkit/ContextRequest.h"
 #include "tools/hostkit/GlContext.h"
 #include "tools/hostkit/GlxCoreContext.h"
 
@@ -19,18 +20,14 @@ GLXContext CreateCoreContext(Display* display, GLXFBConfig config, bool forwardC
         *error = "GLX lacks glXCreateContextAttribsARB";
         return nullptr;
     }
-    const int flags =
-        (forwardCompatible ? GLX_CONTEXT_FORWARD_COMPATIBLE_BIT_ARB : 0) | (debug ? GLX_CONTEXT_DEBUG_BIT_ARB : 0);
-    const int contextAttributes[] = {GLX_CONTEXT_MAJOR_VERSION_ARB,
-                                     4,
-                                     GLX_CONTEXT_MINOR_VERSION_ARB,
-                                     1,
-                                     GLX_CONTEXT_PROFILE_MASK_ARB,
-                                     GLX_CONTEXT_CORE_PROFILE_BIT_ARB,
-                                     GLX_CONTEXT_FLAGS_ARB,
-                                     flags,
-                                     None};
-    GLXContext context = create(display, config, shareWith, True, contextAttributes);
+    ContextRequest request;
+    request.forwardCompatible = forwardCompatible;
+    request.debug = debug;
+    const auto attributes = ContextAttributes(
+        request, {GLX_CONTEXT_MAJOR_VERSION_ARB, GLX_CONTEXT_MINOR_VERSION_ARB, GLX_CONTEXT_PROFILE_MASK_ARB,
+                  GLX_CONTEXT_CORE_PROFILE_BIT_ARB, GLX_CONTEXT_FLAGS_ARB, GLX_CONTEXT_FORWARD_COMPATIBLE_BIT_ARB,
+                  GLX_CONTEXT_DEBUG_BIT_ARB});
+    GLXContext context = create(display, config, shareWith, True, attributes.data());
     if (!context) *error = "cannot create an OpenGL 4.1 core context";
     return context;
 }

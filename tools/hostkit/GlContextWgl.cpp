@@ -2,6 +2,7 @@
 #include <GL/wglew.h>
 #include <windows.h>
 
+#include "tools/hostkit/ContextRequest.h"
 #include "tools/hostkit/GlContext.h"
 
 namespace {
@@ -32,19 +33,15 @@ public:
         }
         auto create = reinterpret_cast<PFNWGLCREATECONTEXTATTRIBSARBPROC>(
             reinterpret_cast<void*>(wglGetProcAddress("wglCreateContextAttribsARB")));
-        const int flags = (options.forwardCompatible ? WGL_CONTEXT_FORWARD_COMPATIBLE_BIT_ARB : 0) |
-                          (options.debug ? WGL_CONTEXT_DEBUG_BIT_ARB : 0);
-        const int attributes[] = {WGL_CONTEXT_MAJOR_VERSION_ARB,
-                                  4,
-                                  WGL_CONTEXT_MINOR_VERSION_ARB,
-                                  1,
-                                  WGL_CONTEXT_PROFILE_MASK_ARB,
-                                  WGL_CONTEXT_CORE_PROFILE_BIT_ARB,
-                                  WGL_CONTEXT_FLAGS_ARB,
-                                  flags,
-                                  0};
+        ContextRequest request;
+        request.forwardCompatible = options.forwardCompatible;
+        request.debug = options.debug;
+        const auto attributes = ContextAttributes(
+            request, {WGL_CONTEXT_MAJOR_VERSION_ARB, WGL_CONTEXT_MINOR_VERSION_ARB, WGL_CONTEXT_PROFILE_MASK_ARB,
+                      WGL_CONTEXT_CORE_PROFILE_BIT_ARB, WGL_CONTEXT_FLAGS_ARB, WGL_CONTEXT_FORWARD_COMPATIBLE_BIT_ARB,
+                      WGL_CONTEXT_DEBUG_BIT_ARB});
         const auto* shared = dynamic_cast<const WglContext*>(options.shareWith);
-        context = create ? create(deviceContext, shared ? shared->context : nullptr, attributes) : nullptr;
+        context = create ? create(deviceContext, shared ? shared->context : nullptr, attributes.data()) : nullptr;
         wglMakeCurrent(nullptr, nullptr);
         wglDeleteContext(legacy);
         if (!create) return Fail(error, "WGL lacks wglCreateContextAttribsARB");

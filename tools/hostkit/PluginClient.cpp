@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "tools/hostkit/InstanceCalls.h"
+
 namespace {
 
 // Texts longer than this are not what a parameter name or description looks like.
@@ -41,9 +43,6 @@ std::string TextAt(uint64_t word) {
 std::string FixedField(const char* field, size_t size) { return std::string(field, strnlen(field, size)); }
 
 bool Failed(uint64_t result) { return static_cast<uint32_t>(result) == ffgl::kFailure32; }
-
-// Pointer answers: null and the failure code both mean "no record".
-bool NoPointer(uint64_t result) { return result == 0 || result == ffgl::kFailure; }
 
 }  // namespace
 
@@ -186,32 +185,26 @@ bool PluginClient::ReadThumbnail(ThumbnailWords* thumbnail, std::string* error) 
 }
 
 void* PluginClient::Instantiate(int width, int height, std::string* error) {
-    ffgl::ViewportRecord viewport{0, 0, static_cast<uint32_t>(width), static_cast<uint32_t>(height)};
-    const uint64_t handle = Call(ffgl::kInstantiate, ffgl::PointerBits(&viewport));
-    if (NoPointer(handle)) {
-        *error = fileName + ": the plug-in refused to create an instance (function code 18)";
-        return nullptr;
-    }
-    return ffgl::BitsPointer<void>(handle);
+    void* instance =
+        ::Instantiate(*this, ffgl::ViewportRecord{0, 0, static_cast<uint32_t>(width), static_cast<uint32_t>(height)});
+    if (!instance) *error = fileName + ": the plug-in refused to create an instance (function code 18)";
+    return instance;
 }
 
 bool PluginClient::SetParameterValue(void* instance, uint32_t index, float value) {
-    ffgl::SetParameterRecord record{index, 0, ffgl::FloatBits(value)};
-    return Call(ffgl::kSetParameter, ffgl::PointerBits(&record), instance) == ffgl::kSuccess;
+    return ::SetParameterValue(*this, instance, index, value) == ffgl::kSuccess;
 }
 
 bool PluginClient::SetParameterText(void* instance, uint32_t index, const std::string& text) {
-    ffgl::SetParameterRecord record{index, 0, ffgl::PointerBits(text.c_str())};
-    return Call(ffgl::kSetParameter, ffgl::PointerBits(&record), instance) == ffgl::kSuccess;
+    return ::SetParameterText(*this, instance, index, text.c_str()) == ffgl::kSuccess;
 }
 
 bool PluginClient::ProcessFrame(void* instance, const ffgl::ProcessingRecord& record) {
-    return Call(ffgl::kProcessFrame, ffgl::PointerBits(&record), instance) == ffgl::kSuccess;
+    return ::ProcessFrame(*this, instance, &record) == ffgl::kSuccess;
 }
 
 std::string PluginClient::ParameterText(void* instance, uint32_t index) {
-    const uint64_t answer = Call(ffgl::kGetParameter, index, instance);
-    return NoPointer(answer) ? std::string() : TextAt(answer);
+    return ::ParameterText(*this, instance, index);
 }
 
 const std::vector<std::string>& PluginClient::LoggedLines() { return Logged(); }
@@ -219,5 +212,5 @@ const std::vector<std::string>& PluginClient::LoggedLines() { return Logged(); }
 void PluginClient::EchoLog(bool echo) { echoLog = echo; }
 
 void PluginClient::Deinstantiate(void* instance) {
-    if (instance) Call(ffgl::kDeinstantiate, 0, instance);
+    if (instance) ::Deinstantiate(*this, instance);
 }

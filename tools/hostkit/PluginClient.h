@@ -10,10 +10,10 @@
 #include "tools/hostkit/PluginDescription.h"
 #include "tools/hostkit/PluginLibrary.h"
 
-class PluginClient {
+class PluginClient : public CallRoute {
 public:
     PluginClient() = default;
-    ~PluginClient();
+    ~PluginClient() override;
     PluginClient(const PluginClient&) = delete;
     PluginClient& operator=(const PluginClient&) = delete;
 
@@ -48,6 +48,9 @@ public:
 
     // plugMain itself, for hosts that pass records of their own making.
     uint64_t Call(uint32_t code, uint64_t input, void* instance = nullptr);
+    uint64_t Call(uint32_t code, uint64_t input, void* instance, const std::string&) override {
+        return Call(code, input, instance);
+    }
 
 private:
     bool ReadParameter(uint32_t index, ParameterInfo* parameter, std::string* error);

@@ -2,10 +2,10 @@
 // with GL's debug output synchronous, so that every message the driver raises inside a
 // plug-in call is listed with that call. Errors, undefined behaviour and unportable use
 // fail; performance (and deprecated behaviour) only warn.
+#include "tools/validate/CheckFrame.h"
 #include "tools/validate/DebugMessages.h"
 #include "tools/validate/GlAudit.h"
 #include "tools/validate/Groups.h"
-#include "tools/validate/HostFrame.h"
 #include "tools/validate/HostileValues.h"
 #include "tools/validate/ParameterSweep.h"
 #include "tools/validate/ScratchFiles.h"
@@ -41,7 +41,7 @@ void Frames(GroupContext& group, Watch& watch) {
     for (const FrameShape& shape : shapes) {
         HostFrame frame;
         group.findings.Step("making the host's textures for a frame");
-        if (!frame.Create(shape)) continue;
+        if (!CreateCheckFrame(frame, shape)) continue;
         RestoreHostState(frame.target.framebuffer);
         if (void* instance = group.subject.Create(shape.width, shape.height)) {
             RenderFrames(group, frame, instance, 2);
@@ -115,7 +115,7 @@ void RunDebugOutputChecks(GroupContext& group) {
     Watch watch{messages, failing, slow};
     Frames(group, watch);
     HostFrame frame;
-    frame.Create(FrameShape{});
+    CreateCheckFrame(frame, FrameShape{});
     RestoreHostState(frame.target.framebuffer);
     if (void* instance = group.subject.Create(64, 64)) {
         Parameters(group, watch, frame, instance);

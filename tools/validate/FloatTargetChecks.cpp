@@ -4,9 +4,9 @@
 // poisons every effect after it in the host's chain.
 #include <cmath>
 
+#include "tools/validate/CheckFrame.h"
 #include "tools/validate/GlAudit.h"
 #include "tools/validate/Groups.h"
-#include "tools/validate/HostFrame.h"
 #include "tools/validate/HostileValues.h"
 
 namespace {
@@ -62,7 +62,7 @@ void CheckFormat(GroupContext& group, Check& check, TargetFormat format, const s
     shape.width = 160;
     shape.height = 90;
     shape.format = format;
-    if (!check.Expect(frame.Create(shape), "the validator cannot make an " + formatName + " target")) return;
+    if (!check.Expect(CreateCheckFrame(frame, shape), "the validator cannot make an " + formatName + " target")) return;
     RestoreHostState(frame.target.framebuffer);
     void* instance = subject.Create(shape.width, shape.height);
     if (!check.Expect(instance != nullptr, "code 18 refuses an instance")) return;

@@ -1,9 +1,9 @@
 // Group "frames": frames of every size a host may ask for, padded and zero-sized input
 // textures, frames with no input, and after every call no GL error and the GL state back
 // at the defaults a host expects.
+#include "tools/validate/CheckFrame.h"
 #include "tools/validate/GlAudit.h"
 #include "tools/validate/Groups.h"
-#include "tools/validate/HostFrame.h"
 
 namespace {
 
@@ -27,7 +27,7 @@ void FrameLife(GroupContext& group, Audit& audit, Check& check, const FrameShape
     Subject& subject = group.subject;
     HostFrame frame;
     group.findings.Step("making the host's textures for a frame");
-    if (!check.Expect(frame.Create(shape), "the validator cannot make a " + frame.Text() + " frame")) return;
+    if (!check.Expect(CreateCheckFrame(frame, shape), "the validator cannot make a " + frame.Text() + " frame")) return;
     RestoreHostState(frame.target.framebuffer);
     void* instance = subject.Create(shape.width, shape.height);
     AuditCall(audit, frame, CodeText(ffgl::kInstantiate));
@@ -67,7 +67,7 @@ void CheckMissingInput(GroupContext& group, Audit& audit) {
     Check check(group.findings, "no-input", "zero inputs, a null input array, a null record");
     Subject& subject = group.subject;
     HostFrame frame;
-    frame.Create(FrameShape{});
+    CreateCheckFrame(frame, FrameShape{});
     RestoreHostState(frame.target.framebuffer);
     void* instance = subject.Create(64, 64);
     AuditCall(audit, frame, CodeText(ffgl::kInstantiate));

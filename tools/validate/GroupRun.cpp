@@ -5,7 +5,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "tools/validate/ProcessPlatform.h"
+#include "tools/hostkit/ChildProcess.h"
 
 namespace {
 
@@ -28,11 +28,11 @@ std::vector<std::string> LastLines(const std::string& text, size_t count) {
 }
 
 // Waits for the child; true when it ended, false when its report stopped growing.
-bool WaitWhileReporting(GroupProcess& child, const std::string& reportPath, int limitSeconds) {
+bool WaitWhileReporting(ChildProcess& child, const std::string& reportPath, int limitSeconds) {
     using Clock = std::chrono::steady_clock;
     uintmax_t lastSize = 0;
     Clock::time_point lastChange = Clock::now();
-    while (!child.Wait(100)) {
+    while (!child.WaitFor(100)) {
         std::error_code error;
         const uintmax_t size = std::filesystem::file_size(reportPath, error);
         if (!error && size != lastSize) {
@@ -41,6 +41,7 @@ bool WaitWhileReporting(GroupProcess& child, const std::string& reportPath, int 
         }
         if (Clock::now() - lastChange > std::chrono::seconds(limitSeconds)) {
             child.Kill();
+            child.WaitFor(60000);
             return false;
         }
     }
@@ -55,9 +56,14 @@ GroupReport RunGroup(const ValidateOptions& options, const std::string& group, c
     const std::string reportPath = folder + "/" + group + ".report";
     const std::string outputPath = folder + "/" + group + ".out";
     std::ofstream(reportPath).close();
-    GroupProcess child;
+    ChildProcess child;
+    ChildPipes pipes;
+    pipes.outputFile = outputPath;
+    pipes.killedWithHost = true;
+    std::vector<std::string> arguments = ChildArguments(options, group, reportPath);
+    arguments.insert(arguments.begin(), "vigil-host");
     std::string error;
-    if (!child.Start(ChildArguments(options, group, reportPath), outputPath, &error)) {
+    if (!child.StartSelf(arguments, pipes, &error)) {
         report.processFailure = error;
         return report;
     }
@@ -66,9 +72,9 @@ GroupReport RunGroup(const ValidateOptions& options, const std::string& group, c
     const std::string where = report.lastStep.empty() ? "" : ", at step " + report.lastStep;
     if (!ended)
         report.processFailure = "hung: no return within " + std::to_string(options.callLimitSeconds) + " s" + where;
-    else if (!child.Exited())
+    else if (!child.End().exited)
         report.processFailure = child.EndText() + where;
-    else if (child.ExitStatus() != 0 || !report.ended)
+    else if (child.End().code != 0 || !report.ended)
         report.processFailure = child.EndText() + " before the group's end" + where;
     if (!report.processFailure.empty()) report.outputTail = LastLines(ReadFile(outputPath), 6);
     return report;

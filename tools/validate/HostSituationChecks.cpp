@@ -10,9 +10,9 @@
 #include <functional>
 #include <thread>
 
+#include "tools/validate/CheckFrame.h"
 #include "tools/validate/GlAudit.h"
 #include "tools/validate/Groups.h"
-#include "tools/validate/HostFrame.h"
 #include "tools/validate/ScratchFiles.h"
 
 namespace {
@@ -95,7 +95,7 @@ void CheckForwardCompatible(GroupContext& group, GlContext& main, const Outcome&
     std::unique_ptr<GlContext> context = OpenHostContext(group, GlContextOptions{.forwardCompatible = true});
     if (context) {
         HostFrame frame;
-        frame.Create(FrameShape{});
+        CreateCheckFrame(frame, FrameShape{});
         TakeGlErrors();
         Compare(check, "in a forward-compatible context", clean, RenderFresh(group, frame, [](bool) {}));
         frame.Release();
@@ -160,7 +160,7 @@ void RunHostSituationChecks(GroupContext& group) {
     std::unique_ptr<GlContext> context = OpenHostContext(group);
     if (!context) return;
     HostFrame frame;
-    frame.Create(FrameShape{});
+    CreateCheckFrame(frame, FrameShape{});
     const Outcome clean = RenderFresh(group, frame, [](bool) {});
     CheckUnpackState(group, frame, clean);
     CheckFragmentTests(group, frame, clean);

@@ -5,10 +5,10 @@
 #include <cstdio>
 
 #include "tools/hostkit/HostPlatform.h"
+#include "tools/validate/CheckFrame.h"
 #include "tools/validate/GlAudit.h"
 #include "tools/validate/GlNames.h"
 #include "tools/validate/Groups.h"
-#include "tools/validate/HostFrame.h"
 #include "tools/validate/ScratchFiles.h"
 
 namespace {
@@ -134,7 +134,7 @@ void CheckTwoContexts(GroupContext& group, GlContext& main, Check& check) {
         bool ready = true;
         for (Side& side : sides) {
             side.context->MakeCurrent();
-            side.frame.Create(FrameShape{});
+            CreateCheckFrame(side.frame, FrameShape{});
             side.instance = group.subject.Create(64, 64);
             ready = check.Expect(side.instance != nullptr, kind + ": code 18 refuses an instance") && ready;
         }
@@ -154,7 +154,7 @@ void RunLifeChecks(GroupContext& group) {
     std::unique_ptr<GlContext> context = OpenHostContext(group);
     if (!context) return;
     HostFrame frame;
-    frame.Create(FrameShape{});
+    CreateCheckFrame(frame, FrameShape{});
     CheckCycles(group, frame);
     frame.Release();
     Check check(group.findings, "two-contexts", "two contexts, shared and not, rendering in turn");

@@ -2,9 +2,9 @@
 // text and file parameters given hostile texts and paths; after each, a frame.
 #include <cstring>
 
+#include "tools/validate/CheckFrame.h"
 #include "tools/validate/GlAudit.h"
 #include "tools/validate/Groups.h"
-#include "tools/validate/HostFrame.h"
 #include "tools/validate/HostileValues.h"
 #include "tools/validate/ParameterSweep.h"
 #include "tools/validate/ScratchFiles.h"
@@ -93,7 +93,7 @@ void RunParameterChecks(GroupContext& group) {
     std::unique_ptr<GlContext> context = OpenHostContext(group);
     if (!context) return;
     HostFrame frame;
-    frame.Create(FrameShape{});
+    CreateCheckFrame(frame, FrameShape{});
     RestoreHostState(frame.target.framebuffer);
     void* instance = group.subject.Create(64, 64);
     Check setup(group.findings, "instance", "an instance to set parameters on");

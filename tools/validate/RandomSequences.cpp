@@ -9,9 +9,9 @@
 #include <cstdio>
 
 #include "tools/validate/CallContract.h"
+#include "tools/validate/CheckFrame.h"
 #include "tools/validate/GlAudit.h"
 #include "tools/validate/Groups.h"
-#include "tools/validate/HostFrame.h"
 #include "tools/validate/HostileValues.h"
 #include "tools/validate/ScratchFiles.h"
 
@@ -230,7 +230,7 @@ void RunRandomSequences(GroupContext& group) {
     std::unique_ptr<GlContext> context = OpenHostContext(group);
     if (!context) return;
     HostFrame frame;
-    frame.Create(FrameShape{});
+    CreateCheckFrame(frame, FrameShape{});
     Check check(group.findings, "refusals", "null instances and null records refused in random sequences");
     const auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(group.options.SequenceSeconds());
     for (long number = 1; std::chrono::steady_clock::now() < end; ++number)

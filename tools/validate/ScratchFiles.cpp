@@ -5,8 +5,8 @@
 #include <fstream>
 
 #include "tools/hostcli/PictureWrite.h"
-#include "tools/validate/ProcessPlatform.h"
 #include "tools/validate/Random.h"
+#include "tools/validate/SpecialFiles.h"
 
 namespace {
 

@@ -42,20 +42,16 @@ std::string Subject::ParameterText(uint32_t index) {
 }
 
 void* Subject::Create(int width, int height) {
-    ffgl::ViewportRecord viewport{0, 0, static_cast<uint32_t>(width), static_cast<uint32_t>(height)};
-    const uint64_t handle =
-        CallWith(ffgl::kInstantiate, &viewport, nullptr, std::to_string(width) + "x" + std::to_string(height));
-    return NoPointer(handle) ? nullptr : ffgl::BitsPointer<void>(handle);
+    return Instantiate(*this, ffgl::ViewportRecord{0, 0, static_cast<uint32_t>(width), static_cast<uint32_t>(height)},
+                       std::to_string(width) + "x" + std::to_string(height));
 }
 
-uint64_t Subject::Destroy(void* instance) { return Call(ffgl::kDeinstantiate, 0, instance, ""); }
+uint64_t Subject::Destroy(void* instance) { return Deinstantiate(*this, instance); }
 
 uint64_t Subject::SetValue(void* instance, uint32_t index, float value, const std::string& shown) {
-    ffgl::SetParameterRecord record{index, 0, ffgl::FloatBits(value)};
-    return CallWith(ffgl::kSetParameter, &record, instance, ParameterText(index) + " = " + shown);
+    return SetParameterValue(*this, instance, index, value, ParameterText(index) + " = " + shown);
 }
 
 uint64_t Subject::SetText(void* instance, uint32_t index, const char* text, const std::string& shown) {
-    ffgl::SetParameterRecord record{index, 0, ffgl::PointerBits(text)};
-    return CallWith(ffgl::kSetParameter, &record, instance, ParameterText(index) + " = " + shown);
+    return SetParameterText(*this, instance, index, text, ParameterText(index) + " = " + shown);
 }

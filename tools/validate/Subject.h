@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "abi/ffgl_abi.h"
+#include "tools/hostkit/CallRoute.h"
+#include "tools/hostkit/InstanceCalls.h"
 #include "tools/hostkit/PluginClient.h"
 #include "tools/validate/CallContract.h"
 #include "tools/validate/Findings.h"
@@ -19,7 +21,7 @@ public:
     virtual void Leave() = 0;
 };
 
-class Subject {
+class Subject : public CallRoute {
 public:
     explicit Subject(Findings& findings) : findings(findings) {}
 
@@ -27,7 +29,7 @@ public:
     Findings& Report() { return findings; }
 
     // One plugMain call; `what` says what the call is for.
-    uint64_t Call(uint32_t code, uint64_t input, void* instance, const std::string& what);
+    uint64_t Call(uint32_t code, uint64_t input, void* instance, const std::string& what) override;
     // Every call from now on is shown to the watcher; null for none.
     void Watch(CallWatcher* callWatcher) { watcher = callWatcher; }
     template <typename Record>
@@ -56,6 +58,4 @@ private:
 // A float as the report shows it: nan, inf, -0, 1e-40, ...
 std::string ValueText(float value);
 
-// Pointer answers: null and the failure code both mean none.
-inline bool NoPointer(uint64_t answer) { return answer == 0 || answer == ffgl::kFailure; }
 inline bool IsFailure(uint64_t answer) { return static_cast<uint32_t>(answer) == ffgl::kFailure32; }

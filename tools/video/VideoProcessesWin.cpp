@@ -1,4 +1,5 @@
-// The Windows host runs no ffmpeg: video in and out is a Linux feature for now.
+// The Windows host runs no ffmpeg: video in and out is a Linux feature, and every video
+// call on Windows answers that it is not available.
 #include "tools/video/VideoDecoder.h"
 #include "tools/video/VideoEncoder.h"
 #include "tools/video/VideoProbe.h"

@@ -1,4 +1,4 @@
-#include "tools/hostcli/BuiltInFont.h"
+#include "tools/hostcli/ThisPlugin.h"
 
 #include <iterator>
 

@@ -1,13 +1,29 @@
-#include "tools/hostcli/CommandTable.h"
+#include "tools/commands/CommandTable.h"
+
+#include <cstdio>
+
+#include "tools/commands/BenchCommand.h"
+#include "tools/commands/FontSheetCommand.h"
+#include "tools/commands/GalleryCommand.h"
+#include "tools/commands/InfoCommand.h"
+#include "tools/commands/PlayCommand.h"
+#include "tools/commands/RenderCommand.h"
+#include "tools/commands/ThumbnailCommand.h"
+#include "tools/hostcli/ExitStatus.h"
+#include "tools/validate/ValidateCommand.h"
 
 namespace {
+
+// vigil-host help [COMMAND]: the usage of every command, or one command's help.
+int RunHelp(const HostOptions& options);
 
 const CommandSpec kCommands[] = {
     {"info", "LIBRARY", 1, "--json ", false, "vigil-host info LIBRARY [--json]",
      "Prints the plug-in's info records, capabilities and parameter table; --json prints them\n"
-     "as one JSON object for scripts.\n"},
+     "as one JSON object for scripts.\n",
+     RunInfo},
     {"thumbnail", "LIBRARY OUT.png", 2, "", false, "vigil-host thumbnail LIBRARY OUT.png",
-     "Writes the plug-in's thumbnail picture as a PNG.\n"},
+     "Writes the plug-in's thumbnail picture as a PNG.\n", RunThumbnail},
     {"render", "LIBRARY", 1,
      "--input --size --frames --set --pad --output --fps --start --duration --format --quiet --forward-compatible "
      "--no-deinterlace ",
@@ -34,14 +50,16 @@ const CommandSpec kCommands[] = {
      "Progress goes to standard error for renders longer than a second; --quiet hides it and\n"
      "the plug-in's log lines.\n"
      "--pad puts the input into a larger, power-of-two texture, as some hosts do.\n"
-     "--forward-compatible renders in a forward-compatible context, as macOS hosts give.\n"},
+     "--forward-compatible renders in a forward-compatible context, as macOS hosts give.\n",
+     RunRender},
     {"play", "LIBRARY", 1, "--input --size --fps --set --pad --no-deinterlace ", true,
      "vigil-host play LIBRARY [--input VIDEO|PICTURE|testcard|/dev/video0] [--size WxH] [--fps RATE]\n"
      "                [--no-deinterlace] [--set \"Name=Value\"]...",
      "Shows the effect live in a window, at the input's own rate: a video loops, a camera\n"
      "(/dev/video0) is read through ffmpeg. Keys: Up/Down pick a parameter, Left/Right change\n"
      "it, Space pauses, S saves a screenshot (play-NNNN.png), Escape or Q (or closing the\n"
-     "window) ends. The window's title shows the frame time and the chosen parameter.\n"},
+     "window) ends. The window's title shows the frame time and the chosen parameter.\n",
+     RunPlay},
     {"bench", "LIBRARY", 1,
      "--input --size --frames --set --pad --warmup --baseline --copy-baseline --load-overlay --at-frame "
      "--switch-to --forward-compatible ",
@@ -61,7 +79,8 @@ const CommandSpec kCommands[] = {
      "given several times, it makes one instance for each file and sets them all in the same frame.\n"
      "--switch-to times creating an instance, then applies each setting in turn, N frames\n"
      "apart (default 10) at 60 frames a second, and prints the worst frame's extra CPU time\n"
-     "after each. --forward-compatible renders in a forward-compatible context, as macOS hosts give.\n"},
+     "after each. --forward-compatible renders in a forward-compatible context, as macOS hosts give.\n",
+     RunBench},
     {"gallery", "LIBRARY", 1, "--output --parameter --input --size --frames --start --set ", true,
      "vigil-host gallery LIBRARY --output SHEET.png [--parameter NAME] [--input VIDEO|PICTURE|testcard]\n"
      "                   [--size WxH] [--frames N] [--start SECONDS] [--set \"Name=Value\"]...",
@@ -70,40 +89,50 @@ const CommandSpec kCommands[] = {
      "each captioned with the parameter and the value; --parameter NAME shows that one alone.\n"
      "Each frame is a fresh instance's Nth frame (--frames, 30 by default) at --size (320x180\n"
      "by default), on the test card, a picture or a video's frame at --start. --set gives the\n"
-     "other parameters a value under every frame. Works for any FFGL plug-in.\n"},
+     "other parameters a value under every frame. Works for any FFGL plug-in.\n",
+     RunGallery},
     {"font-sheet", "OUT.png", 1, "", false, "vigil-host font-sheet OUT.png",
-     "Draws every glyph of the built-in font on one picture.\n"},
+     "Draws every glyph of the built-in font on one picture.\n", RunFontSheet},
     {"validate", "LIBRARY", 1, "", true,
      "vigil-host validate LIBRARY [--seed N] [--seconds S] [--quick] [--stale-ids] [--group NAME]\n"
      "                    [--call-limit S]",
      "Checks any FFGL 2.1 library against what a host relies on, each group of checks in a\n"
-     "child process of its own; see the README for the groups and the report.\n"},
-    {"help", "", 0, "", false, "vigil-host help [COMMAND]", "Prints the usage, or one command's help.\n"},
+     "child process of its own; see the README for the groups and the report.\n",
+     RunValidate},
+    {"help", "", 0, "", false, "vigil-host help [COMMAND]", "Prints the usage, or one command's help.\n", RunHelp},
 };
+
+int RunHelp(const HostOptions& options) {
+    if (options.helpTopic.empty()) {
+        std::fputs(UsageText(), stdout);
+        return kExitOk;
+    }
+    const CommandSpec* command = FindCommand(Commands(), options.helpTopic);
+    if (!command) return UsageError("unknown command \"" + options.helpTopic + "\"");
+    std::fputs(CommandHelp(*command).c_str(), stdout);
+    return kExitOk;
+}
 
 }  // namespace
 
-const CommandSpec* FindCommand(const std::string& name) {
-    for (const CommandSpec& command : kCommands)
-        if (name == command.name) return &command;
-    return nullptr;
-}
+CommandList Commands() { return kCommands; }
 
-bool AcceptsOption(const CommandSpec& command, const std::string& option) {
-    return std::string(command.options).find(option + " ") != std::string::npos;
+int RunCommand(const HostOptions& options) {
+    const CommandSpec* command = FindCommand(Commands(), options.command);
+    if (!command) return CommandLineError("unknown command \"" + options.command + "\"");
+    const int status = command->run(options);
+    // Commands below this table report their usage errors without the usage text.
+    if (status == kExitUsage) std::fputs(UsageText(), stderr);
+    return status;
 }
 
 const char* UsageText() {
-    static const std::string text = [] {
-        std::string usage = "usage:\n";
-        for (const CommandSpec& command : kCommands) usage += "  " + std::string(command.synopsis) + "\n";
-        usage += "  vigil-host --version\n";
-        usage += "`vigil-host help COMMAND` or `vigil-host COMMAND --help` tells more about a command.\n";
-        return usage;
-    }();
+    static const std::string text = UsageText(Commands());
     return text.c_str();
 }
 
-std::string CommandHelp(const CommandSpec& command) {
-    return "usage: " + std::string(command.synopsis) + "\n\n" + command.help;
+int CommandLineError(const std::string& message) {
+    UsageError(message);
+    std::fputs(UsageText(), stderr);
+    return kExitUsage;
 }

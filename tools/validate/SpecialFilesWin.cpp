@@ -1,0 +1,5 @@
+#include "tools/validate/SpecialFiles.h"
+
+bool MakeFifo(const std::string&) { return false; }
+
+const char* EndlessFile() { return nullptr; }
