@@ -9,12 +9,11 @@
 #include <memory>
 #include <thread>
 
+#include "tools/commands/OverlayBenchSetup.h"
 #include "tools/hostcli/ExitStatus.h"
 #include "tools/hostcli/FrameStatistics.h"
-#include "tools/hostcli/InputPicture.h"
 #include "tools/hostcli/RenderSession.h"
 #include "tools/hostcli/ThisPlugin.h"
-#include "tools/hostkit/GlContext.h"
 #include "tools/hostkit/HostPlatform.h"
 
 namespace {
@@ -217,20 +216,10 @@ void PrintFigures(const HostOptions& options, const std::string& library, const 
 
 int RunManyOverlayBench(const HostOptions& options) {
     std::string error;
-    Picture input;
-    PluginClient client;
-    std::vector<ParameterInfo> parameters;
-    std::vector<ParameterSetting> settings;
-    if (!LoadInputPicture(options.input, options.width, options.height, &input, &error) ||
-        !client.Open(options.library, &error) || !client.ReadParameters(&parameters, &error) ||
-        !ResolveSettings(options.settings, parameters, &settings, &error))
-        return Fail(error);
-    const auto file = std::find_if(parameters.begin(), parameters.end(),
-                                   [](const ParameterInfo& p) { return p.type == ffgl::kTypeFile; });
-    if (file == parameters.end()) return Fail(client.FileName() + " has no file parameter to load into");
-    std::unique_ptr<GlContext> context = GlContext::Create(&error, {.forwardCompatible = options.forwardCompatible});
-    if (!context) return Fail(error);
-    const Setup setup{client, options, input, settings, file->index};
+    OverlayBenchSetup bench;
+    if (!OpenOverlayBench(options, &bench, &error)) return Fail(error);
+    PluginClient& client = bench.client;
+    const Setup setup{client, options, bench.input, bench.settings, bench.fileIndex};
     ManyFigures figures;
     if (!MeasureLoads(setup, &figures, &error)) return Fail(error);
     for (const int frames : kTeardownAfterFrames)

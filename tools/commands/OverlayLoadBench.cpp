@@ -3,16 +3,14 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <memory>
 #include <thread>
 
 #include "tools/commands/FrameTiming.h"
+#include "tools/commands/OverlayBenchSetup.h"
 #include "tools/hostcli/ExitStatus.h"
 #include "tools/hostcli/FrameStatistics.h"
-#include "tools/hostcli/InputPicture.h"
 #include "tools/hostcli/RenderSession.h"
 #include "tools/hostcli/ThisPlugin.h"
-#include "tools/hostkit/GlContext.h"
 
 namespace {
 
@@ -140,28 +138,18 @@ void PrintFigures(const HostOptions& options, const std::string& library, const 
 
 int RunOverlayLoadBench(const HostOptions& options) {
     std::string error;
-    Picture input;
-    PluginClient client;
-    std::vector<ParameterInfo> parameters;
-    std::vector<ParameterSetting> settings;
-    if (!LoadInputPicture(options.input, options.width, options.height, &input, &error) ||
-        !client.Open(options.library, &error) || !client.ReadParameters(&parameters, &error) ||
-        !ResolveSettings(options.settings, parameters, &settings, &error))
-        return Fail(error);
-    const auto file = std::find_if(parameters.begin(), parameters.end(),
-                                   [](const ParameterInfo& p) { return p.type == ffgl::kTypeFile; });
-    if (file == parameters.end()) return Fail(client.FileName() + " has no file parameter to load into");
-    std::unique_ptr<GlContext> context = GlContext::Create(&error, {.forwardCompatible = options.forwardCompatible});
-    if (!context) return Fail(error);
+    OverlayBenchSetup bench;
+    if (!OpenOverlayBench(options, &bench, &error)) return Fail(error);
+    PluginClient& client = bench.client;
     LoadFigures figures;
     {
         RenderSession session(client);
-        if (!session.Start(input, options.width, options.height, options.pad, settings, &error) ||
-            !session.AwaitFiles(settings, kFileLoadSeconds, kThisPluginFileLoadLines, &error) ||
-            !MeasureLoad(session, options, file->index, &figures, &error))
+        if (!session.Start(bench.input, options.width, options.height, options.pad, bench.settings, &error) ||
+            !session.AwaitFiles(bench.settings, kFileLoadSeconds, kThisPluginFileLoadLines, &error) ||
+            !MeasureLoad(session, options, bench.fileIndex, &figures, &error))
             return Fail(error);
     }
-    const TeardownSetup teardown{client, options, input, settings, file->index};
+    const TeardownSetup teardown{client, options, bench.input, bench.settings, bench.fileIndex};
     for (const int frames : kTeardownAfterFrames)
         if (!MeasureTeardown(teardown, frames, &figures, &error)) return Fail(error);
     PrintFigures(options, client.FileName(), figures);
