@@ -17,7 +17,7 @@ namespace {
 // vigil-host help [COMMAND]: the usage of every command, or one command's help.
 int RunHelp(const HostOptions& options);
 
-const CommandSpec kCommands[] = {
+const CommandRow kCommands[] = {
     {"info", "LIBRARY", 1, "--json ", false, "vigil-host info LIBRARY [--json]",
      "Prints the plug-in's info records, capabilities and parameter table; --json prints them\n"
      "as one JSON object for scripts.\n",
@@ -107,7 +107,7 @@ int RunHelp(const HostOptions& options) {
         std::fputs(UsageText(), stdout);
         return kExitOk;
     }
-    const CommandSpec* command = FindCommand(Commands(), options.helpTopic);
+    const CommandRow* command = FindCommand(Commands(), options.helpTopic);
     if (!command) return UsageError("unknown command \"" + options.helpTopic + "\"");
     std::fputs(CommandHelp(*command).c_str(), stdout);
     return kExitOk;
@@ -118,7 +118,7 @@ int RunHelp(const HostOptions& options) {
 CommandList Commands() { return kCommands; }
 
 int RunCommand(const HostOptions& options) {
-    const CommandSpec* command = FindCommand(Commands(), options.command);
+    const CommandRow* command = FindCommand(Commands(), options.command);
     if (!command) return CommandLineError("unknown command \"" + options.command + "\"");
     const int status = command->run(options);
     // Commands below this table report their usage errors without the usage text.

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "tools/hostcli/CommandLine.h"
-#include "tools/hostcli/CommandSpec.h"
+#include "tools/hostcli/CommandRow.h"
 
 CommandList Commands();
 

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "tools/hostcli/CommandSpec.h"
+#include "tools/hostcli/CommandRow.h"
 
 namespace {
 
@@ -108,7 +108,7 @@ bool* SwitchOf(const std::string& option, HostOptions* options) {
 }
 
 // Options after the positional arguments; "--name value" or "--name=value".
-bool ParseOptions(const std::vector<std::string>& arguments, size_t first, const CommandSpec& command,
+bool ParseOptions(const std::vector<std::string>& arguments, size_t first, const CommandRow& command,
                   HostOptions* options, std::string* error) {
     for (size_t i = first; i < arguments.size(); ++i) {
         std::string option = arguments[i];
@@ -160,15 +160,15 @@ bool CheckCombinations(HostOptions* options, std::string* error) {
 }  // namespace
 
 bool NeedsDisplay(CommandList commands, const std::string& command) {
-    const CommandSpec* spec = FindCommand(commands, command);
-    return spec && spec->needsDisplay;
+    const CommandRow* row = FindCommand(commands, command);
+    return row && row->needsDisplay;
 }
 
 bool ParseCommandLine(const std::vector<std::string>& arguments, CommandList commands, HostOptions* options,
                       std::string* error) {
     if (arguments.empty()) return Refuse("no command given", error);
     options->command = arguments[0];
-    const CommandSpec* command = FindCommand(commands, options->command);
+    const CommandRow* command = FindCommand(commands, options->command);
     if (!command) return Refuse("unknown command \"" + options->command + "\"", error);
     // "COMMAND --help" anywhere asks for that command's help.
     for (const std::string& argument : arguments) {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/hostcli/CommandSpec.h"
+#include "tools/hostcli/CommandRow.h"
 #include "tools/video/VideoInfo.h"
 
 struct HostOptions {

@@ -7,7 +7,7 @@
 
 struct HostOptions;
 
-struct CommandSpec {
+struct CommandRow {
     const char* name;
     const char* arguments;                   // the positional arguments, as the usage names them
     int positional;                          // how many
@@ -18,13 +18,13 @@ struct CommandSpec {
     int (*run)(const HostOptions& options);  // returns the process exit status
 };
 
-using CommandList = std::span<const CommandSpec>;
+using CommandList = std::span<const CommandRow>;
 
 // Null for a name that is no command.
-const CommandSpec* FindCommand(CommandList commands, const std::string& name);
-bool AcceptsOption(const CommandSpec& command, const std::string& option);
+const CommandRow* FindCommand(CommandList commands, const std::string& name);
+bool AcceptsOption(const CommandRow& command, const std::string& option);
 
 // Every command's synopsis, for `vigil-host help` and usage errors.
 std::string UsageText(CommandList commands);
 // One command's synopsis and help.
-std::string CommandHelp(const CommandSpec& command);
+std::string CommandHelp(const CommandRow& command);
