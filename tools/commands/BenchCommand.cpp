@@ -4,8 +4,8 @@
 
 #include <cstdio>
 #include <functional>
-#include <memory>
 
+#include "tools/commands/BenchSetup.h"
 #include "tools/commands/DrawCallCounter.h"
 #include "tools/commands/FrameTiming.h"
 #include "tools/commands/ManyOverlayBench.h"
@@ -13,11 +13,9 @@
 #include "tools/commands/SettingSwitchBench.h"
 #include "tools/hostcli/ExitStatus.h"
 #include "tools/hostcli/FrameStatistics.h"
-#include "tools/hostcli/InputPicture.h"
 #include "tools/hostcli/RenderSession.h"
 #include "tools/hostcli/TextureCopy.h"
 #include "tools/hostcli/ThisPlugin.h"
-#include "tools/hostkit/GlContext.h"
 #include "tools/hostkit/HostPlatform.h"
 
 namespace {
@@ -100,17 +98,15 @@ int RunBench(const HostOptions& options) {
     if (!options.loadOverlays.empty()) return RunOverlayLoadBench(options);
     if (!options.switches.empty()) return RunSettingSwitchBench(options);
     std::string error;
-    Picture input;
-    PluginClient client;
-    std::vector<ParameterInfo> parameters;
-    std::vector<ParameterSetting> settings, baselineSettings;
-    if (!LoadInputPicture(options.input, options.width, options.height, &input, &error) ||
-        !client.Open(options.library, &error) || !client.ReadParameters(&parameters, &error) ||
-        !ResolveSettings(options.settings, parameters, &settings, &error) ||
-        !ResolveSettings(options.baseline, parameters, &baselineSettings, &error))
+    BenchSetup bench;
+    std::vector<ParameterSetting> baselineSettings;
+    if (!OpenBenchLibrary(options, &bench, &error) ||
+        !ResolveSettings(options.baseline, bench.parameters, &baselineSettings, &error) ||
+        !MakeBenchContext(options, &bench, &error))
         return Fail(error);
-    std::unique_ptr<GlContext> context = GlContext::Create(&error, {.forwardCompatible = options.forwardCompatible});
-    if (!context) return Fail(error);
+    const Picture& input = bench.input;
+    PluginClient& client = bench.client;
+    const std::vector<ParameterSetting>& settings = bench.settings;
     RenderSession session(client), baselineSession(client);
     TextureCopy copy;
     std::vector<FrameCall> frames = {[&session](std::string* e) { return session.RenderFrame(e); }};

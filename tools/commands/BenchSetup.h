@@ -1,5 +1,6 @@
-// What the overlay-load benchmarks start from: the input picture, the library with its
-// settings resolved, the index of the file parameter to load into, and a GL context.
+// What every bench run starts from: the input picture, the library with its parameters
+// and `--set` settings resolved, and a GL context, made in two steps so that a run can
+// resolve settings of its own in between.
 #pragma once
 
 #include <cstdint>
@@ -13,14 +14,17 @@
 #include "tools/hostkit/GlContext.h"
 #include "tools/hostkit/PluginClient.h"
 
-struct OverlayBenchSetup {
+struct BenchSetup {
     Picture input;
     PluginClient client;
+    std::vector<ParameterInfo> parameters;
     std::vector<ParameterSetting> settings;
-    uint32_t fileIndex = 0;
     std::unique_ptr<GlContext> context;
 };
 
-// Fills `setup` for `options`; false with `error` when something cannot be had, such as a
-// library without a file parameter.
-bool OpenOverlayBench(const HostOptions& options, OverlayBenchSetup* setup, std::string* error);
+// Reads the input, opens the library and resolves `--set`.
+bool OpenBenchLibrary(const HostOptions& options, BenchSetup* setup, std::string* error);
+// Makes the context the run draws in.
+bool MakeBenchContext(const HostOptions& options, BenchSetup* setup, std::string* error);
+// The index of the library's file parameter, for the overlay-load runs.
+bool FindFileParameter(const BenchSetup& setup, uint32_t* index, std::string* error);

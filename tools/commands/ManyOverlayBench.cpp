@@ -9,7 +9,7 @@
 #include <memory>
 #include <thread>
 
-#include "tools/commands/OverlayBenchSetup.h"
+#include "tools/commands/BenchSetup.h"
 #include "tools/hostcli/ExitStatus.h"
 #include "tools/hostcli/FrameStatistics.h"
 #include "tools/hostcli/RenderSession.h"
@@ -216,10 +216,13 @@ void PrintFigures(const HostOptions& options, const std::string& library, const 
 
 int RunManyOverlayBench(const HostOptions& options) {
     std::string error;
-    OverlayBenchSetup bench;
-    if (!OpenOverlayBench(options, &bench, &error)) return Fail(error);
+    BenchSetup bench;
+    uint32_t fileIndex = 0;
+    if (!OpenBenchLibrary(options, &bench, &error) || !FindFileParameter(bench, &fileIndex, &error) ||
+        !MakeBenchContext(options, &bench, &error))
+        return Fail(error);
     PluginClient& client = bench.client;
-    const Setup setup{client, options, bench.input, bench.settings, bench.fileIndex};
+    const Setup setup{client, options, bench.input, bench.settings, fileIndex};
     ManyFigures figures;
     if (!MeasureLoads(setup, &figures, &error)) return Fail(error);
     for (const int frames : kTeardownAfterFrames)

@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <thread>
 
+#include "tools/commands/BenchSetup.h"
 #include "tools/commands/FrameTiming.h"
-#include "tools/commands/OverlayBenchSetup.h"
 #include "tools/hostcli/ExitStatus.h"
 #include "tools/hostcli/FrameStatistics.h"
 #include "tools/hostcli/RenderSession.h"
@@ -138,18 +138,21 @@ void PrintFigures(const HostOptions& options, const std::string& library, const 
 
 int RunOverlayLoadBench(const HostOptions& options) {
     std::string error;
-    OverlayBenchSetup bench;
-    if (!OpenOverlayBench(options, &bench, &error)) return Fail(error);
+    BenchSetup bench;
+    uint32_t fileIndex = 0;
+    if (!OpenBenchLibrary(options, &bench, &error) || !FindFileParameter(bench, &fileIndex, &error) ||
+        !MakeBenchContext(options, &bench, &error))
+        return Fail(error);
     PluginClient& client = bench.client;
     LoadFigures figures;
     {
         RenderSession session(client);
         if (!session.Start(bench.input, options.width, options.height, options.pad, bench.settings, &error) ||
             !session.AwaitFiles(bench.settings, kFileLoadSeconds, kThisPluginFileLoadLines, &error) ||
-            !MeasureLoad(session, options, bench.fileIndex, &figures, &error))
+            !MeasureLoad(session, options, fileIndex, &figures, &error))
             return Fail(error);
     }
-    const TeardownSetup teardown{client, options, bench.input, bench.settings, bench.fileIndex};
+    const TeardownSetup teardown{client, options, bench.input, bench.settings, fileIndex};
     for (const int frames : kTeardownAfterFrames)
         if (!MeasureTeardown(teardown, frames, &figures, &error)) return Fail(error);
     PrintFigures(options, client.FileName(), figures);

@@ -5,16 +5,14 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <memory>
 #include <thread>
 
+#include "tools/commands/BenchSetup.h"
 #include "tools/commands/FrameTiming.h"
 #include "tools/hostcli/ExitStatus.h"
 #include "tools/hostcli/FrameStatistics.h"
-#include "tools/hostcli/InputPicture.h"
 #include "tools/hostcli/RenderSession.h"
 #include "tools/hostcli/ThisPlugin.h"
-#include "tools/hostkit/GlContext.h"
 #include "tools/hostkit/HostPlatform.h"
 
 namespace {
@@ -73,19 +71,17 @@ bool MeasureSwitches(RenderSession& session, const HostOptions& options, const s
 
 int RunSettingSwitchBench(const HostOptions& options) {
     std::string error;
-    Picture input;
-    PluginClient client;
-    std::vector<ParameterInfo> parameters;
-    std::vector<ParameterSetting> settings, switches;
-    if (!LoadInputPicture(options.input, options.width, options.height, &input, &error) ||
-        !client.Open(options.library, &error) || !client.ReadParameters(&parameters, &error) ||
-        !ResolveSettings(options.settings, parameters, &settings, &error) ||
-        !ResolveSettings(options.switches, parameters, &switches, &error))
+    BenchSetup bench;
+    std::vector<ParameterSetting> switches;
+    if (!OpenBenchLibrary(options, &bench, &error) ||
+        !ResolveSettings(options.switches, bench.parameters, &switches, &error))
         return Fail(error);
     for (const ParameterSetting& setting : switches)
         if (setting.isText) return Fail("--switch-to takes numeric parameters (options, on/off, numbers)");
-    std::unique_ptr<GlContext> context = GlContext::Create(&error, {.forwardCompatible = options.forwardCompatible});
-    if (!context) return Fail(error);
+    if (!MakeBenchContext(options, &bench, &error)) return Fail(error);
+    const Picture& input = bench.input;
+    PluginClient& client = bench.client;
+    const std::vector<ParameterSetting>& settings = bench.settings;
     CreationFigures creation;
     double normal = 0.0;
     std::vector<double> worst;
